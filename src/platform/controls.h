@@ -1,0 +1,250 @@
+#pragma once
+// The virtual control model: what a user can see of a window, held by the logic. A form owns
+// its controls as typed members; each registers itself by name so that the Qt binder and the
+// script driver find it. Setting a property that fires an event in a classic component model
+// fires it here too (an Edit's text runs its change handler, a CheckBox's checked state its
+// click handler), so the cascades the behaviour relies on happen by themselves. Every change
+// marks the control dirty; the binder pushes only dirty controls to the toolkit.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+class Form;
+
+using Handler = std::function<void()>;
+
+enum class ControlKind {
+  Label,
+  Button,
+  Edit,
+  CheckBox,
+  RadioButton,
+  ComboBox,
+  ListBox,
+  MenuItem,
+  PopupMenu,
+  SpinEdit,
+};
+
+// Colours as 0xRRGGBB; kDefaultColor leaves the look to the front end.
+constexpr int32_t kDefaultColor = -1;
+
+class Control {
+ public:
+  Control(Form& owner, std::string name, ControlKind kind);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  ControlKind Kind() const { return kind_; }
+  Form& Owner() const { return owner_; }
+
+  // Caption of a label, button, check box or menu item; text of an edit or combo box.
+  const std::string& Text() const { return text_; }
+  virtual void SetText(const std::string& text);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+  int32_t Color() const { return color_; }
+  void SetColor(int32_t rgb);
+
+  // Events, wired by the form that owns the control.
+  Handler OnClick;
+  Handler OnDblClick;
+  Handler OnChange;
+  Handler OnEnter;
+  Handler OnExit;
+  Handler OnMouseDown;  // left button pressed (drag start)
+
+  // What a user does: the driver and the binder call these.
+  virtual void Click();
+  void DblClick();
+
+  bool Dirty() const { return dirty_; }
+  void ClearDirty() { dirty_ = false; }
+
+ protected:
+  void MarkDirty();
+  static void Fire(const Handler& h) {
+    if (h) h();
+  }
+  std::string text_;
+
+ private:
+  Form& owner_;
+  std::string name_;
+  ControlKind kind_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string hint_;
+  int32_t color_ = kDefaultColor;
+  bool dirty_ = true;
+};
+
+class Label : public Control {
+ public:
+  Label(Form& owner, std::string name, std::string caption = "")
+      : Control(owner, std::move(name), ControlKind::Label) {
+    text_ = std::move(caption);
+  }
+};
+
+// A push button, or a speed button that stays down while its group index is set.
+class Button : public Control {
+ public:
+  Button(Form& owner, std::string name, std::string caption = "")
+      : Control(owner, std::move(name), ControlKind::Button) {
+    text_ = std::move(caption);
+  }
+  bool Down() const { return down_; }
+  void SetDown(bool down);
+  // Speed buttons of one group: clicking one puts it down and the others up. With
+  // AllowAllUp a down button of a one-button group goes up again on a click.
+  int GroupIndex = 0;
+  bool AllowAllUp = false;
+  void Click() override;
+
+ private:
+  bool down_ = false;
+};
+
+class Edit : public Control {
+ public:
+  Edit(Form& owner, std::string name, std::string text = "")
+      : Control(owner, std::move(name), ControlKind::Edit) {
+    text_ = std::move(text);
+  }
+  // Setting the text fires OnChange when it differs.
+  void SetText(const std::string& text) override;
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly);
+  // Keys typed while the edit owns the keyboard: the handler may swallow a key by setting it
+  // to '\0'.
+  std::function<void(char32_t& key)> OnKeyPress;
+
+ private:
+  bool readOnly_ = false;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& owner, std::string name, std::string caption = "")
+      : Control(owner, std::move(name), ControlKind::CheckBox) {
+    text_ = std::move(caption);
+  }
+  bool Checked() const { return checked_; }
+  // Setting a new checked state fires OnClick.
+  void SetChecked(bool checked);
+  // A user's click toggles the state (and so fires OnClick once).
+  void Click() override;
+
+ private:
+  bool checked_ = false;
+};
+
+// Radio buttons of one form and group exclude each other.
+class RadioButton : public Control {
+ public:
+  RadioButton(Form& owner, std::string name, std::string caption = "", int group = 0)
+      : Control(owner, std::move(name), ControlKind::RadioButton), group_(group) {
+    text_ = std::move(caption);
+  }
+  bool Checked() const { return checked_; }
+  // Checking fires OnClick and unchecks the others of the group; unchecking fires nothing.
+  void SetChecked(bool checked);
+  void Click() override;
+  int Group() const { return group_; }
+
+ private:
+  bool checked_ = false;
+  int group_;
+};
+
+class ListControl : public Control {
+ public:
+  using Control::Control;
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(std::vector<std::string> items);
+  void AddItem(const std::string& item);
+  void ClearItems();
+  int ItemIndex() const { return itemIndex_; }
+  // Setting the index by program fires nothing.
+  virtual void SetItemIndex(int index);
+  // A user's choice: sets the index and fires OnChange then OnClick.
+  virtual void Select(int index);
+
+ protected:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
+class ComboBox : public ListControl {
+ public:
+  ComboBox(Form& owner, std::string name) : ListControl(owner, std::move(name), ControlKind::ComboBox) {}
+  // The text follows the chosen item.
+  void SetItemIndex(int index) override;
+  void Select(int index) override;
+  // Typing into the box: sets the text and fires OnChange.
+  void SetText(const std::string& text) override;
+};
+
+class ListBox : public ListControl {
+ public:
+  ListBox(Form& owner, std::string name) : ListControl(owner, std::move(name), ControlKind::ListBox) {}
+};
+
+class SpinEdit : public Control {
+ public:
+  SpinEdit(Form& owner, std::string name, int minValue, int maxValue, int value = 0);
+  int Value() const { return value_; }
+  // Setting a different value fires OnChange. The value is not clamped here: as in the
+  // classic component, the change handler decides what to do with it.
+  void SetValue(int value);
+  int MinValue() const { return min_; }
+  int MaxValue() const { return max_; }
+  // Typing a text into the spinner: its integer value (0 when it is none).
+  void SetText(const std::string& text) override;
+
+ private:
+  int min_, max_;
+  int value_;
+};
+
+class PopupMenu : public Control {
+ public:
+  PopupMenu(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::PopupMenu) {}
+  // Fired before the menu shows (OnPopup); Click() shows it.
+};
+
+// A menu item of the main menu (parent nullptr for a top-level menu) or of a popup menu.
+class MenuItem : public Control {
+ public:
+  MenuItem(Form& owner, std::string name, std::string caption, Control* parent = nullptr,
+           std::string shortcut = "");
+  Control* Parent() const { return parent_; }
+  const std::string& ShortCut() const { return shortcut_; }
+  bool IsSeparator() const { return text_ == "-"; }
+  bool Checked() const { return checked_; }
+  // Setting the checked state fires nothing (as a menu item's Checked property).
+  void SetChecked(bool checked);
+  // Items of one radio group: checking one by AutoCheck unchecks the others.
+  int GroupIndex = 0;
+  bool RadioItem = false;
+  bool AutoCheck = false;
+  void Click() override;
+
+ private:
+  Control* parent_;
+  std::string shortcut_;
+  bool checked_ = false;
+};
+
+}  // namespace qv

@@ -1,0 +1,99 @@
+#pragma once
+// A window or an embedded frame of the logic: a named registry of its controls, its caption,
+// size, visibility and keyboard focus, and its key handlers.
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace qv {
+
+// Keys as the window sees them before its controls. Character keys also arrive as a
+// key press with their character.
+enum class Key {
+  Other,
+  D0, D1, D2, D3, D4, D5, D6, D7, D8, D9,  // digits of the main keyboard
+  Num0, Num1, Num2, Num3, Num4, Num5, Num6, Num7, Num8, Num9,
+  NumPlus, NumMinus, NumMultiply, NumDivide, NumDecimal,
+  Enter, Escape, Backspace, Delete, Insert, Home, End, PageUp, PageDown,
+  Up, Down, Left, Right,
+  F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12,
+  WheelUp, WheelDown,
+};
+
+struct ShiftState {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+};
+
+class Form {
+ public:
+  // className is the window's class ("TForm1", "TFrame4"); name the instance's name
+  // ("Form1", "Frame41"), by which an embedding window addresses a frame.
+  Form(std::string className, std::string name);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& ClassName() const { return className_; }
+  const std::string& Name() const { return name_; }
+
+  const std::vector<Control*>& Controls() const { return controls_; }
+  // The control of that name, or nullptr.
+  Control* Find(const std::string& name) const;
+  // Embedded frames, addressed as "Frame41.Button1".
+  void AddFrame(Form& frame);
+  const std::vector<Form*>& Frames() const { return frames_; }
+  Form* FindFrame(const std::string& name) const;
+  // "NAME" or "FRAME.NAME".
+  Control* FindPath(const std::string& path) const;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  bool Visible() const { return visible_; }
+  // Showing runs OnShow the first time the form becomes visible.
+  void Show();
+  void Hide();
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetSize(int width, int height);
+  bool StayOnTop() const { return stayOnTop_; }
+  void SetStayOnTop(bool onTop);
+
+  // The control that owns the keyboard. Moving the focus runs OnExit of the old control and
+  // OnEnter of the new one.
+  Control* ActiveControl() const { return active_; }
+  void SetFocus(Control& control);
+
+  // Key handlers; FormKeyDown answers whether it consumed the key (then no key press follows).
+  virtual bool FormKeyDown(Key key, ShiftState shift);
+  virtual void FormKeyPress(char32_t ch);
+
+  Handler OnShow;
+
+  // Form-level properties changed since the binder last looked.
+  bool Dirty() const { return dirty_; }
+  void ClearDirty() { dirty_ = false; }
+
+ private:
+  friend class Control;
+  void Register(Control& control);
+  void Unregister(Control& control);
+  void MarkDirty() { dirty_ = true; }
+
+  std::string className_;
+  std::string name_;
+  std::vector<Control*> controls_;
+  std::vector<Form*> frames_;
+  std::string caption_;
+  bool visible_ = false;
+  bool shownOnce_ = false;
+  int width_ = 0;
+  int height_ = 0;
+  bool stayOnTop_ = false;
+  Control* active_ = nullptr;
+  bool dirty_ = true;
+};
+
+}  // namespace qv

@@ -1,0 +1,108 @@
+#pragma once
+// Platform services the logic calls. The Qt layer implements them for the real program;
+// tests and the script driver implement them with fakes that record what was asked and
+// answer from a queue.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+enum class Answer { Yes, No, Cancel };
+
+struct FileDialog {
+  std::string title;
+  // "Rich Text (*.rtf)|*.rtf|Text (*.txt)|*.txt": pairs of description and pattern.
+  std::string filter;
+  int filterIndex = 1;  // from 1
+  std::string defaultExt;
+  std::string fileName;  // proposed name
+  std::string initialDir;
+};
+
+struct FileChoice {
+  std::string path;
+  int filterIndex = 1;
+};
+
+struct FontSpec {
+  std::string name = "Arial";
+  int size = 10;  // points
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  int32_t color = 0;  // 0xRRGGBB
+};
+
+// Message boxes, questions and input boxes: every one the program shows goes through here.
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  // An information box with "OK", titled "Quorvel".
+  virtual void ShowMessage(const std::string& text) = 0;
+  // An error box with "OK", titled "Quorvel" (the general handler's box).
+  virtual void ShowError(const std::string& text) = 0;
+  // "Ja" / "Nein".
+  virtual bool AskYesNo(const std::string& text) = 0;
+  // "Ja" / "Nein" / "Abbrechen".
+  virtual Answer AskYesNoCancel(const std::string& text) = 0;
+  // An input box; a cancelled box answers its default text.
+  virtual std::string InputBox(const std::string& title, const std::string& prompt,
+                               const std::string& defaultText) = 0;
+  // File dialogs: no value when cancelled.
+  virtual std::optional<FileChoice> OpenFile(const FileDialog& dialog) = 0;
+  virtual std::optional<FileChoice> SaveFile(const FileDialog& dialog) = 0;
+  // The printer set-up dialog: false when cancelled.
+  virtual bool PrinterSetup() = 0;
+  virtual std::optional<FontSpec> ChooseFont(const FontSpec& current) = 0;
+  virtual std::optional<int32_t> ChooseColor(int32_t current) = 0;
+};
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual std::string GetText() = 0;
+  virtual void SetText(const std::string& text) = 0;
+};
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Opens a local file or a web page with the desktop's associated program.
+  virtual void Open(const std::string& fileOrUrl) = 0;
+  // Starts the running program anew (same executable, same start directory) once the
+  // current instance has closed.
+  virtual void RequestRestart() = 0;
+};
+
+// Folders and files; the default implementation works on the real file system.
+class Folders {
+ public:
+  virtual ~Folders() = default;
+  virtual std::string CurrentDir() = 0;
+  virtual std::string DocumentsDir() = 0;
+  virtual bool CreateDir(const std::string& path) = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool DeleteFile(const std::string& path) = 0;
+};
+
+class LocalFolders : public Folders {
+ public:
+  std::string CurrentDir() override;
+  // The XDG documents directory, or ~/Documents when none is set up.
+  std::string DocumentsDir() override;
+  bool CreateDir(const std::string& path) override;
+  bool FileExists(const std::string& path) override;
+  bool DeleteFile(const std::string& path) override;
+};
+
+// The services one program instance works with.
+struct Ports {
+  Prompts& prompts;
+  Clipboard& clipboard;
+  Shell& shell;
+  Folders& folders;
+};
+
+}  // namespace qv
