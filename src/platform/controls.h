@@ -62,11 +62,15 @@ class Control {
   Handler OnChange;
   Handler OnEnter;
   Handler OnExit;
-  Handler OnMouseDown;  // left button pressed (drag start)
+  Handler OnMouseDown;      // left button pressed (drag start)
+  Handler OnContextPopup;  // right click, before the control's context menu opens
+  // The popup menu a right click opens, if any.
+  Control* ContextMenu = nullptr;
 
   // What a user does: the driver and the binder call these.
   virtual void Click();
   void DblClick();
+  void RightClick();
 
   bool Dirty() const { return dirty_; }
   void ClearDirty() { dirty_ = false; }

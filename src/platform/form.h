@@ -18,14 +18,19 @@ enum class Key {
   Enter, Escape, Backspace, Delete, Insert, Home, End, PageUp, PageDown,
   Up, Down, Left, Right,
   F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12,
+  A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R, S, T, U, V, W, X, Y, Z,
   WheelUp, WheelDown,
 };
+
 
 struct ShiftState {
   bool shift = false;
   bool ctrl = false;
   bool alt = false;
 };
+
+// "F2", "Ctrl+K", "Alt+1": the text of a key as menu shortcuts are written.
+std::string KeyText(Key key, ShiftState shift);
 
 class Form {
  public:
@@ -55,6 +60,9 @@ class Form {
   // Showing runs OnShow the first time the form becomes visible.
   void Show();
   void Hide();
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  void SetPosition(int left, int top);
   int Width() const { return width_; }
   int Height() const { return height_; }
   void SetSize(int width, int height);
@@ -66,11 +74,18 @@ class Form {
   Control* ActiveControl() const { return active_; }
   void SetFocus(Control& control);
 
+  // Runs the enabled menu item whose shortcut is this key; answers whether there was one.
+  bool RunMenuShortcut(Key key, ShiftState shift);
+
   // Key handlers; FormKeyDown answers whether it consumed the key (then no key press follows).
   virtual bool FormKeyDown(Key key, ShiftState shift);
   virtual void FormKeyPress(char32_t ch);
 
   Handler OnShow;
+
+  // The modifier keys held during the click being handled (a Ctrl+click asks for more).
+  ShiftState ClickShift() const { return clickShift_; }
+  void SetClickShift(ShiftState shift) { clickShift_ = shift; }
 
   // Form-level properties changed since the binder last looked.
   bool Dirty() const { return dirty_; }
@@ -89,10 +104,13 @@ class Form {
   std::string caption_;
   bool visible_ = false;
   bool shownOnce_ = false;
+  int left_ = 0;
+  int top_ = 0;
   int width_ = 0;
   int height_ = 0;
   bool stayOnTop_ = false;
   Control* active_ = nullptr;
+  ShiftState clickShift_;
   bool dirty_ = true;
 };
 

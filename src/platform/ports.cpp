@@ -1,1 +1,65 @@
 #include "platform/ports.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace qv {
+
+namespace fs = std::filesystem;
+
+std::string LocalFolders::CurrentDir() {
+  std::error_code ec;
+  return fs::current_path(ec).string();
+}
+
+namespace {
+
+// The documents folder named in ~/.config/user-dirs.dirs (XDG_DOCUMENTS_DIR="$HOME/..."),
+// or an empty text when none is set up.
+std::string XdgDocumentsDir(const std::string& home) {
+  const char* configHome = std::getenv("XDG_CONFIG_HOME");
+  const std::string config = configHome && *configHome ? configHome : home + "/.config";
+  std::ifstream in(config + "/user-dirs.dirs");
+  std::string line;
+  const std::string key = "XDG_DOCUMENTS_DIR=";
+  while (std::getline(in, line)) {
+    if (line.rfind(key, 0) != 0) continue;
+    std::string value = line.substr(key.size());
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+      value = value.substr(1, value.size() - 2);
+    if (value.rfind("$HOME", 0) == 0) value = home + value.substr(5);
+    // A documents folder set to the home folder itself means "none set up".
+    if (value.empty() || fs::path(value) == fs::path(home)) return "";
+    return value;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string LocalFolders::DocumentsDir() {
+  const char* homeEnv = std::getenv("HOME");
+  const std::string home = homeEnv && *homeEnv ? homeEnv : CurrentDir();
+  const std::string xdg = XdgDocumentsDir(home);
+  return xdg.empty() ? home + "/Documents" : xdg;
+}
+
+bool LocalFolders::CreateDir(const std::string& path) {
+  std::error_code ec;
+  fs::create_directories(path, ec);
+  return fs::is_directory(path, ec);
+}
+
+bool LocalFolders::FileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+bool LocalFolders::DeleteFile(const std::string& path) {
+  std::error_code ec;
+  return fs::remove(path, ec);
+}
+
+}  // namespace qv

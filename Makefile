@@ -1,0 +1,73 @@
+# Quorvel: the commands a developer or user needs. `make run` builds and starts the program,
+# `make test` builds and runs every test. Both install missing Debian packages first.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+# Everything the build, the tests and the tools need on Debian 12.
+PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev libmuparser-dev \
+            clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth
+
+.PHONY: all deps configure build run test sanitize fuzz fuzz-run bench screenshot install clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" != 0 ]; then \
+	    echo "Missing packages. Run: sudo apt-get update && sudo apt-get install -y" $$missing; exit 1; \
+	  fi; \
+	  echo "Installing:" $$missing; \
+	  apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing; \
+	fi
+
+configure: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	  echo "make run: no display found (DISPLAY/WAYLAND_DISPLAY not set); start it from a desktop session or with: xvfb-run make run"; exit 1; \
+	fi
+	mkdir -p run && cp -u share/* run/ 2>/dev/null || true
+	cd run && ../$(BUILD)/src/app/quorvel
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	@[ -f $(ASAN_BUILD)/build.ninja ] || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_WITH_QT=OFF -DQV_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WITH_QT=OFF -DQV_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Runs every fuzz target for FUZZ_SECONDS each.
+fuzz-run: fuzz
+	@set -e; for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name 2>&1 | tail -n 12; \
+	done
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && $$b; done
+
+screenshot: build
+	mkdir -p docs
+	QT_QPA_PLATFORM=offscreen $(BUILD)/src/ui/quorvel-screenshot docs/screenshot.png
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

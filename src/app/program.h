@@ -1,0 +1,38 @@
+#pragma once
+// One run of the program without the toolkit: its windows in the order of creation, the
+// start and the close. The Qt front end and the script driver both drive this.
+#include <memory>
+#include <vector>
+
+#include "app/about.h"
+#include "calculator/tform1.h"
+
+namespace qv {
+
+class Program {
+ public:
+  explicit Program(Ports ports);
+  ~Program();
+
+  TForm1& Main() { return *main_; }
+  TAboutBox& AboutBox() { return *about_; }
+  // Every window in the order of creation, the main window first.
+  const std::vector<Form*>& Windows() const { return windows_; }
+  // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
+  Form* FindWindow(const std::string& className) const;
+
+  // Shows the main window (its OnShow restores what the last run left).
+  void Start();
+  // A close request of the main window; answers whether the program closed.
+  bool Close();
+  bool Closed() const { return closed_; }
+
+ private:
+  Ports ports_;
+  std::unique_ptr<TForm1> main_;
+  std::unique_ptr<TAboutBox> about_;
+  std::vector<Form*> windows_;
+  bool closed_ = false;
+};
+
+}  // namespace qv

@@ -1,0 +1,212 @@
+#pragma once
+// The main window: the two-field calculator with its keys, indicators and menus.
+#include <optional>
+#include <string>
+
+#include "calculator/calc_state.h"
+#include "calculator/shell_state.h"
+#include "currency/waehrung.h"
+#include "graph/unit7.h"
+#include "panels/unit6.h"
+#include "platform/form.h"
+#include "platform/ports.h"
+
+namespace qv {
+
+class TForm1 : public Form {
+ public:
+  explicit TForm1(Ports ports);
+  ~TForm1() override;
+
+  CalcState S;
+  ShellState Shell;
+  Ports ports;
+
+  // Embedded panels.
+  TFrame3 Frame31;
+  TFrame6 Frame61;
+  TFrame7 Frame71;
+
+  // ---- Fields and indicators
+  Label Label1{*this, "Label1", "0.0"};
+  Label Label3{*this, "Label3"};
+  Label Label2{*this, "Label2"};
+  Label Label4{*this, "Label4"};
+  Label Label5{*this, "Label5", "0"};
+  Label Label6{*this, "Label6", "0.0"};
+  Label Label7{*this, "Label7", "NK"};
+  SpinEdit SpinEdit1{*this, "SpinEdit1", 0, 15, 0};
+  Label StaticText1{*this, "StaticText1", "Feld"};
+  RadioButton Radio1{*this, "Radio1", "1"};
+  RadioButton Radio2{*this, "Radio2", "2"};
+  PopupMenu PopupMenu1{*this, "PopupMenu1"};
+  MenuItem Kopieren1{*this, "Kopieren1", "Kopieren", &PopupMenu1};
+  MenuItem Einfgen1{*this, "Einfgen1", "Einfügen", &PopupMenu1};
+  MenuItem Lschen1{*this, "Lschen1", "Löschen", &PopupMenu1};
+
+  // ---- Keys
+  Button Button1{*this, "Button1", "1"};
+  Button Button2{*this, "Button2", "2"};
+  Button Button3{*this, "Button3", "3"};
+  Button Button4{*this, "Button4", "4 "};
+  Button Button5{*this, "Button5", "5"};
+  Button Button6{*this, "Button6", "6"};
+  Button Button7{*this, "Button7", "7"};
+  Button Button8{*this, "Button8", "8"};
+  Button Button9{*this, "Button9", "9"};
+  Button Button10{*this, "Button10", "0"};
+  Button Button11{*this, "Button11", ","};
+  Button Button12{*this, "Button12", "x"};
+  Button Button13{*this, "Button13", "/"};
+  Button Button14{*this, "Button14", "+"};
+  Button Button15{*this, "Button15", "-"};
+  Button Button16{*this, "Button16", "="};
+  Button Button17{*this, "Button17", "Löschen"};
+  Button Button19{*this, "Button19", "ç"};
+  Button Button20{*this, "Button20", "Wiederholen"};
+  Button Button21{*this, "Button21", "%"};
+  Button Button22{*this, "Button22", "Ö"};
+  Button Button23{*this, "Button23", "X ²"};
+  Button Button24{*this, "Button24", "Õ"};
+  Button Button25{*this, "Button25", "Kopie"};
+  Button Button26{*this, "Button26", "Einf."};
+  Button Button27{*this, "Button27", "+ / -"};
+  Button Button28{*this, "Button28", "Rückgängig"};
+  Button Button29{*this, "Button29", "Ln"};
+  Button Button30{*this, "Button30", "Exp"};
+  Button SpeedButton1{*this, "SpeedButton1", "Lg10"};
+  Button SpeedButton2{*this, "SpeedButton2", "LgN"};
+  Button SpeedButton3{*this, "SpeedButton3", "X^N"};
+  Button Button33{*this, "Button33", "MC"};
+  Button Button34{*this, "Button34", "> M"};
+  Button Button35{*this, "Button35", "M >"};
+  Button Button36{*this, "Button36", "m+z"};
+  Button Button37{*this, "Button37", "m-z"};
+  Button Button38{*this, "Button38", "m*z"};
+  Button Button39{*this, "Button39", "z/m"};
+  Button Button40{*this, "Button40", "m/z"};
+
+  // ---- Shell: calculators, extension area, tape, closing
+  Button R1{*this, "R1", "R1"};
+  Button R2{*this, "R2", "R2"};
+  Button Button44{*this, "Button44", "ß"};
+  Button Button41{*this, "Button41", "â"};
+  Label Label8{*this, "Label8", "T"};
+  Button Button46{*this, "Button46", "Tape >"};
+  Button Button18{*this, "Button18", "Beenden"};
+
+  // ---- Main menu
+  MenuItem Einstellungen1{*this, "Einstellungen1", "Einstellungen"};
+  MenuItem Dezimals1{*this, "Dezimals1", "Dezimaleinstellungen ", &Einstellungen1};
+  MenuItem Formatierung1{*this, "Formatierung1", "Tausender-Trennzeichen, einstellb. Nachkommast.",
+                         &Dezimals1, "F2"};
+  MenuItem Formatierung3{*this, "Formatierung3", "Ohne Trennzeichen, freie Nachkommastellen",
+                         &Dezimals1, "F3"};
+  MenuItem Formatierung2{*this, "Formatierung2", "Währung", &Dezimals1, "F4"};
+  MenuItem Formatieren1{*this, "Formatieren1", "Formatieren", &Einstellungen1};
+  MenuItem DForm1{*this, "DForm1", "Beim Schreiben ", &Formatieren1, "F11"};
+  MenuItem DForm2{*this, "DForm2", "Beim Ergebnis", &Formatieren1, "F12"};
+  MenuItem Syntax1{*this, "Syntax1", "Erweitert", &Einstellungen1};
+  MenuItem Syntax_1{*this, "Syntax_1", "Berechnen nach 2. Klick auf neuen Operator", &Syntax1};
+  MenuItem Syntax_2{*this, "Syntax_2", "Berechnen nach 1. Klick auf neuen Operator", &Syntax1};
+  MenuItem N3{*this, "N3", "-", &Syntax1};
+  MenuItem Waehr2{*this, "Waehr2", "Zweitwährung automatisch einfügen", &Syntax1};
+  MenuItem StayOnTop1{*this, "StayOnTop1", "Immer im Vordergrund", &Syntax1};
+  MenuItem N4{*this, "N4", "-", &Syntax1};
+  MenuItem Textbox1{*this, "Textbox1", "Tape als Textbox in Word einfügen", &Syntax1};
+  MenuItem Umrandung{*this, "Umrandung", "Textbox ohne Umrandung", &Syntax1};
+  MenuItem Lschenwiederrufen1{*this, "Lschenwiederrufen1", "Wiederherstellen", &Einstellungen1};
+  MenuItem FelderW{*this, "FelderW", "Felder (Strg-Backsp)", &Lschenwiederrufen1};
+  MenuItem TapeW{*this, "TapeW", "Tape (Alt-Backsp)", &Lschenwiederrufen1};
+  MenuItem Kurseaktualisieren1{*this, "Kurseaktualisieren1", "Kurse aktualisieren",
+                               &Einstellungen1, "Ctrl+K"};
+  MenuItem N1{*this, "N1", "-", &Einstellungen1};
+  MenuItem Trigon{*this, "Trigon", "T&rigonmetrische Funktionen (R)", &Einstellungen1};
+  MenuItem Einheiten{*this, "Einheiten", "Einheiten umrechnen (E)", &Einstellungen1};
+  MenuItem Steuer1{*this, "Steuer1", "Steuer (S)", &Einstellungen1};
+  MenuItem Funktionen1{*this, "Funktionen1", "Funktionen", &Einstellungen1};
+  MenuItem N2{*this, "N2", "-", &Einstellungen1};
+  MenuItem Whrungsrechner1{*this, "Whrungsrechner1", "&Währungsrechner (W)", &Einstellungen1};
+  MenuItem Tape1{*this, "Tape1", "&Tape (T)", &Einstellungen1};
+  MenuItem Graf1{*this, "Graf1", "&Graph (G)", &Einstellungen1};
+  MenuItem N5{*this, "N5", "-", &Einstellungen1};
+  MenuItem Finanz{*this, "Finanz", "Finanzrechner (F)", &Einstellungen1};
+  MenuItem Hilfe2{*this, "Hilfe2", "Hilfe"};
+  MenuItem Hilfe1{*this, "Hilfe1", "Hilfe (F1)", &Hilfe2};
+  MenuItem About{*this, "About", "Über Quorvel...", &Hilfe2};
+  MenuItem Vorsilben{*this, "Vorsilben", "Metrische Vorsilben", &Hilfe2};
+  MenuItem OnlineLexikon1{*this, "OnlineLexikon1", "Online-Lexikon", &Hilfe2};
+  MenuItem Whrungskurse1{*this, "Whrungskurse1", "Kurse aktualisieren", &Hilfe2};
+  MenuItem Skalierung1{*this, "Skalierung1", "Skalierung"};
+  MenuItem N902{*this, "N902", "100", &Skalierung1};
+  MenuItem N1201{*this, "N1201", "120", &Skalierung1};
+  MenuItem N1501{*this, "N1501", "150", &Skalierung1};
+  PopupMenu PopupMenu3{*this, "PopupMenu3"};
+  MenuItem Trigonometrie1{*this, "Trigonometrie1", "Trigonometrie", &PopupMenu3};
+  MenuItem Einheiten1{*this, "Einheiten1", "Einheiten", &PopupMenu3};
+  MenuItem Steuer2{*this, "Steuer2", "Steuer", &PopupMenu3};
+  MenuItem Funktionen2{*this, "Funktionen2", "Funktionen", &PopupMenu3};
+
+  // ---- Entry (number keys, sign, clearing, field choice)
+  void ZeiButtonClick(Button& sender);
+  void DigitKey(char c);
+  void DeleteLastDigit();
+  void ToggleSign();
+  void ClearAll();
+  void SelectField(int field);
+  void SaveFieldsSnapshot();
+  Extended ActiveFieldValue() const;
+  void PutValueInActiveField(const std::string& text);
+  void ReapplyLiveFunction();
+  enum class LeaveKey { Escape, Clear, Equals };
+  void LeavePanelEdit(LeaveKey key);
+
+  // ---- Number formats
+  void FormatValue();
+  void Formatierung1Click();
+  void Formatierung3Click();
+  void Formatierung2Click();
+  void DForm1Click();
+  void DForm2Click();
+  void SpinEdit1Change();
+  // Alt+digit: that many decimals in format 1.
+  void SetDecimalsByKey(int decimals);
+  std::string NormalizeNumberText(const std::string& text);
+
+  // ---- Settings file
+  void LoadSettings();
+  // Writes the settings file; a failure is reported and leaves the old file as it was.
+  void SaveSettings();
+  const std::string& SettingsPath() const { return settingsPath_; }
+  const std::string& DataFolder() const { return dataFolder_; }
+
+  // ---- Keyboard
+  bool FormKeyDown(Key key, ShiftState shift) override;
+  void FormKeyPress(char32_t ch) override;
+
+  // Every calculator action ends by giving the keyboard to "=".
+  void FocusEquals() { SetFocus(Button16); }
+
+  // The named state values, as text, for scripts and tests (Extended values canonical).
+  std::optional<std::string> StateText(const std::string& name) const;
+
+  // The caption "Quorvel (R1)" or "Quorvel (R2)".
+  std::string CalcCaption() const;
+
+ private:
+  void WireEvents();
+  void ApplyStartValues();
+  std::string settingsPath_;
+  std::string dataFolder_;
+  // Shows an entry's value formatted into a field label.
+  void ShowEntry(const std::string& entry, Label& label);
+  void FormatWhileTypingShow();
+
+  // Seams to panels that later work fills in; until then they do nothing.
+  bool GraphShown() const { return false; }
+  bool HoldPressed() const { return false; }
+  void UnitConversionRecompute() {}
+  void UnitConversionOff() {}
+};
+
+}  // namespace qv

@@ -1,0 +1,71 @@
+#include "fakes.h"
+
+namespace qvs {
+
+QueuedAnswer FakePrompts::Next(const std::string& what) {
+  if (answers.empty()) throw ScriptAbort{"unanswered: " + what};
+  QueuedAnswer a = answers.front();
+  answers.pop_front();
+  return a;
+}
+
+bool FakePrompts::AskYesNo(const std::string& text) {
+  messages.push_back(text);
+  const QueuedAnswer a = Next(text);
+  return a.kind == QueuedAnswer::Yes || a.kind == QueuedAnswer::Ok;
+}
+
+qv::Answer FakePrompts::AskYesNoCancel(const std::string& text) {
+  messages.push_back(text);
+  const QueuedAnswer a = Next(text);
+  if (a.kind == QueuedAnswer::Yes || a.kind == QueuedAnswer::Ok) return qv::Answer::Yes;
+  if (a.kind == QueuedAnswer::No) return qv::Answer::No;
+  return qv::Answer::Cancel;
+}
+
+std::string FakePrompts::InputBox(const std::string& title, const std::string& prompt,
+                                  const std::string& defaultText) {
+  const std::string what = title + ": " + prompt;
+  messages.push_back(what);
+  const QueuedAnswer a = Next(what);
+  return a.kind == QueuedAnswer::Text ? a.text : defaultText;
+}
+
+std::optional<qv::FileChoice> FakePrompts::FileAnswer(const std::string& what) {
+  const QueuedAnswer a = Next(what);
+  if (a.kind != QueuedAnswer::File) return std::nullopt;
+  std::string path = a.text;
+  if (path.rfind("DATA/", 0) == 0)
+    path = dataDir + path.substr(4);
+  else if (!path.empty() && path[0] != '/')
+    path = startDir + "/" + path;
+  return qv::FileChoice{path, a.filter};
+}
+
+std::optional<qv::FileChoice> FakePrompts::OpenFile(const qv::FileDialog& dialog) {
+  return FileAnswer("open dialog " + dialog.title);
+}
+
+std::optional<qv::FileChoice> FakePrompts::SaveFile(const qv::FileDialog& dialog) {
+  return FileAnswer("save dialog " + dialog.title);
+}
+
+bool FakePrompts::PrinterSetup() {
+  const QueuedAnswer a = Next("printer set-up");
+  return a.kind == QueuedAnswer::Ok || a.kind == QueuedAnswer::Yes;
+}
+
+std::optional<qv::FontSpec> FakePrompts::ChooseFont(const qv::FontSpec& current) {
+  const QueuedAnswer a = Next("font dialog");
+  if (a.kind == QueuedAnswer::Cancel || a.kind == QueuedAnswer::No) return std::nullopt;
+  return current;
+}
+
+std::optional<int32_t> FakePrompts::ChooseColor(int32_t current) {
+  const QueuedAnswer a = Next("colour dialog");
+  if (a.kind == QueuedAnswer::Cancel || a.kind == QueuedAnswer::No) return std::nullopt;
+  if (a.kind == QueuedAnswer::Text) return static_cast<int32_t>(std::stol(a.text, nullptr, 16));
+  return current;
+}
+
+}  // namespace qvs

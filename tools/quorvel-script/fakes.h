@@ -1,0 +1,68 @@
+#pragma once
+// Ports for scripted runs: they record every message and answer from a queue.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/ports.h"
+
+namespace qvs {
+
+// Ends a script: not a std::exception, so the program's general handler lets it pass.
+struct ScriptAbort {
+  std::string what;
+};
+
+struct QueuedAnswer {
+  enum Kind { Yes, No, Cancel, Ok, Text, File } kind;
+  std::string text;
+  int filter = 1;
+};
+
+class FakePrompts : public qv::Prompts {
+ public:
+  std::deque<QueuedAnswer> answers;
+  std::deque<std::string> messages;  // shown and not yet checked
+  std::string startDir, dataDir;
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowError(const std::string& text) override { messages.push_back(text); }
+  bool AskYesNo(const std::string& text) override;
+  qv::Answer AskYesNoCancel(const std::string& text) override;
+  std::string InputBox(const std::string& title, const std::string& prompt,
+                       const std::string& defaultText) override;
+  std::optional<qv::FileChoice> OpenFile(const qv::FileDialog& dialog) override;
+  std::optional<qv::FileChoice> SaveFile(const qv::FileDialog& dialog) override;
+  bool PrinterSetup() override;
+  std::optional<qv::FontSpec> ChooseFont(const qv::FontSpec& current) override;
+  std::optional<int32_t> ChooseColor(int32_t current) override;
+
+ private:
+  QueuedAnswer Next(const std::string& what);
+  std::optional<qv::FileChoice> FileAnswer(const std::string& what);
+};
+
+class FakeClipboard : public qv::Clipboard {
+ public:
+  std::string text;
+  std::string GetText() override { return text; }
+  void SetText(const std::string& t) override { text = t; }
+};
+
+class FakeShell : public qv::Shell {
+ public:
+  std::vector<std::string> opened;
+  bool restartRequested = false;
+  void Open(const std::string& target) override { opened.push_back(target); }
+  void RequestRestart() override { restartRequested = true; }
+};
+
+// The real file system, with the start directory and the documents folder of the sandbox.
+class SandboxFolders : public qv::LocalFolders {
+ public:
+  std::string startDir, documentsDir;
+  std::string CurrentDir() override { return startDir; }
+  std::string DocumentsDir() override { return documentsDir; }
+};
+
+}  // namespace qvs

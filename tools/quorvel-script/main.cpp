@@ -1,0 +1,98 @@
+// quorvel-script: runs scenario files against the program's logic, headless.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "runner.h"
+
+namespace {
+
+const char* kGrammar = R"(quorvel-script [--verbose] FILE...
+
+Runs each scenario file in a fresh temporary start directory with its own data folder and
+exits non-zero when an expectation fails (printing file, line, wanted and got).
+
+One command a line; texts in double quotes with \" \\ and \n escapes; # starts a comment;
+a block is the following lines that begin with |, the text after "| " being one line.
+
+ini                       before any other command: the block becomes "Quorvel.ini"
+start                     create the windows now; after close it starts the program anew
+close                     close the main window as its close button does
+click NAME                a control of the main window, FRAME.NAME for an embedded frame,
+dblclick NAME               or CLASS.NAME for a secondary window (TAboutBox.OKButton)
+rightclick NAME
+ctrlclick NAME            click with Ctrl held
+key KEY...                one character (5 + , p) or Enter Esc Backspace Delete Insert Home
+                          End PageUp PageDown Up Down F1..F12 Num0..Num9 NumPlus NumMinus
+                          NumMultiply NumDivide NumDecimal WheelUp WheelDown, with optional
+                          Ctrl+ Alt+ Shift+ prefixes
+set NAME "TEXT"           type TEXT into an edit or combo box (fires its change handler)
+select NAME INDEX         choose item INDEX (from 0) of a combo or list box
+focus NAME                give a control the keyboard focus
+drag NAME TARGET          drag a control onto another
+answer yes|no|cancel|ok   the answer for the next question or dialog
+answer "TEXT"             the answer for the next input box
+answer file "PATH"        a file chosen in the next open or save dialog
+answer filter N             ... and the file type (from 1) chosen with it
+clipboard "TEXT"          put a text on the clipboard
+expect NAME "TEXT"        the control's text or caption
+expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
+expect state NAME "TEXT"  a state value of the calculator (Extended values canonical)
+expect message "TEXT"     the next message, question or input box shown
+expect no-message
+expect clipboard "TEXT"
+expect caption "TEXT"     the main window's caption
+expect tape               the whole tape, one block line per tape line
+expect tapeline K "TEXT" [bold|regular] [italic] [black|red|green] [SIZE]
+expect ini SECTION KEY "VALUE" | missing
+expect file PATH          the block equals the lines of a text file (DATA/ = data folder)
+expect file PATH missing
+print NAME | state | tape | messages
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool verbose = false;
+  std::vector<std::string> files;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kGrammar;
+      return 0;
+    }
+    if (arg == "--verbose") {
+      verbose = true;
+      continue;
+    }
+    files.push_back(arg);
+  }
+  if (files.empty()) {
+    std::cerr << "usage: quorvel-script [--verbose] FILE... (--help for the grammar)\n";
+    return 2;
+  }
+  int failed = 0;
+  for (const std::string& file : files) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+      std::cout << file << ": cannot be read\n";
+      ++failed;
+      continue;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    int failures = 0;
+    try {
+      const auto commands = qvs::ParseScript(text.str());
+      qvs::Runner runner(file, verbose);
+      failures = runner.Run(commands);
+    } catch (const qvs::ScriptError& e) {
+      std::cout << file << ":" << e.line << ": " << e.what() << "\n";
+      failures = 1;
+    }
+    if (failures) ++failed;
+    if (verbose || failures) std::cout << file << ": " << (failures ? "FAILED" : "passed") << "\n";
+  }
+  std::cout << (files.size() - failed) << " passed, " << failed << " failed\n";
+  return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,366 @@
+#include "runner.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "keys.h"
+#include "platform/errors.h"
+#include "platform/inifile.h"
+
+namespace qvs {
+
+namespace fs = std::filesystem;
+
+std::string NormalizeLineBreaks(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      out += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+namespace {
+
+std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+
+std::string Arg(const Command& c, size_t i) {
+  if (i >= c.words.size()) throw ScriptError(c.line, "missing argument for " + c.Verb());
+  return c.words[i].text;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string current;
+  const std::string normal = NormalizeLineBreaks(text);
+  for (char ch : normal) {
+    if (ch == '\n') {
+      lines.push_back(current);
+      current.clear();
+    } else {
+      current += ch;
+    }
+  }
+  if (!current.empty()) lines.push_back(current);
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& l : lines) out += l + "\n";
+  return out;
+}
+
+}  // namespace
+
+Runner::Runner(std::string fileName, bool verbose)
+    : fileName_(std::move(fileName)), verbose_(verbose) {
+  std::string pattern = (fs::temp_directory_path() / "quorvel-script-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
+  startDir_ = pattern;
+  const std::string documents = startDir_ + "/Documents";
+  dataDir_ = documents + "/Quorvel";
+  fs::create_directories(documents);
+  previousDir_ = fs::current_path().string();
+  fs::current_path(startDir_);
+  prompts_.startDir = startDir_;
+  prompts_.dataDir = dataDir_;
+  folders_.startDir = startDir_;
+  folders_.documentsDir = documents;
+}
+
+Runner::~Runner() {
+  program_.reset();
+  std::error_code ec;
+  fs::current_path(previousDir_, ec);
+  fs::remove_all(startDir_, ec);
+}
+
+int Runner::Run(const std::vector<Command>& commands) {
+  for (const Command& c : commands) {
+    try {
+      Execute(c);
+    } catch (const ScriptAbort& a) {
+      std::cout << fileName_ << ":" << c.line << ": " << a.what << "\n";
+      return failures_ + 1;
+    } catch (const ScriptError& e) {
+      std::cout << fileName_ << ":" << e.line << ": " << e.what() << "\n";
+      return failures_ + 1;
+    } catch (const std::exception& e) {
+      std::cout << fileName_ << ":" << c.line << ": unexpected error: " << e.what() << "\n";
+      return failures_ + 1;
+    }
+  }
+  if (!prompts_.messages.empty()) {
+    std::cout << fileName_ << ": warning: messages nobody checked:\n";
+    for (const auto& m : prompts_.messages) std::cout << "  " << Quote(m) << "\n";
+  }
+  return failures_;
+}
+
+void Runner::Check(const Command& c, bool ok, const std::string& wanted, const std::string& got) {
+  if (ok) {
+    if (verbose_) std::cout << fileName_ << ":" << c.line << ": ok\n";
+    return;
+  }
+  ++failures_;
+  std::cout << fileName_ << ":" << c.line << ": wanted " << wanted << ", got " << got << "\n";
+}
+
+void Runner::EnsureStarted() {
+  iniAllowed_ = false;
+  if (program_ && !program_->Closed()) return;
+  program_.reset();
+  program_ = std::make_unique<qv::Program>(qv::Ports{prompts_, clipboard_, shell_, folders_});
+  Event([this] { program_->Start(); });
+}
+
+void Runner::Event(const std::function<void()>& event) {
+  qv::RunGuarded(prompts_, event);
+}
+
+std::string Runner::ResolvePath(const std::string& path) const {
+  if (path.rfind("DATA/", 0) == 0) return dataDir_ + path.substr(4);
+  return startDir_ + "/" + path;
+}
+
+qv::Control& Runner::ControlOf(const std::string& path) {
+  EnsureStarted();
+  if (qv::Control* c = program_->Main().FindPath(path)) return *c;
+  const auto dot = path.find('.');
+  if (dot != std::string::npos) {
+    if (qv::Form* window = program_->FindWindow(path.substr(0, dot)))
+      if (qv::Control* c = window->FindPath(path.substr(dot + 1))) return *c;
+  }
+  throw ScriptAbort{"no control " + path};
+}
+
+void Runner::SendKey(const std::string& spec, const Command& c) {
+  const KeyStroke k = ParseKey(spec);
+  if (!k.valid) throw ScriptError(c.line, "unknown key " + spec);
+  qv::TForm1& form = program_->Main();
+  Event([&] {
+    if (form.FormKeyDown(k.key, k.shift)) return;
+    const bool editing = dynamic_cast<qv::Edit*>(form.ActiveControl()) != nullptr;
+    if (k.ch >= 32) {
+      form.FormKeyPress(k.ch);
+    }
+    // What the window did not take goes to the edit box that owns the keyboard.
+    auto* edit = dynamic_cast<qv::Edit*>(form.ActiveControl());
+    if (!editing || !edit || edit->ReadOnly()) return;
+    char32_t ch = k.ch;
+    if (edit->OnKeyPress && ch) edit->OnKeyPress(ch);
+    if (ch == 8) {
+      std::string t = edit->Text();
+      while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
+      if (!t.empty()) t.pop_back();
+      edit->SetText(t);
+    } else if (ch >= 32) {
+      std::string utf8;
+      if (ch < 0x80) {
+        utf8 = std::string(1, static_cast<char>(ch));
+      } else if (ch < 0x800) {
+        utf8 = {static_cast<char>(0xC0 | (ch >> 6)), static_cast<char>(0x80 | (ch & 0x3F))};
+      } else {
+        utf8 = {static_cast<char>(0xE0 | (ch >> 12)), static_cast<char>(0x80 | ((ch >> 6) & 0x3F)),
+                static_cast<char>(0x80 | (ch & 0x3F))};
+      }
+      edit->SetText(edit->Text() + utf8);
+    }
+  });
+}
+
+void Runner::Execute(const Command& c) {
+  const std::string& verb = c.Verb();
+  if (verb == "ini") {
+    if (!iniAllowed_) throw ScriptError(c.line, "ini must come before every other command");
+    std::ofstream out(startDir_ + "/Quorvel.ini", std::ios::binary);
+    out << JoinLines(c.block);
+    return;
+  }
+  if (verb == "start") {
+    EnsureStarted();
+    return;
+  }
+  if (verb == "close") {
+    EnsureStarted();
+    Event([this] { program_->Close(); });
+    return;
+  }
+  if (verb == "answer") {
+    const std::string what = Arg(c, 1);
+    QueuedAnswer a{QueuedAnswer::Text, what};
+    if (c.words[1].quoted) {
+      a.kind = QueuedAnswer::Text;
+    } else if (what == "yes") {
+      a.kind = QueuedAnswer::Yes;
+    } else if (what == "no") {
+      a.kind = QueuedAnswer::No;
+    } else if (what == "cancel") {
+      a.kind = QueuedAnswer::Cancel;
+    } else if (what == "ok") {
+      a.kind = QueuedAnswer::Ok;
+    } else if (what == "file") {
+      a = QueuedAnswer{QueuedAnswer::File, Arg(c, 2)};
+    } else if (what == "filter") {
+      // The file type chosen with the file answer queued last.
+      for (auto it = prompts_.answers.rbegin(); it != prompts_.answers.rend(); ++it)
+        if (it->kind == QueuedAnswer::File) {
+          it->filter = std::stoi(Arg(c, 2));
+          return;
+        }
+      throw ScriptError(c.line, "answer filter needs a file answer before it");
+    } else {
+      throw ScriptError(c.line, "unknown answer " + what);
+    }
+    prompts_.answers.push_back(a);
+    return;
+  }
+  if (verb == "clipboard") {
+    clipboard_.text = Arg(c, 1);
+    return;
+  }
+  if (verb == "expect") return Expect(c);
+  if (verb == "print") return Print(c);
+
+  EnsureStarted();
+  if (verb == "key") {
+    for (size_t i = 1; i < c.words.size(); ++i) SendKey(c.words[i].text, c);
+    return;
+  }
+  qv::Control& control = ControlOf(Arg(c, 1));
+  if (verb == "click" || verb == "ctrlclick") {
+    qv::Form& owner = control.Owner();
+    owner.SetClickShift(qv::ShiftState{false, verb == "ctrlclick", false});
+    Event([&] { control.Click(); });
+    owner.SetClickShift({});
+  } else if (verb == "dblclick") {
+    Event([&] { control.DblClick(); });
+  } else if (verb == "rightclick") {
+    Event([&] { control.RightClick(); });
+  } else if (verb == "set") {
+    const std::string text = Arg(c, 2);
+    Event([&] { control.SetText(text); });
+  } else if (verb == "select") {
+    auto* list = dynamic_cast<qv::ListControl*>(&control);
+    if (!list) throw ScriptError(c.line, Arg(c, 1) + " is no list");
+    const int index = std::stoi(Arg(c, 2));
+    Event([&] { list->Select(index); });
+  } else if (verb == "focus") {
+    Event([&] { control.Owner().SetFocus(control); });
+  } else {
+    throw ScriptError(c.line, "unknown command " + verb);
+  }
+}
+
+void Runner::ExpectControlState(qv::Control& control, const std::string& what, const Command& c) {
+  bool value = false;
+  bool positive = true;
+  if (what == "checked" || what == "unchecked") {
+    positive = what == "checked";
+    if (auto* cb = dynamic_cast<qv::CheckBox*>(&control)) value = cb->Checked();
+    else if (auto* rb = dynamic_cast<qv::RadioButton*>(&control)) value = rb->Checked();
+    else if (auto* mi = dynamic_cast<qv::MenuItem*>(&control)) value = mi->Checked();
+    else throw ScriptError(c.line, control.Name() + " has no check mark");
+  } else if (what == "visible" || what == "hidden") {
+    positive = what == "visible";
+    value = control.Visible();
+  } else if (what == "enabled" || what == "disabled") {
+    positive = what == "enabled";
+    value = control.Enabled();
+  } else if (what == "down" || what == "up") {
+    positive = what == "down";
+    auto* b = dynamic_cast<qv::Button*>(&control);
+    if (!b) throw ScriptError(c.line, control.Name() + " is no button");
+    value = b->Down();
+  } else {
+    throw ScriptError(c.line, "unknown state " + what);
+  }
+  Check(c, value == positive, what, value == positive ? what : "not " + what);
+}
+
+void Runner::Expect(const Command& c) {
+  const std::string what = Arg(c, 1);
+  const bool quotedSecond = c.words.size() > 2 && c.words[2].quoted;
+  if (what == "message") {
+    const std::string wanted = Arg(c, 2);
+    if (prompts_.messages.empty()) return Check(c, false, Quote(wanted), "no message");
+    const std::string got = prompts_.messages.front();
+    prompts_.messages.pop_front();
+    return Check(c, NormalizeLineBreaks(got) == NormalizeLineBreaks(wanted), Quote(wanted),
+                 Quote(got));
+  }
+  if (what == "no-message") {
+    const std::string got = prompts_.messages.empty() ? "" : prompts_.messages.front();
+    if (!prompts_.messages.empty()) prompts_.messages.pop_front();
+    return Check(c, got.empty(), "no message", Quote(got));
+  }
+  if (what == "clipboard") return Check(c, clipboard_.text == Arg(c, 2), Quote(Arg(c, 2)), Quote(clipboard_.text));
+  if (what == "file") {
+    const std::string path = ResolvePath(Arg(c, 2));
+    const bool exists = fs::exists(path);
+    if (c.words.size() > 3 && c.words[3].text == "missing")
+      return Check(c, !exists, "no file", "a file");
+    if (!exists) return Check(c, false, "a file", "no file");
+    const std::string got = JoinLines(SplitLines(ReadWholeFile(path)));
+    return Check(c, got == JoinLines(c.block), Quote(JoinLines(c.block)), Quote(got));
+  }
+  if (what == "ini") {
+    const std::string section = Arg(c, 2), key = Arg(c, 3);
+    qv::IniFile ini(startDir_ + "/Quorvel.ini");
+    const bool exists = ini.ValueExists(section, key);
+    if (Arg(c, 4) == "missing" && !c.words[4].quoted)
+      return Check(c, !exists, "missing", exists ? Quote(ini.ReadString(section, key, "")) : "missing");
+    const std::string got = exists ? Quote(ini.ReadString(section, key, "")) : "missing";
+    return Check(c, got == Quote(Arg(c, 4)), Quote(Arg(c, 4)), got);
+  }
+  EnsureStarted();
+  if (what == "caption") {
+    const std::string got = program_->Main().Caption();
+    return Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
+  }
+  if (what == "state") {
+    const std::string name = Arg(c, 2);
+    const auto got = program_->Main().StateText(name);
+    if (!got) throw ScriptError(c.line, "no state value " + name);
+    return Check(c, *got == Arg(c, 3), Quote(Arg(c, 3)), Quote(*got));
+  }
+  qv::Control& control = ControlOf(what);
+  if (quotedSecond) return Check(c, control.Text() == Arg(c, 2), Quote(Arg(c, 2)), Quote(control.Text()));
+  ExpectControlState(control, Arg(c, 2), c);
+}
+
+void Runner::Print(const Command& c) {
+  const std::string what = Arg(c, 1);
+  if (what == "messages") {
+    for (const auto& m : prompts_.messages) std::cout << "message: " << Quote(m) << "\n";
+    return;
+  }
+  EnsureStarted();
+  if (what == "state") {
+    for (const char* name : {"InputState", "Entry1", "Entry2", "CurValue", "PendingOp", "ChainKind",
+                             "LastAction", "PercentKind", "RepeatCount", "ExtMode", "FormatMode",
+                             "Decimals", "FormatWhileTyping"})
+      std::cout << name << " = " << Quote(*program_->Main().StateText(name)) << "\n";
+    return;
+  }
+  qv::Control& control = ControlOf(what);
+  std::cout << what << " = " << Quote(control.Text()) << "\n";
+}
+
+}  // namespace qvs

@@ -1,0 +1,48 @@
+#pragma once
+// Runs one scenario file against the program's logic with fake ports, in a fresh temporary
+// start directory with its own data folder.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "fakes.h"
+#include "script.h"
+
+namespace qvs {
+
+class Runner {
+ public:
+  Runner(std::string fileName, bool verbose);
+  ~Runner();
+  // Runs the script; answers the number of failed expectations (an aborted run counts one).
+  int Run(const std::vector<Command>& commands);
+
+ private:
+  void Execute(const Command& c);
+  void EnsureStarted();
+  void Event(const std::function<void()>& event);
+  qv::Control& ControlOf(const std::string& path);
+  void Expect(const Command& c);
+  void ExpectControlState(qv::Control& control, const std::string& what, const Command& c);
+  void SendKey(const std::string& spec, const Command& c);
+  void Print(const Command& c);
+  void Check(const Command& c, bool ok, const std::string& wanted, const std::string& got);
+  std::string ResolvePath(const std::string& path) const;
+
+  std::string fileName_;
+  bool verbose_;
+  std::string startDir_, dataDir_, previousDir_;
+  FakePrompts prompts_;
+  FakeClipboard clipboard_;
+  FakeShell shell_;
+  SandboxFolders folders_;
+  std::unique_ptr<qv::Program> program_;
+  bool iniAllowed_ = true;
+  int failures_ = 0;
+};
+
+// "a\r\nb" and "a\rb" compare as "a\nb".
+std::string NormalizeLineBreaks(const std::string& text);
+
+}  // namespace qvs
