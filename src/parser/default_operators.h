@@ -1,0 +1,16 @@
+#pragma once
+// The 28 standard operators in precedence order, and the standard constants.
+#include <vector>
+
+#include "parser/operator_table.h"
+
+namespace qv {
+
+const std::vector<TOperator>& DefaultOperators();
+
+// "e": the extended value nearest to 2.71828182845905 (mantissa ADF85458A2BBA070, exponent 1).
+Extended DefaultE();
+// "pi": mantissa C90FDAA22168C2DE, exponent 1 (3.1415926535897932751).
+Extended DefaultPi();
+
+}  // namespace qv

@@ -1,0 +1,169 @@
+#include "parser/mathparser.h"
+
+#include <algorithm>
+
+#include "parser/default_operators.h"
+#include "parser/term_text.h"
+
+namespace qv {
+
+bool DegreeMode = false;
+
+namespace {
+
+constexpr const char* kUnknownError = "Unbekannter Fehler";
+constexpr const char* kSyntaxError = "Fehlerhafte Syntax";
+constexpr const char* kOutOfBounds = "Index is out of bounds.";
+
+// The plotter alternates between two terms at most; a few more cost nothing.
+constexpr std::size_t kCompiledTerms = 4;
+
+std::string Quoted(const char* before, std::string_view name, const char* after) {
+  return before + std::string(name) + after;
+}
+
+// A sub-term that is no operator application, bracket, signed term, constant or number.
+class ESyntaxFault : public EConvertError {
+ public:
+  ESyntaxFault() : EConvertError(kSyntaxError) {}
+};
+
+}  // namespace
+
+EMathParsing::EMathParsing(int Error, const std::string& Msg, int Position, int Length,
+                           TArguments IncorrectArguments)
+    : Exception(Msg),
+      FError(Error),
+      FPosition(Position),
+      FLength(Length),
+      FIncorrectArguments(IncorrectArguments) {}
+
+TMathParser::TMathParser(bool AddDefaultOperators) {
+  if (!AddDefaultOperators) return;
+  FOperators = DefaultOperators();
+  SetConstantValue("e", DefaultE());
+  SetConstantValue("pi", DefaultPi());
+}
+
+void TMathParser::AddOperator(const std::string& ID, TArguments ArgumentPos,
+                              TOperatorMethode Methode) {
+  const auto same = [&](const TOperator& op) { return op.ID == ID; };
+  if (std::any_of(FOperators.begin(), FOperators.end(), same)) {
+    throw EMathParser(Quoted("Operator \"", ID, "\" does already exist."));
+  }
+  FOperators.push_back({ID, ArgumentPos, Methode});
+  TableChanged();
+}
+
+void TMathParser::RemoveOperator(const std::string& ID) {
+  const auto found = std::find_if(FOperators.begin(), FOperators.end(),
+                                  [&](const TOperator& op) { return op.ID == ID; });
+  if (found == FOperators.end()) {
+    throw EMathParser(Quoted("Operator \"", ID, "\" does not exist."));
+  }
+  FOperators.erase(found);
+  TableChanged();
+}
+
+TOperator TMathParser::GetOperator(int Index) const {
+  if (Index < 0 || Index >= OperatorCount()) throw EMathParser(kOutOfBounds);
+  return FOperators[Index];
+}
+
+// A new name goes before the first shorter one, so longer names come first and names of
+// equal length keep the order in which they were added.
+void TMathParser::SetConstantValue(std::string_view Name, Extended Value) {
+  const int index = FindConstant(FConstants, Name);
+  if (index >= 0) {
+    FConstants[index].Value = Value;
+    return;
+  }
+  if (Name.empty()) throw EMathParser(Quoted("The constant name \"", Name, "\" is invalid."));
+  const auto shorter = std::find_if(FConstants.begin(), FConstants.end(), [&](const TConstant& c) {
+    return c.Name.size() < Name.size();
+  });
+  FConstants.insert(shorter, {std::string(Name), Value});
+  TableChanged();
+}
+
+Extended TMathParser::GetConstantValue(std::string_view Name) const {
+  const int index = FindConstant(FConstants, Name);
+  if (index < 0) throw EMathParser(kOutOfBounds);
+  return FConstants[index].Value;
+}
+
+void TMathParser::RemoveConstant(const std::string& Name) {
+  const int index = FindConstant(FConstants, Name);
+  if (index < 0) throw EMathParser(Quoted("Constant \"", Name, "\" does not exist."));
+  FConstants.erase(FConstants.begin() + index);
+  TableChanged();
+}
+
+TConstant TMathParser::GetConstant(int Index) const {
+  if (Index < 0 || Index >= ConstantCount()) throw EMathParser(kOutOfBounds);
+  return FConstants[Index];
+}
+
+Extended TMathParser::Parse(std::string_view Term) {
+  return Guarded(&TMathParser::EvaluateCompiled, Term);
+}
+
+Extended TMathParser::EvaluateCompiled(std::string_view Term) {
+  const TCompiledTerm& compiled = Compiled(Term);
+  if (FStack.size() < static_cast<std::size_t>(compiled.StackSize())) {
+    FStack.resize(compiled.StackSize());
+  }
+  return compiled.Evaluate(*this, FStack.data());
+}
+
+// Each parser keeps its own compiled terms: callers create a parser per evaluation or redraw
+// and then parse the same text hundreds or thousands of times with a new "x", so compiling
+// once per parser costs about one direct evaluation per redraw, and no cache has to track
+// whose operator and constant tables a compiled text belongs to.
+const TCompiledTerm& TMathParser::Compiled(std::string_view Term) {
+  const auto same = [&](const TCompiledTerm& compiled) { return compiled.Text() == Term; };
+  const auto found = std::find_if(FCompiled.begin(), FCompiled.end(), same);
+  if (found != FCompiled.end()) {
+    std::rotate(FCompiled.begin(), found, found + 1);
+  } else {
+    if (FCompiled.size() == kCompiledTerms) FCompiled.pop_back();
+    FCompiled.emplace(FCompiled.begin(), Term, FOperators, FConstants);
+  }
+  return FCompiled.front();
+}
+
+Extended TMathParser::Guarded(Extended (TMathParser::*evaluation)(std::string_view),
+                              std::string_view Term) {
+  FError = 0;
+  FErrorDescription = kUnknownError;
+  FErrorArguments = {};
+  try {
+    return (this->*evaluation)(Term);
+  } catch (const EConvertError&) {
+    FError = 1;
+    FErrorDescription = kSyntaxError;
+  } catch (const Exception&) {
+  }
+  throw EMathParsing(FError, FErrorDescription, FPartialTermPos, FPartialTermLength,
+                     FErrorArguments);
+}
+
+Extended TMathParser::CallOperator(int index, Extended left, Extended right, int position,
+                                   int length) {
+  const TOperator& op = FOperators[index];
+  try {
+    return op.Methode(op.ID, left, right, FError, FErrorDescription, FErrorArguments);
+  } catch (const Exception&) {
+    FPartialTermPos = position;
+    FPartialTermLength = length;
+    throw;
+  }
+}
+
+void TMathParser::SyntaxFault(int position, int length) {
+  FPartialTermPos = position;
+  FPartialTermLength = length;
+  throw ESyntaxFault();
+}
+
+}  // namespace qv

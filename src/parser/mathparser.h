@@ -1,0 +1,105 @@
+#pragma once
+// MathParser: evaluates a function term such as "x^2-3" or "(a)log(x)" to one extended value.
+// There is no syntax tree: a term is split recursively at the rightmost occurrence (outside
+// brackets) of the first operator of the table that applies, so the table order is the
+// precedence. What is left when no operator applies is a bracketed term, a signed term, a
+// constant name or a number with the German decimal comma.
+//
+// Positions and lengths count characters (UTF-8), 1-based positions, so that a "²" or "€"
+// typed into a term counts as one character wherever the faulty part is selected.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "parser/compiled_term.h"
+#include "parser/operator_table.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
+
+namespace qv {
+
+// Misuse of the operator or constant table.
+class EMathParser : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A term that cannot be evaluated; the message is the error description.
+class EMathParsing : public Exception {
+ public:
+  EMathParsing(int Error, const std::string& Msg, int Position, int Length,
+               TArguments IncorrectArguments);
+  int Error() const { return FError; }
+  int Position() const { return FPosition; }
+  int Length() const { return FLength; }
+  TArguments IncorrectArguments() const { return FIncorrectArguments; }
+
+ private:
+  int FError;
+  int FPosition;
+  int FLength;
+  TArguments FIncorrectArguments;
+};
+
+// Angle mode of the trigonometric operators of every parser: false is radians. Only the graph
+// panel switches it.
+extern bool DegreeMode;
+
+// Sub-terms nested deeper than this (brackets, signs, operands) are refused as "Fehlerhafte
+// Syntax" instead of exhausting the stack; hand-written terms stay far below it.
+inline constexpr int MaxTermDepth = 1000;
+
+class TTermText;
+
+class TMathParser {
+ public:
+  // With AddDefaultOperators the 28 standard operators and the constants "e" and "pi".
+  explicit TMathParser(bool AddDefaultOperators);
+  TMathParser(const TMathParser&) = delete;
+  TMathParser& operator=(const TMathParser&) = delete;
+
+  void AddOperator(const std::string& ID, TArguments ArgumentPos, TOperatorMethode Methode);
+  void RemoveOperator(const std::string& ID);
+  TOperator GetOperator(int Index) const;
+  int OperatorCount() const { return static_cast<int>(FOperators.size()); }
+
+  void SetConstantValue(std::string_view Name, Extended Value);
+  Extended GetConstantValue(std::string_view Name) const;
+  void RemoveConstant(const std::string& Name);
+  TConstant GetConstant(int Index) const;
+  int ConstantCount() const { return static_cast<int>(FConstants.size()); }
+
+  // The value of the term; throws EMathParsing on any failure. Repeated calls with the same
+  // text reuse its compiled split structure with the current constant values.
+  Extended Parse(std::string_view Term);
+  // The same result by the direct algorithm, which re-splits the text on every call. Kept as
+  // the reference the compiled evaluation is checked against.
+  Extended ReferenceParse(std::string_view Term);
+
+ private:
+  friend class TCompiledTerm;
+
+  // Resets the error state, runs one evaluation and turns its failure into EMathParsing.
+  Extended Guarded(Extended (TMathParser::*evaluation)(std::string_view), std::string_view Term);
+  Extended EvaluateCompiled(std::string_view Term);
+  Extended EvaluateReference(std::string_view Term);
+  Extended ReferenceTerm(const TTermText& text, int first, int last, int depth);
+  Extended CallOperator(int index, Extended left, Extended right, int position, int length);
+  [[noreturn]] void SyntaxFault(int position, int length);
+  const TCompiledTerm& Compiled(std::string_view Term);
+  void TableChanged() { FCompiled.clear(); }
+
+  int FError = 0;
+  std::string FErrorDescription;
+  TArguments FErrorArguments;
+  int FPartialTermPos = 0;
+  int FPartialTermLength = 0;
+  std::vector<TOperator> FOperators;
+  std::vector<TConstant> FConstants;
+  // The last few terms this parser compiled, most recent first; dropped whenever an operator
+  // or a constant is added or removed, since both decide how a text splits.
+  std::vector<TCompiledTerm> FCompiled;
+  std::vector<Extended> FStack;
+};
+
+}  // namespace qv
