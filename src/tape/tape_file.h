@@ -1,0 +1,27 @@
+#pragma once
+// Tape files: reading and writing a tape as RTF or plain text, on strings and on files.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tape/tape_document.h"
+#include "tape/tape_style.h"
+
+namespace qv {
+
+enum class TapeFileFormat { Rtf, PlainText };
+
+// RTF when the data begins with "{\rtf", plain text otherwise (its lines in plainStyle).
+TapeReadResult ReadTape(std::string_view data, const TapeStyle& plainStyle);
+std::string WriteTape(const TapeDocument& document, TapeFileFormat format);
+
+// Reads a tape file; a file that cannot be read or is not a tape gives a German reason.
+TapeReadResult LoadTapeFile(const std::string& path, const TapeStyle& plainStyle);
+
+// Writes the tape to a temporary file beside path and renames it over path, so that a
+// failed save leaves an earlier file of that name as it was. Gives the German reason when
+// the file could not be written.
+std::optional<std::string> SaveTapeFile(const std::string& path, const TapeDocument& document,
+                                        TapeFileFormat format);
+
+}  // namespace qv
