@@ -42,17 +42,20 @@ std::string NormalizeNumberText(std::string_view text, int formatWhileTyping, in
   // From the right: keep digits, points and an allowed exponent; a leading minus stays, and so
   // does a minus with no digit before it (as in "€ -5"). Characters outside ASCII are bytes
   // above 0x7F throughout, so they are removed byte by byte.
+  const size_t firstDigit = s.find_first_of("0123456789");
+  std::string kept;  // from the right, reversed at the end
   for (size_t i = s.size(); i-- > 0;) {
-    if (s[i] == '-') {
+    if (s[i] == '-' && firstDigit > i) {  // true for a minus in the first position, too
+      kept.push_back('-');
       if (i == 0) break;
-      if (std::none_of(s.begin(), s.begin() + static_cast<long>(i), IsDigit)) --i;
+      --i;
     }
     const char c = s[i];
-    const bool keep =
-        IsDigit(c) || c == '.' || (c == 'E' && exponentAllowed) || (c == '-' && minusAllowed);
-    if (!keep) s.erase(i, 1);
+    if (IsDigit(c) || c == '.' || (c == 'E' && exponentAllowed) || (c == '-' && minusAllowed)) {
+      kept.push_back(c);
+    }
   }
-  return s;
+  return {kept.rbegin(), kept.rend()};
 }
 
 }  // namespace qv

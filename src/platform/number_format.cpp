@@ -45,9 +45,11 @@ void TrimTrailingZeros(std::string& digits) {
   digits.resize(last == std::string::npos ? 1 : last + 1);
 }
 
+// A width or a number of decimals in a pattern: one or two digits.
 int ParseCount(std::string_view text, size_t& pos) {
   int value = 0;
-  while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+  for (const size_t end = pos + 2;
+       pos < end && pos < text.size() && text[pos] >= '0' && text[pos] <= '9';) {
     value = value * 10 + (text[pos++] - '0');
   }
   return value;

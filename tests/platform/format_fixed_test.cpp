@@ -86,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PatternCase{"%8.2n", 12.5L, "   12,50"}, PatternCase{"%g", 1e20L, "1E20"}));
 
 TEST(FormatPattern, RejectsUnknownPatterns) {
-  for (const char* pattern : {"", "%", "%n", "%5n", "%5.2x", "5.2n", "%5.2nx", "%G"}) {
+  for (const char* pattern : {"", "%", "%n", "%5n", "%5.2x", "5.2n", "%5.2nx", "%G", "%100.2n",
+                              "%5.100n", "%99999999999.2n"}) {
     EXPECT_THROW(FormatPattern(pattern, 1), std::invalid_argument) << pattern;
   }
 }
