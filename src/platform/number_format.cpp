@@ -1,4 +1,5 @@
 // The canonical text of stored values and the German display formats.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
