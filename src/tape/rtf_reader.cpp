@@ -69,10 +69,10 @@ class RtfParser {
         stack_.push_back(stack_.empty() ? GroupState{} : stack_.back());
         skipFallback_ = 0;
       } else if (c == '}') {
+        if (stack_.size() == 1) return Finish();  // the document's outer group closes
         stack_.pop_back();
         skipFallback_ = 0;
         dirty_ = true;
-        if (stack_.empty()) return Finish();
       } else if (c == '\\') {
         ControlSequence();
       } else if (c == '\0') {
