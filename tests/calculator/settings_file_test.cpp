@@ -1,0 +1,98 @@
+// The settings file at the edges a scenario cannot reach: encodings and failed writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/program.h"
+#include "fakes.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("qv-settings-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    folders.startDir = dir.string();
+    folders.documentsDir = (dir / "Documents").string();
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  void WriteIni(const std::string& bytes) {
+    std::ofstream(dir / "Quorvel.ini", std::ios::binary) << bytes;
+  }
+  std::string ReadIni() {
+    std::ifstream in(dir / "Quorvel.ini", std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+  qv::Ports ports() { return {prompts, clipboard, shell, folders}; }
+
+  fs::path dir;
+  qvs::FakePrompts prompts;
+  qvs::FakeClipboard clipboard;
+  qvs::FakeShell shell;
+  qvs::SandboxFolders folders;
+};
+
+TEST_F(SettingsFileTest, Windows1252FileIsReadAndWrittenBackAsUtf8) {
+  WriteIni("[Config]\r\nwaehr=\x80\r\nwaehr1=\xA3\r\n[Waehrung]\r\n0=EUR,W\xE4hrung\r\n");
+  {
+    qv::Program program(ports());
+    EXPECT_EQ(program.Main().S.CurrencySymbol, "€");
+    EXPECT_EQ(program.Main().Frame31.SecondCurrency, "£");
+    program.Close();
+  }
+  const std::string bytes = ReadIni();
+  EXPECT_NE(bytes.find("waehr=€"), std::string::npos);
+  EXPECT_NE(bytes.find("0=EUR,Währung"), std::string::npos);
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(SettingsFileTest, DataFolderIsCreatedAndTheTapeBackupDeletedAtClose) {
+  qv::Program program(ports());
+  const fs::path data = dir / "Documents" / "Quorvel";
+  EXPECT_TRUE(fs::is_directory(data));
+  std::ofstream(data / "~temp.rtf") << "{\\rtf1 x}";
+  program.Close();
+  EXPECT_FALSE(fs::exists(data / "~temp.rtf"));
+}
+
+TEST_F(SettingsFileTest, UnreadableFileStartsWithFirstStartValuesAndIsNotOverwritten) {
+  // A settings "file" that is a folder cannot be read, nor may the close replace it.
+  fs::create_directories(dir / "Quorvel.ini");
+  qv::Program program(ports());
+  EXPECT_EQ(program.Main().S.FormatMode, 2);
+  EXPECT_EQ(program.Main().S.CurrencySymbol, "€");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_NE(prompts.messages.front().find("konnte nicht"), std::string::npos);
+  prompts.messages.clear();
+  program.Close();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages.front().rfind("Die Einstellungen konnten nicht gespeichert werden: ", 0), 0u);
+  EXPECT_TRUE(fs::is_directory(dir / "Quorvel.ini"));
+}
+
+TEST_F(SettingsFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
+  const std::string old = "[Config]\nDezimals=3\n";
+  WriteIni(old);
+  qv::Program program(ports());
+  // The start folder is moved away before the close, so no temporary file can be written
+  // there (a permission test would not fail as root).
+  fs::path moved = dir.string() + "-moved";
+  fs::rename(dir, moved);
+  program.Close();
+  fs::rename(moved, dir);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages.front().rfind("Die Einstellungen konnten nicht gespeichert werden: ", 0), 0u);
+  EXPECT_EQ(ReadIni(), old);
+}
+
+}  // namespace
