@@ -83,15 +83,16 @@ IniFile IniFile::FromBytes(std::string_view bytes, std::string path) {
 }
 
 void IniFile::Parse(std::string_view bytes) {
-  while (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
   size_t withNul = 0;
   size_t tooLong = 0;
   size_t current = std::string::npos;  // index of the section being read
   while (!bytes.empty()) {
     const size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
-    const std::string_view raw = bytes.substr(0, end);
+    std::string_view raw = bytes.substr(0, end);
     const bool crlf = bytes.substr(end).starts_with("\r\n");
     bytes.remove_prefix(std::min(bytes.size(), end + (crlf ? 2 : 1)));
+    // Byte-order marks open the file; elsewhere at a line start they are as invisible.
+    while (raw.starts_with(kUtf8Bom)) raw.remove_prefix(kUtf8Bom.size());
     if (raw.find('\0') != std::string_view::npos) {
       ++withNul;
       continue;

@@ -72,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CrlfLineEnds", "[T]\r\nx=1\r\ny=2\r\n", "T", "y", "2"},
         ReadCase{"CrLineEnds", "[T]\rx=1\ry=2", "T", "x", "1"},
         ReadCase{"Bom", "\xEF\xBB\xBF[T]\nx=1\n", "T", "x", "1"},
+        ReadCase{"BomsAtALineStart", "[T]\n\xEF\xBB\xBF\xEF\xBB\xBFx=1\n", "T", "x", "1"},
         ReadCase{"Windows1252Euro", "[Config]\nwaehr=\x80\n", "Config", "waehr", "€"},
         ReadCase{"Windows1252Umlauts", "[T]\nx=\xE4\xF6\xFC\xDF\n", "T", "x", "äöüß"},
         ReadCase{"Utf8LineBesideWindows1252Line", "[T]\nx=\xE2\x82\xAC\ny=\xE4\n", "T", "x", "€"}),
