@@ -3,6 +3,8 @@
 //
 // - Section and key names match without regard to case (ASCII letters); blanks and control
 //   characters around a name do not count. A name keeps the spelling it was first written with.
+//   A section name is what lies between "[" and the last "]" of its line, so a name holding
+//   brackets ("Haus [alt]") survives.
 // - Values are kept verbatim: everything after the first "=" up to the line end, blanks and
 //   quotes included ("EUR,Euro", "2;0,5;", "C:\Temp\x.txt", "\"quoted\"" come back exactly).
 //   Values are single-line UTF-8 texts: a line break or NUL in a written name or value becomes
@@ -16,7 +18,8 @@
 // - Reading accepts UTF-8 with or without BOM and LF, CRLF or CR line ends; a line that is not
 //   valid UTF-8 is read as Windows-1252. Writing gives UTF-8 without BOM and LF line ends.
 // - Lines over kMaxLineBytes and lines holding NUL bytes are dropped; a file over
-//   kMaxFileBytes is not read at all. The load result says so, with a German reason.
+//   kMaxFileBytes is not read at all (nor is such content written). The load result says so,
+//   with a German reason.
 // - UpdateFile replaces the file atomically: a temporary file in the same folder is written,
 //   flushed to disk and renamed over the old one; on any failure the old file stays as it was.
 //
