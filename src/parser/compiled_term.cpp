@@ -36,7 +36,8 @@ class TSplitIndex {
   // within first .. last-1, or -1.
   int Find(int op, int first, int last) const {
     const std::vector<std::pair<int, int>>& found = FOccurrences[op];
-    const std::pair<int, int> key{FLevel[last], last - FIdLength[op]};
+    // The ID must start on a character of the sub-term (an empty ID too) and end within it.
+    const std::pair<int, int> key{FLevel[last], last - std::max(FIdLength[op], 1)};
     const auto after = std::upper_bound(found.begin(), found.end(), key);
     if (after == found.begin()) return -1;
     const std::pair<int, int> candidate = *(after - 1);

@@ -1,0 +1,103 @@
+// The parser as the plotter and the intersection search use it, against muparser evaluating
+// the same expressions with variables (so that its constant folding cannot skip the work).
+//   First:     create a parser, set a, b, c, x, parse the text once.
+//   Repeated:  one parser; per evaluation set a new x and parse the unchanged text.
+//   Direct:    the same, by the direct algorithm (re-splits the text every time).
+// Ours computes in 80-bit extended, muparser in double.
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include "parser/mathparser.h"
+
+namespace {
+
+const char* const kTerms[] = {"a+b*x", "sin(x)^2+cos(x)^2", "a*x^2+b*x+c", "(a^2/sin(2*pi/b))-a/2"};
+
+void SetConstants(qv::TMathParser& parser, qv::Extended x) {
+  parser.SetConstantValue("a", 2.5L);
+  parser.SetConstantValue("b", 3);
+  parser.SetConstantValue("c", -1);
+  parser.SetConstantValue("x", x);
+}
+
+void Label(benchmark::State& state) {
+  state.SetLabel(kTerms[state.range(0)]);
+}
+
+void BM_QuorvelFirst(benchmark::State& state) {
+  const char* term = kTerms[state.range(0)];
+  qv::Extended x = 0.1L;
+  for (auto _ : state) {
+    qv::TMathParser parser(true);
+    SetConstants(parser, x);
+    benchmark::DoNotOptimize(parser.Parse(term));
+    x += 0.001L;
+  }
+  Label(state);
+}
+
+template <qv::Extended (qv::TMathParser::*Evaluate)(std::string_view)>
+void Repeated(benchmark::State& state) {
+  const char* term = kTerms[state.range(0)];
+  qv::TMathParser parser(true);
+  qv::Extended x = 0.1L;
+  SetConstants(parser, x);
+  for (auto _ : state) {
+    parser.SetConstantValue("x", x);
+    benchmark::DoNotOptimize((parser.*Evaluate)(term));
+    x += 0.001L;
+  }
+  Label(state);
+}
+
+void BM_QuorvelRepeated(benchmark::State& state) {
+  Repeated<&qv::TMathParser::Parse>(state);
+}
+void BM_QuorvelDirect(benchmark::State& state) {
+  Repeated<&qv::TMathParser::ReferenceParse>(state);
+}
+
+struct MuVariables {
+  double a = 2.5, b = 3, c = -1, x = 0.1;
+  void Define(mu::Parser& parser) {
+    parser.DefineVar("a", &a);
+    parser.DefineVar("b", &b);
+    parser.DefineVar("c", &c);
+    parser.DefineVar("x", &x);
+    parser.DefineConst("pi", 3.14159265358979323846);
+  }
+};
+
+void BM_MuParserFirst(benchmark::State& state) {
+  MuVariables vars;
+  for (auto _ : state) {
+    mu::Parser parser;
+    vars.Define(parser);
+    parser.SetExpr(kTerms[state.range(0)]);
+    benchmark::DoNotOptimize(parser.Eval());
+    vars.x += 0.001;
+  }
+  Label(state);
+}
+
+void BM_MuParserRepeated(benchmark::State& state) {
+  MuVariables vars;
+  mu::Parser parser;
+  vars.Define(parser);
+  parser.SetExpr(kTerms[state.range(0)]);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(parser.Eval());
+    vars.x += 0.001;
+  }
+  Label(state);
+}
+
+BENCHMARK(BM_QuorvelFirst)->DenseRange(0, 3);
+BENCHMARK(BM_MuParserFirst)->DenseRange(0, 3);
+BENCHMARK(BM_QuorvelRepeated)->DenseRange(0, 3);
+BENCHMARK(BM_MuParserRepeated)->DenseRange(0, 3);
+BENCHMARK(BM_QuorvelDirect)->DenseRange(0, 3);
+
+}  // namespace
+
+BENCHMARK_MAIN();
