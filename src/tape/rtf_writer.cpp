@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "tape/utf8.h"
@@ -10,16 +11,21 @@ namespace qv {
 
 namespace {
 
-// Index of value in table, added at the end when new. Tapes use a handful of fonts and
-// colours, so a linear search is the fastest table.
+// The font or colour table: entries numbered in the order of their first use.
 template <typename T>
-size_t IndexOf(std::vector<T>& table, const T& value) {
-  for (size_t i = 0; i < table.size(); ++i) {
-    if (table[i] == value) return i;
+class Table {
+ public:
+  size_t IndexOf(const T& value) {
+    auto [entry, added] = index_.try_emplace(value, entries_.size());
+    if (added) entries_.push_back(value);
+    return entry->second;
   }
-  table.push_back(value);
-  return table.size() - 1;
-}
+  const std::vector<T>& Entries() const { return entries_; }
+
+ private:
+  std::map<T, size_t> index_;
+  std::vector<T> entries_;
+};
 
 void AppendUnit(std::string& out, char32_t unit) {
   // \u takes a signed 16-bit number; '?' is the fallback for readers without Unicode.
@@ -67,8 +73,9 @@ const char* AlignmentWord(Alignment alignment) {
 }  // namespace
 
 std::string WriteRtf(const TapeDocument& document) {
-  std::vector<std::string> fonts{"Arial"};
-  std::vector<int32_t> colors;
+  Table<std::string> fonts;
+  fonts.IndexOf("Arial");  // \deff0: the tape's default font
+  Table<int32_t> colors;
   std::string body;
   body.reserve(document.size() * 48);
   for (const TapeParagraph& line : document) {
@@ -76,13 +83,13 @@ std::string WriteRtf(const TapeDocument& document) {
     body += AlignmentWord(line.alignment);
     for (const TapeRun& run : line.runs) {
       const CharFormat& f = run.format;
-      body += "\\plain\\f" + std::to_string(IndexOf(fonts, f.font));
+      body += "\\plain\\f" + std::to_string(fonts.IndexOf(f.font));
       body += "\\fs" + std::to_string(std::lround(f.size * 2));
       if (f.bold) body += "\\b";
       if (f.italic) body += "\\i";
       if (f.underline) body += "\\ul";
       // Entry 0 of the colour table is the automatic colour; ours start at 1.
-      body += "\\cf" + std::to_string(IndexOf(colors, f.color) + 1);
+      body += "\\cf" + std::to_string(colors.IndexOf(f.color) + 1);
       body += ' ';
       AppendEscaped(body, run.text);
     }
@@ -90,17 +97,17 @@ std::string WriteRtf(const TapeDocument& document) {
   }
 
   std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl";
-  for (size_t i = 0; i < fonts.size(); ++i) {
+  for (size_t i = 0; i < fonts.Entries().size(); ++i) {
     out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
     std::string name;
-    for (char c : fonts[i]) {
+    for (char c : fonts.Entries()[i]) {
       if (c != ';') name += c;
     }
     AppendEscaped(out, name);
     out += ";}";
   }
   out += "}\r\n{\\colortbl ;";
-  for (int32_t color : colors) {
+  for (int32_t color : colors.Entries()) {
     out += "\\red" + std::to_string((color >> 16) & 0xFF) + "\\green" +
            std::to_string((color >> 8) & 0xFF) + "\\blue" + std::to_string(color & 0xFF) + ";";
   }
