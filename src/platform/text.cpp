@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include "platform/utf8.h"
+
 #include <algorithm>
 
 namespace qv {
@@ -17,19 +19,6 @@ size_t ByteOffset(std::string_view text, size_t chars) {
     if (!IsContinuation(static_cast<unsigned char>(text[pos])) && seen++ == chars) return pos;
   }
   return text.size();
-}
-
-void AppendUtf8(std::string& out, unsigned codePoint) {
-  if (codePoint < 0x80) {
-    out.push_back(static_cast<char>(codePoint));
-  } else if (codePoint < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-  }
 }
 
 // Windows-1252 at 0x80-0x9F; the five unassigned bytes keep their own code points.

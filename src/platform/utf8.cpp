@@ -1,4 +1,4 @@
-#include "tape/utf8.h"
+#include "platform/utf8.h"
 
 namespace qv {
 

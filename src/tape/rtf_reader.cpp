@@ -6,7 +6,7 @@
 
 #include "platform/text.h"
 #include "tape/rtf_words.h"
-#include "tape/utf8.h"
+#include "platform/utf8.h"
 
 namespace qv {
 

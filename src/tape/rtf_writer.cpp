@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "tape/utf8.h"
+#include "platform/utf8.h"
 
 namespace qv {
 

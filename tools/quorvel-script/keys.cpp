@@ -2,17 +2,17 @@
 
 #include <map>
 
+#include "platform/utf8.h"
+
 namespace qvs {
 
 namespace {
 
+// The one character a key name stands for, or 0 when it is more than one.
 char32_t DecodeSingleChar(const std::string& s) {
-  const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-  if (s.size() == 1) return b(0);
-  if (s.size() == 2 && (b(0) & 0xE0) == 0xC0) return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-  if (s.size() == 3 && (b(0) & 0xF0) == 0xE0)
-    return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-  return 0;
+  size_t pos = 0;
+  const char32_t ch = qv::NextCodePoint(s, pos);
+  return pos == s.size() && ch != qv::kReplacementChar ? ch : 0;
 }
 
 }  // namespace
