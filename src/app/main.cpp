@@ -1,0 +1,107 @@
+// Quorvel: the application, its style, the windows in their order of creation, the message
+// loop until the main window closes, and the restart a change of the scaling asks for.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "app/program.h"
+#include "platform/errors.h"
+#include "platform/inifile.h"
+#include "ui/frontend.h"
+#include "ui/main_window.h"
+#include "ui/qt_ports.h"
+#include "ui/theme.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool Set(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+// The window scaling of the last run ("Skalierung" of the settings file), applied before the
+// application exists: 100, 120 or 150 percent.
+int StoredScaling() {
+  const int scaling = qv::IniFile("Quorvel.ini").ReadInteger("Config", "Skalierung", 100);
+  return scaling == 120 || scaling == 150 ? scaling : 100;
+}
+
+void ApplyScaling(int percent) {
+  if (percent == 100 || Set("QT_SCALE_FACTOR")) return;
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
+}
+
+// German texts in Qt's own dialogs (file, colour, font and printer dialogs).
+void LoadGermanTexts(QApplication& app, QTranslator& translator) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  if (translator.load(QStringLiteral("qtbase_de"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(&translator);
+}
+
+// For the start-up benchmark: reports when the main window has painted first, then ends.
+class ShownReporter : public QObject {
+ public:
+  explicit ShownReporter(Clock::time_point begin) : begin_(begin) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !reported_) {
+      reported_ = true;
+      const std::chrono::duration<double, std::milli> ms = Clock::now() - begin_;
+      std::printf("quorvel: main window shown %.1f ms after main() began\n", ms.count());
+      std::fflush(stdout);
+      // Ends the loop without closing the window, so that no settings are written.
+      QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    }
+    return false;
+  }
+
+ private:
+  Clock::time_point begin_;
+  bool reported_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Clock::time_point begin = Clock::now();
+  if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
+    std::fputs(
+        "quorvel: no display found (DISPLAY/WAYLAND_DISPLAY not set); run it inside a "
+        "desktop session or under xvfb-run\n",
+        stderr);
+    return 1;
+  }
+  ApplyScaling(StoredScaling());
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quorvel"));
+  qv::ui::ApplyTheme(app);
+  QTranslator translator;
+  LoadGermanTexts(app, translator);
+
+  qv::ui::QtPrompts prompts;
+  qv::ui::QtClipboard clipboard;
+  qv::ui::QtShell shell;
+  qv::LocalFolders folders;
+  std::optional<qv::Program> program;
+  qv::RunGuarded(prompts, [&] { program.emplace(qv::Ports{prompts, clipboard, shell, folders}); });
+  if (!program) return 1;
+  qv::ui::Frontend frontend(*program, prompts);
+
+  ShownReporter reporter(begin);
+  if (Set("QUORVEL_EXIT_AFTER_SHOW")) frontend.Window().installEventFilter(&reporter);
+  frontend.Start();
+  const int result = QApplication::exec();
+  if (shell.RestartRequested() && !qv::ui::QtShell::Restart())
+    std::fputs("quorvel: could not start the program anew\n", stderr);
+  return result;
+}

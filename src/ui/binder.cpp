@@ -1,0 +1,233 @@
+#include "ui/binder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <set>
+
+#include "platform/errors.h"
+#include "ui/key_map.h"
+#include "ui/menu_builder.h"
+
+namespace qv::ui {
+
+namespace {
+
+QString QtName(const std::string& name) {
+  return QString::fromStdString(name);
+}
+
+// Named widgets below `parent`, not looking into other windows (dialogs, popups) nor into the
+// widgets of embedded frames, which bind on their own.
+void CollectWidgets(QWidget& parent, const std::set<QString>& frameNames,
+                    std::map<QString, QWidget*>& widgets, std::map<QString, QWidget*>& frames) {
+  for (QObject* child : parent.children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (!widget || widget->isWindow()) continue;
+    const QString name = widget->objectName();
+    if (frameNames.contains(name)) {
+      frames.emplace(name, widget);
+      continue;
+    }
+    if (!name.isEmpty()) widgets.emplace(name, widget);
+    CollectWidgets(*widget, frameNames, widgets, frames);
+  }
+}
+
+}  // namespace
+
+Binder::Binder(Prompts& prompts) : prompts_(prompts) {}
+
+Binder::~Binder() = default;
+
+void Binder::AddWindow(Form& form, QWidget& window) {
+  if (auto* main = qobject_cast<QMainWindow*>(&window))
+    AddMenuItems(form, nullptr, *main->menuBar());
+  window.installEventFilter(this);
+  BindForm(form, window, true);
+}
+
+void Binder::BindForm(Form& form, QWidget& root, bool window) {
+  std::set<QString> frameNames;
+  for (const Form* frame : form.Frames()) frameNames.insert(QtName(frame->Name()));
+  std::map<QString, QWidget*> widgets, frames;
+  CollectWidgets(root, frameNames, widgets, frames);
+  std::map<QString, QAction*> actions;
+  for (QAction* action : root.findChildren<QAction*>())
+    if (!action->objectName().isEmpty()) actions.emplace(action->objectName(), action);
+
+  for (Control* c : form.Controls()) {
+    const QString name = QtName(c->Name());
+    if (c->Kind() == ControlKind::PopupMenu) {
+      QMenu* menu = BuildPopupMenu(form, *c, root);
+      for (QAction* action : menu->findChildren<QAction*>())
+        actions.emplace(action->objectName(), action);
+      BindControl(*c, *menu);
+    } else if (c->Kind() == ControlKind::MenuItem) {
+      if (auto it = actions.find(name); it != actions.end()) BindControl(*c, *it->second);
+    } else if (auto it = widgets.find(name); it != widgets.end()) {
+      BindControl(*c, *it->second);
+    }
+  }
+  forms_.push_back(FormView{&form, &root, window, {}});
+  for (Form* frame : form.Frames())
+    if (auto it = frames.find(QtName(frame->Name())); it != frames.end())
+      BindForm(*frame, *it->second, false);
+}
+
+void Binder::BindControl(Control& control, QObject& target) {
+  if (auto* action = qobject_cast<QAction*>(&target)) {
+    actions_[&control] = action;
+    Connect(control, *action);
+  } else if (auto* widget = qobject_cast<QWidget*>(&target)) {
+    widgets_[&control] = widget;
+    controlOf_[widget] = &control;
+    widget->installEventFilter(this);
+    Connect(control, *widget);
+  }
+  forced_.push_back(&control);  // the first push shows the logic's state
+}
+
+void Binder::Connect(Control& control, QWidget& widget) {
+  Control* c = &control;
+  if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+    // The logic keeps radio buttons of a group exclusive, and may uncheck all of them.
+    if (auto* radio = qobject_cast<QRadioButton*>(button)) radio->setAutoExclusive(false);
+    connect(button, &QAbstractButton::clicked, this, [this, c] { Click(*c, pressModifiers_); });
+  } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, c](const QString& text) { Run([&] { c->SetText(text.toStdString()); }, c); });
+  } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+    auto* list = dynamic_cast<ListControl*>(c);
+    if (list)
+      connect(combo, &QComboBox::activated, this,
+              [this, list](int index) { Run([&] { list->Select(index); }, list); });
+    if (QLineEdit* line = combo->lineEdit())
+      connect(line, &QLineEdit::textEdited, this,
+              [this, c](const QString& text) { Run([&] { c->SetText(text.toStdString()); }, c); });
+  } else if (auto* listWidget = qobject_cast<QListWidget*>(&widget)) {
+    if (auto* list = dynamic_cast<ListControl*>(c))
+      connect(listWidget, &QListWidget::currentRowChanged, this,
+              [this, list](int row) { Run([&] { list->Select(row); }, list); });
+  } else if (auto* spin = qobject_cast<QSpinBox*>(&widget)) {
+    if (auto* spinEdit = dynamic_cast<SpinEdit*>(c))
+      connect(spin, &QSpinBox::valueChanged, this,
+              [this, spinEdit](int value) { Run([&] { spinEdit->SetValue(value); }, spinEdit); });
+  } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+    label->setTextFormat(Qt::PlainText);
+  }
+}
+
+void Binder::Connect(Control& control, QAction& action) {
+  Control* c = &control;
+  connect(&action, &QAction::triggered, this,
+          [this, c] { Click(*c, QGuiApplication::keyboardModifiers()); });
+}
+
+void Binder::Click(Control& control, Qt::KeyboardModifiers modifiers) {
+  Form& owner = control.Owner();
+  Run(
+      [&] {
+        // Ctrl held during the click: the handler may ask for more.
+        struct Held {
+          Form& form;
+          ~Held() { form.SetClickShift({}); }
+        } held{owner};
+        owner.SetClickShift(MapShift(modifiers));
+        control.Click();
+      },
+      &control);
+  pressModifiers_ = Qt::NoModifier;
+}
+
+void Binder::ContextMenu(Control& control, const QPoint& globalPos) {
+  Control* popup = control.ContextMenu;
+  Run([&] {
+    control.RightClick();
+    if (popup) popup->Click();  // the menu's OnPopup
+  });
+  if (!popup || !popup->Enabled()) return;
+  if (auto* menu = qobject_cast<QMenu*>(WidgetOf(*popup))) menu->exec(globalPos);
+}
+
+void Binder::Run(const std::function<void()>& event, Control* sender) {
+  RunGuarded(prompts_, event);
+  if (sender) {
+    forced_.push_back(sender);
+    // Qt ticks and unticks menu items on its own: show the logic's marks of the whole menu.
+    if (sender->Kind() == ControlKind::MenuItem)
+      for (Control* c : sender->Owner().Controls())
+        if (c->Kind() == ControlKind::MenuItem) forced_.push_back(c);
+  }
+  Sync();
+}
+
+QWidget* Binder::WidgetOf(const Control& control) const {
+  const auto it = widgets_.find(&control);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+QAction* Binder::ActionOf(const Control& control) const {
+  const auto it = actions_.find(&control);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+std::vector<std::string> Binder::Unbound(const Form& form) const {
+  std::vector<std::string> names;
+  for (const Control* c : form.Controls())
+    if (!WidgetOf(*c) && !ActionOf(*c)) names.push_back(c->Name());
+  return names;
+}
+
+bool Binder::eventFilter(QObject* watched, QEvent* event) {
+  const auto it = controlOf_.find(watched);
+  if (it != controlOf_.end()) {
+    Control& control = *it->second;
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+        pressModifiers_ = static_cast<QMouseEvent*>(event)->modifiers();
+        break;
+      case QEvent::MouseButtonDblClick:
+        // The widget still sees it: a button counts it as a second press, as it should.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+          Run([&] { control.DblClick(); });
+        break;
+      case QEvent::ContextMenu:
+        ContextMenu(control, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+      case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (!pushing_ && (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                          reason == Qt::BacktabFocusReason))
+          Run([&] { control.Owner().SetFocus(control); });
+        break;
+      }
+      default:
+        break;
+    }
+    return false;
+  }
+  // A dialog closed by Qt itself (Esc, the title bar's close button) is hidden for the logic too.
+  if (event->type() == QEvent::Hide && !event->spontaneous() && !pushing_) {
+    for (FormView& view : forms_)
+      if (view.window && view.widget == watched && view.form->Visible()) {
+        Run([&] { view.form->Hide(); });
+        break;
+      }
+  }
+  return false;
+}
+
+}  // namespace qv::ui

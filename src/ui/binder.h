@@ -1,0 +1,82 @@
+#pragma once
+// The generic binder: mirrors the logic's controls onto the Qt widgets (and actions) of the
+// same object name and routes what the user does back to the control's handlers. Every event
+// runs under the application's general handler; afterwards only what changed is pushed to Qt,
+// with Qt's signals blocked meanwhile.
+#include <QObject>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/ports.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace qv::ui {
+
+class Binder : public QObject {
+ public:
+  explicit Binder(Prompts& prompts);
+  ~Binder() override;
+
+  // Binds a window's form to its widget tree. A QMainWindow gets its menu bar from the form's
+  // top-level menu items; every popup menu control becomes a QMenu. An embedded frame binds to
+  // the widget named like the frame, when there is one.
+  void AddWindow(Form& form, QWidget& window);
+
+  // Runs one event under the general handler, then pushes what changed. `sender` is the control
+  // the user acted on: it is pushed even when the logic left it unchanged, so that a widget that
+  // changed its own state (a checkable button) shows the logic's state again.
+  void Run(const std::function<void()>& event, Control* sender = nullptr);
+  // Pushes the dirty controls and the changed form properties to Qt.
+  void Sync();
+
+  QWidget* WidgetOf(const Control& control) const;
+  QAction* ActionOf(const Control& control) const;
+  // Controls of the form (not of its frames) that have no widget or action.
+  std::vector<std::string> Unbound(const Form& form) const;
+
+  // Runs after every push (the front end ends the program when the main window's form closed).
+  std::function<void()> AfterSync;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct FormView {
+    Form* form;
+    QWidget* widget;
+    bool window;  // a top-level window (not an embedded frame)
+    // What was last pushed, so that only changes go out.
+    std::string caption;
+    int width = -1, height = -1;
+    bool visible = false, stayOnTop = false;
+    Control* focus = nullptr;
+  };
+
+  void BindForm(Form& form, QWidget& root, bool window);
+  void BindControl(Control& control, QObject& target);
+  void Connect(Control& control, QWidget& widget);
+  void Connect(Control& control, QAction& action);
+  void Click(Control& control, Qt::KeyboardModifiers modifiers);
+  void ContextMenu(Control& control, const QPoint& globalPos);
+  void PushForm(FormView& view);
+  void PushControl(Control& control);
+  void PushWidget(const Control& control, QWidget& widget);
+  void PushAction(const Control& control, QAction& action);
+
+  Prompts& prompts_;
+  std::vector<FormView> forms_;
+  std::map<const Control*, QWidget*> widgets_;
+  std::map<const Control*, QAction*> actions_;
+  std::map<const QObject*, Control*> controlOf_;
+  std::vector<Control*> forced_;
+  Qt::KeyboardModifiers pressModifiers_;
+  int pushing_ = 0;
+};
+
+}  // namespace qv::ui

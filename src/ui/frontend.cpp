@@ -1,0 +1,39 @@
+#include "ui/frontend.h"
+
+#include <QCoreApplication>
+
+#include "platform/errors.h"
+#include "ui/about_dialog.h"
+#include "ui/binder.h"
+#include "ui/key_router.h"
+#include "ui/main_window.h"
+
+namespace qv::ui {
+
+Frontend::Frontend(Program& program, Prompts& prompts)
+    : program_(program),
+      window_(std::make_unique<MainWindow>()),
+      about_(new AboutDialog(window_.get())),
+      binder_(std::make_unique<Binder>(prompts)) {
+  binder_->AddWindow(program.Main(), *window_);
+  binder_->AddWindow(program.AboutBox(), *about_);
+  keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
+  window_->OnCloseRequest = [this] {
+    bool closed = false;
+    binder_->Run([&] { closed = program_.Close(); });
+    return closed;
+  };
+  // The main window's form closing ends the program.
+  binder_->AfterSync = [this] {
+    if (program_.Closed()) QCoreApplication::exit(0);
+  };
+  binder_->Sync();
+}
+
+Frontend::~Frontend() = default;
+
+void Frontend::Start() {
+  binder_->Run([this] { program_.Start(); });
+}
+
+}  // namespace qv::ui

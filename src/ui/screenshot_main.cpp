@@ -1,0 +1,53 @@
+// quorvel-screenshot FILE.png: the main window as a fresh start shows it, rendered offscreen.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/program.h"
+#include "ui/frontend.h"
+#include "ui/main_window.h"
+#include "ui/qt_ports.h"
+#include "ui/theme.h"
+
+namespace {
+
+// The start and documents folders of a fresh installation, so that no settings of the user show.
+class FreshFolders : public qv::LocalFolders {
+ public:
+  explicit FreshFolders(std::string dir) : dir_(std::move(dir)) {}
+  std::string CurrentDir() override { return dir_; }
+  std::string DocumentsDir() override { return dir_; }
+
+ private:
+  std::string dir_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: quorvel-screenshot FILE.png\n");
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quorvel"));
+  qv::ui::ApplyTheme(app);
+  const QString target = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
+  QTemporaryDir sandbox;
+  FreshFolders folders(sandbox.path().toStdString());
+  qv::ui::QtPrompts prompts;
+  qv::ui::QtClipboard clipboard;
+  qv::ui::QtShell shell;
+  qv::Program program({prompts, clipboard, shell, folders});
+  qv::ui::Frontend frontend(program, prompts);
+  frontend.Start();
+  QApplication::processEvents();
+  if (!frontend.Window().grab().save(target)) {
+    std::fprintf(stderr, "quorvel-screenshot: cannot write %s\n", qPrintable(target));
+    return 1;
+  }
+  return 0;
+}

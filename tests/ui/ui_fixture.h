@@ -1,0 +1,90 @@
+#pragma once
+// One program run with its Qt front end, offscreen, in a fresh start directory; message boxes
+// are recorded instead of shown.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "ui/binder.h"
+#include "ui/frontend.h"
+#include "ui/main_window.h"
+
+namespace qv::ui {
+
+class RecordingPrompts : public Prompts {
+ public:
+  std::vector<std::string> shown;
+  void ShowMessage(const std::string& text) override { shown.push_back(text); }
+  void ShowError(const std::string& text) override { shown.push_back(text); }
+  bool AskYesNo(const std::string& text) override {
+    shown.push_back(text);
+    return true;
+  }
+  Answer AskYesNoCancel(const std::string& text) override {
+    shown.push_back(text);
+    return Answer::Yes;
+  }
+  std::string InputBox(const std::string&, const std::string&, const std::string& d) override {
+    return d;
+  }
+  std::optional<FileChoice> OpenFile(const FileDialog&) override { return std::nullopt; }
+  std::optional<FileChoice> SaveFile(const FileDialog&) override { return std::nullopt; }
+  bool PrinterSetup() override { return false; }
+  std::optional<FontSpec> ChooseFont(const FontSpec&) override { return std::nullopt; }
+  std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
+};
+
+class NullClipboard : public Clipboard {
+ public:
+  std::string GetText() override { return {}; }
+  void SetText(const std::string&) override {}
+};
+
+class NullShell : public Shell {
+ public:
+  void Open(const std::string&) override {}
+  void RequestRestart() override {}
+};
+
+class SandboxFolders : public LocalFolders {
+ public:
+  explicit SandboxFolders(std::string dir) : dir_(std::move(dir)) {}
+  std::string CurrentDir() override { return dir_; }
+  std::string DocumentsDir() override { return dir_; }
+
+ private:
+  std::string dir_;
+};
+
+class UiTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    frontend.Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frontend.Window()));
+  }
+
+  template <class W = QWidget>
+  W& Widget(const char* name) {
+    auto* widget = frontend.Window().findChild<W*>(QString::fromLatin1(name));
+    if (!widget) throw std::runtime_error(std::string("no widget ") + name);
+    return *widget;
+  }
+  void Click(const char* name) { QTest::mouseClick(&Widget(name), Qt::LeftButton); }
+
+  QTemporaryDir dir;
+  RecordingPrompts prompts;
+  NullClipboard clipboard;
+  NullShell shell;
+  SandboxFolders folders{dir.path().toStdString()};
+  Program program{Ports{prompts, clipboard, shell, folders}};
+  Frontend frontend{program, prompts};
+  TForm1& form = program.Main();
+  Binder& binder = frontend.GetBinder();
+};
+
+}  // namespace qv::ui
