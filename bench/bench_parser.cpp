@@ -7,11 +7,13 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <string>
+
 #include "parser/mathparser.h"
 
 namespace {
 
-const char* const kTerms[] = {"a+b*x", "sin(x)^2+cos(x)^2", "a*x^2+b*x+c", "(a^2/sin(2*pi/b))-a/2"};
+const std::string kTerms[] = {"a+b*x", "sin(x)^2+cos(x)^2", "a*x^2+b*x+c", "(a^2/sin(2*pi/b))-a/2"};
 
 void SetConstants(qv::TMathParser& parser, qv::Extended x) {
   parser.SetConstantValue("a", 2.5L);
@@ -25,7 +27,7 @@ void Label(benchmark::State& state) {
 }
 
 void BM_QuorvelFirst(benchmark::State& state) {
-  const char* term = kTerms[state.range(0)];
+  const std::string& term = kTerms[state.range(0)];
   qv::Extended x = 0.1L;
   for (auto _ : state) {
     qv::TMathParser parser(true);
@@ -38,7 +40,7 @@ void BM_QuorvelFirst(benchmark::State& state) {
 
 template <qv::Extended (qv::TMathParser::*Evaluate)(std::string_view)>
 void Repeated(benchmark::State& state) {
-  const char* term = kTerms[state.range(0)];
+  const std::string& term = kTerms[state.range(0)];
   qv::TMathParser parser(true);
   qv::Extended x = 0.1L;
   SetConstants(parser, x);

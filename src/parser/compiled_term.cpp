@@ -1,70 +1,51 @@
 #include "parser/compiled_term.h"
 
 #include <algorithm>
-#include <utility>
+#include <cmath>
+#include <cstdint>
 
 #include "parser/mathparser.h"
+#include "parser/operator_math.h"
+#include "parser/split_index.h"
 #include "parser/term_text.h"
 
 namespace qv {
 
 namespace {
 
-// Where every operator of the table occurs in the whole text, so that the rightmost
-// occurrence outside brackets within a sub-term is a binary search instead of a scan.
-// level[i] is the number of "(" minus the number of ")" before character i. Scanning a
-// sub-term first .. last-1 from its end, a non-bracket character p is at depth 0 exactly when
-// level[p] == level[last]; occurrences are therefore kept sorted by (level, position).
-class TSplitIndex {
- public:
-  TSplitIndex(const TTermText& text, const std::vector<TOperator>& operators) {
-    FLevel.reserve(text.CharCount() + 1);
-    int level = 0;
-    for (int index = 0; index < text.CharCount(); ++index) {
-      FLevel.push_back(level);
-      if (text.CharIs(index, '(')) ++level;
-      if (text.CharIs(index, ')')) --level;
-    }
-    FLevel.push_back(level);
-    for (const TOperator& op : operators) {
-      FIdLength.push_back(TTermText(op.ID).CharCount());
-      FOccurrences.push_back(Occurrences(text, op.ID));
-    }
+// A standard method's plain finite result, computed in place. Anything else (a zero
+// divisor, a fault, an infinite or undefined value) is left to the method itself, which raises
+// or returns exactly what it always does.
+bool Computed(TBuiltin builtin, Extended left, Extended right, Extended& result) {
+  switch (builtin) {
+    case TBuiltin::Add:
+      result = left + right;
+      break;
+    case TBuiltin::Subtract:
+      result = left - right;
+      break;
+    case TBuiltin::Multiply:
+      result = left * right;
+      break;
+    case TBuiltin::Divide:
+      if (right == 0) return false;
+      result = left / right;
+      break;
+    case TBuiltin::Power:
+      if (!(right >= 0 && IsIntPowerExponent(right))) return false;
+      result = IntPower(left, static_cast<std::int64_t>(right));
+      break;
+    case TBuiltin::Sin:
+      result = SinValue(right);
+      break;
+    case TBuiltin::Cos:
+      result = CosValue(right);
+      break;
+    case TBuiltin::None:
+      return false;
   }
-
-  // The character index of the operator's rightmost occurrence at depth 0 that lies wholly
-  // within first .. last-1, or -1.
-  int Find(int op, int first, int last) const {
-    const std::vector<std::pair<int, int>>& found = FOccurrences[op];
-    // The ID must start on a character of the sub-term (an empty ID too) and end within it.
-    const std::pair<int, int> key{FLevel[last], last - std::max(FIdLength[op], 1)};
-    const auto after = std::upper_bound(found.begin(), found.end(), key);
-    if (after == found.begin()) return -1;
-    const std::pair<int, int> candidate = *(after - 1);
-    return candidate.first == key.first && candidate.second >= first ? candidate.second : -1;
-  }
-  int IdLength(int op) const { return FIdLength[op]; }
-
- private:
-  // (level, character index) of every place where the whole ID stands, sorted. An ID that
-  // starts with a bracket is never found: brackets are not compared.
-  std::vector<std::pair<int, int>> Occurrences(const TTermText& text, std::string_view id) {
-    std::vector<std::pair<int, int>> found;
-    const std::string_view bytes = text.Text();
-    for (std::size_t byte = bytes.find(id); byte != std::string_view::npos;
-         byte = byte < bytes.size() ? bytes.find(id, byte + 1) : std::string_view::npos) {
-      const int index = byte < bytes.size() ? text.CharAtByte(byte) : -1;
-      if (index < 0 || text.IsBracket(index) || text.CharAtByte(byte + id.size()) < 0) continue;
-      found.emplace_back(FLevel[index], index);
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-  }
-
-  std::vector<int> FLevel;
-  std::vector<int> FIdLength;
-  std::vector<std::vector<std::pair<int, int>>> FOccurrences;
-};
+  return std::isfinite(result);
+}
 
 }  // namespace
 
@@ -73,7 +54,8 @@ class TCompiler {
  public:
   TCompiler(TCompiledTerm& target, const std::vector<TOperator>& operators,
             const std::vector<TConstant>& constants)
-      : FTarget(target),
+      : FCode(target.FCode),
+        FStackSize(target.FStackSize),
         FText(target.FText),
         FIndex(FText, operators),
         FOperators(operators),
@@ -82,8 +64,10 @@ class TCompiler {
   void Run() { Term(0, FText.CharCount(), 1); }
 
  private:
+  using TInstruction = TCompiledTerm::TInstruction;
+  using TOperand = TCompiledTerm::TOperand;
+
   void Term(int first, int last, int depth) {
-    using TInstruction = TCompiledTerm::TInstruction;
     if (depth > MaxTermDepth) return Fault(first, last);
     for (int op = 0; op < static_cast<int>(FOperators.size()); ++op) {
       const int at = FIndex.Find(op, first, last);
@@ -94,15 +78,14 @@ class TCompiler {
           (operands.Contains(arRight) && rightFrom == last)) {
         continue;
       }
-      if (operands.Contains(arLeft)) Term(first, at, depth + 1);
-      if (operands.Contains(arRight)) Term(rightFrom, last, depth + 1);
-      const int popped = operands.Contains(arLeft) + operands.Contains(arRight);
-      return Emit({.kind = TInstruction::Call,
-                   .operands = operands,
-                   .index = op,
-                   .position = at + 1,
-                   .length = rightFrom - at},
-                  1 - popped);
+      TInstruction call{.kind = TInstruction::Call,
+                        .builtin = BuiltinOf(FOperators[op].Methode),
+                        .index = op,
+                        .position = at + 1,
+                        .length = rightFrom - at};
+      if (operands.Contains(arLeft)) call.left = Operand(first, at, depth + 1);
+      if (operands.Contains(arRight)) call.right = Operand(rightFrom, last, depth + 1);
+      return Emit(call);
     }
     const TRest rest = ClassifyRest(FText, first, last, FConstants);
     switch (rest.kind) {
@@ -110,31 +93,48 @@ class TCompiler {
         return Term(first + 1, last - 1, depth + 1);
       case TRest::Negated:
         Term(first + 1, last, depth + 1);
-        return Emit({.kind = TInstruction::Negate}, 0);
+        return Emit({.kind = TInstruction::Negate});
       case TRest::Signed:
         return Term(first + 1, last, depth + 1);
       case TRest::Constant:
-        return Emit({.kind = TInstruction::Constant, .index = rest.constant}, 1);
+        return Emit({.kind = TInstruction::Push,
+                     .right = {.source = TOperand::Constant, .constant = rest.constant}});
       case TRest::Number:
-        return Emit({.kind = TInstruction::Number, .number = rest.number}, 1);
+        return Emit({.kind = TInstruction::Push,
+                     .right = {.source = TOperand::Number, .number = rest.number}});
       case TRest::Unreadable:
         return Fault(first, last);
     }
   }
 
+  // An operand's code; a lone push is taken back and read by the operator itself.
+  TOperand Operand(int first, int last, int depth) {
+    const std::size_t start = FCode.size();
+    Term(first, last, depth);
+    if (FCode.size() != start + 1 || FCode.back().kind != TInstruction::Push) {
+      return {.source = TOperand::Stack};
+    }
+    const TOperand operand = FCode.back().right;
+    FCode.pop_back();
+    --FHeight;
+    return operand;
+  }
+
   // A syntax fault of the sub-term first .. last-1; it takes the place of a value.
   void Fault(int first, int last) {
-    Emit({.kind = TCompiledTerm::TInstruction::Fail, .position = first + 1, .length = last - first},
-         1);
+    Emit({.kind = TInstruction::Fail, .position = first + 1, .length = last - first});
   }
 
-  void Emit(const TCompiledTerm::TInstruction& instruction, int pushed) {
-    FTarget.FCode.push_back(instruction);
-    FHeight += pushed;
-    FTarget.FStackSize = std::max(FTarget.FStackSize, FHeight);
+  void Emit(const TInstruction& instruction) {
+    FCode.push_back(instruction);
+    const bool pushes = instruction.kind != TInstruction::Negate;
+    FHeight += pushes - (instruction.left.source == TOperand::Stack) -
+               (instruction.right.source == TOperand::Stack);
+    FStackSize = std::max(FStackSize, FHeight);
   }
 
-  TCompiledTerm& FTarget;
+  std::vector<TInstruction>& FCode;
+  int& FStackSize;
   const TTermText FText;
   const TSplitIndex FIndex;
   const std::vector<TOperator>& FOperators;
@@ -148,31 +148,50 @@ TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>
   TCompiler(*this, operators, constants).Run();
 }
 
+// The top of the value stack is kept in `top`, so that a value just computed is used without
+// a trip through memory; `below` points past the values under it.
 Extended TCompiledTerm::Evaluate(TMathParser& parser, Extended* stack) const {
-  Extended* top = stack;
+  Extended* below = stack;
+  Extended top = 0;
+  const auto read = [&](const TOperand& operand) -> Extended {
+    return operand.source == TOperand::Constant ? parser.FConstants[operand.constant].Value
+                                                : operand.number;
+  };
   for (const TInstruction& instruction : FCode) {
     switch (instruction.kind) {
-      case TInstruction::Number:
-        *top++ = instruction.number;
-        break;
-      case TInstruction::Constant:
-        *top++ = parser.FConstants[instruction.index].Value;
+      case TInstruction::Push:
+        *below++ = top;
+        top = read(instruction.right);
         break;
       case TInstruction::Negate:
-        top[-1] = -top[-1];
+        top = -top;
         break;
       case TInstruction::Call: {
-        const Extended right = instruction.operands.Contains(arRight) ? *--top : 0;
-        const Extended left = instruction.operands.Contains(arLeft) ? *--top : 0;
-        *top++ = parser.CallOperator(instruction.index, left, right, instruction.position,
-                                     instruction.length);
+        const TOperand::TSource rightSource = instruction.right.source;
+        const TOperand::TSource leftSource = instruction.left.source;
+        Extended right = 0;
+        Extended left = 0;
+        if (rightSource == TOperand::Stack) {
+          right = top;
+          if (leftSource == TOperand::Stack) left = *--below;
+        } else if (leftSource == TOperand::Stack) {
+          left = top;
+        } else {
+          *below++ = top;  // the result is a value of its own
+        }
+        if (rightSource > TOperand::Stack) right = read(instruction.right);
+        if (leftSource > TOperand::Stack) left = read(instruction.left);
+        if (!Computed(instruction.builtin, left, right, top)) {
+          top = parser.CallOperator(instruction.index, left, right, instruction.position,
+                                    instruction.length);
+        }
         break;
       }
       case TInstruction::Fail:
         parser.SyntaxFault(instruction.position, instruction.length);
     }
   }
-  return stack[0];
+  return top;
 }
 
 }  // namespace qv

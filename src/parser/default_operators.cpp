@@ -8,15 +8,12 @@
 #include <limits>
 
 #include "parser/mathparser.h"
+#include "parser/operator_math.h"
 
 namespace qv {
 
 namespace {
 
-constexpr Extended kDegToRad = 0.017453292519943295769L;
-constexpr Extended kRadToDeg = 57.295779513082320877L;
-// sin gives exactly 0 at the 15-digit value of pi that a displayed result carries.
-constexpr Extended kDisplayedPi = 3.14159265358979L;
 constexpr Extended kPoleTolerance = 1e-9L;
 
 constexpr TArguments kLeftRight{arLeft, arRight};
@@ -45,27 +42,8 @@ Extended Int32Result(Extended value) {
   return value;
 }
 
-Extended Angle(Extended value) {
-  return DegreeMode ? value * kDegToRad : value;
-}
-Extended FromRadians(Extended value) {
-  return DegreeMode ? value * kRadToDeg : value;
-}
-
-// Integral exponents by repeated squaring, as the runtime's integer power does.
-Extended IntPower(Extended base, std::int64_t exponent) {
-  std::uint64_t remaining = exponent < 0 ? -exponent : exponent;
-  Extended result = 1;
-  while (remaining != 0) {
-    if (remaining & 1u) result *= base;
-    remaining >>= 1;
-    if (remaining != 0) base *= base;
-  }
-  return result;
-}
-
 Extended Power(Extended base, Extended exponent) {
-  if (exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647.0L) {
+  if (IsIntPowerExponent(exponent)) {
     const auto whole = static_cast<std::int64_t>(exponent);
     const Extended power = CheckedResult(IntPower(base, whole), base);
     return whole < 0 ? CheckedDivide(1, power) : power;
@@ -165,11 +143,10 @@ QV_METHOD(Tanh) {
   return std::tanh(R);
 }
 QV_METHOD(Sin) {
-  if (!DegreeMode && (R == kDisplayedPi || R == -kDisplayedPi)) return 0;
-  return std::sin(Angle(R));
+  return SinValue(R);
 }
 QV_METHOD(Cos) {
-  return std::cos(Angle(R));
+  return CosValue(R);
 }
 QV_METHOD(Tan) {
   const Extended angle = Angle(R);
@@ -207,6 +184,17 @@ const std::vector<TOperator>& DefaultOperators() {
       {"deg2rad", kRight, DegToRad}, {"rad2deg", kRight, RadToDeg},
   };
   return operators;
+}
+
+TBuiltin BuiltinOf(TOperatorMethode methode) {
+  if (methode == Add) return TBuiltin::Add;
+  if (methode == Subtract) return TBuiltin::Subtract;
+  if (methode == Multiply) return TBuiltin::Multiply;
+  if (methode == Divide) return TBuiltin::Divide;
+  if (methode == Raise) return TBuiltin::Power;
+  if (methode == Sin) return TBuiltin::Sin;
+  if (methode == Cos) return TBuiltin::Cos;
+  return TBuiltin::None;
 }
 
 Extended DefaultE() {

@@ -1,5 +1,6 @@
 #pragma once
 // The 28 standard operators in precedence order, and the standard constants.
+#include <cstdint>
 #include <vector>
 
 #include "parser/operator_table.h"
@@ -7,6 +8,10 @@
 namespace qv {
 
 const std::vector<TOperator>& DefaultOperators();
+
+// The standard methods that the compiled evaluation computes in place.
+enum class TBuiltin : std::uint8_t { None, Add, Subtract, Multiply, Divide, Power, Sin, Cos };
+TBuiltin BuiltinOf(TOperatorMethode methode);
 
 // "e": the extended value nearest to 2.71828182845905 (mantissa ADF85458A2BBA070, exponent 1).
 Extended DefaultE();

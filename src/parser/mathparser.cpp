@@ -134,9 +134,14 @@ const TCompiledTerm& TMathParser::Compiled(std::string_view Term) {
 
 Extended TMathParser::Guarded(Extended (TMathParser::*evaluation)(std::string_view),
                               std::string_view Term) {
-  FError = 0;
-  FErrorDescription = kUnknownError;
-  FErrorArguments = {};
+  // Only operator methods and failures change the error state; a Parse that met neither
+  // leaves nothing to reset.
+  if (FErrorStateTouched) {
+    FError = 0;
+    FErrorDescription = kUnknownError;
+    FErrorArguments = {};
+    FErrorStateTouched = false;
+  }
   try {
     return (this->*evaluation)(Term);
   } catch (const EConvertError&) {
@@ -144,6 +149,7 @@ Extended TMathParser::Guarded(Extended (TMathParser::*evaluation)(std::string_vi
     FErrorDescription = kSyntaxError;
   } catch (const Exception&) {
   }
+  FErrorStateTouched = true;
   throw EMathParsing(FError, FErrorDescription, FPartialTermPos, FPartialTermLength,
                      FErrorArguments);
 }
@@ -151,6 +157,7 @@ Extended TMathParser::Guarded(Extended (TMathParser::*evaluation)(std::string_vi
 Extended TMathParser::CallOperator(int index, Extended left, Extended right, int position,
                                    int length) {
   const TOperator& op = FOperators[index];
+  FErrorStateTouched = true;
   try {
     return op.Methode(op.ID, left, right, FError, FErrorDescription, FErrorArguments);
   } catch (const Exception&) {

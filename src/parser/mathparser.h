@@ -92,6 +92,7 @@ class TMathParser {
   int FError = 0;
   std::string FErrorDescription;
   TArguments FErrorArguments;
+  bool FErrorStateTouched = true;  // since the last reset
   int FPartialTermPos = 0;
   int FPartialTermLength = 0;
   std::vector<TOperator> FOperators;

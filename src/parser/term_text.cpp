@@ -50,7 +50,12 @@ TRest ClassifyRest(const TTermText& text, int first, int last,
 
 int FindConstant(const std::vector<TConstant>& constants, std::string_view name) {
   for (std::size_t index = 0; index < constants.size(); ++index) {
-    if (constants[index].Name == name) return static_cast<int>(index);
+    const std::string& candidate = constants[index].Name;
+    // The first character sorts out most names before a full comparison.
+    if (candidate.size() == name.size() && (name.empty() || candidate[0] == name[0]) &&
+        candidate == name) {
+      return static_cast<int>(index);
+    }
   }
   return -1;
 }
