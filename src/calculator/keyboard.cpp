@@ -25,7 +25,10 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
       return true;
     }
     if (shift.ctrl) return true;  // chooses a currency once the currency panel exists
-    if (shift.shift) return digit == 5;  // Shift+5 is the percent key
+    if (shift.shift) {
+      if (digit == 5) PercentKey();
+      return digit == 5;
+    }
     DigitKey(static_cast<char>('0' + digit));
     return true;
   }
@@ -34,6 +37,25 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
     return true;
   }
   switch (key) {
+    case Key::NumMultiply:
+      OperatorKey('x');
+      return true;
+    case Key::NumDivide:
+      OperatorKey('/');
+      return true;
+    case Key::NumPlus:
+      OperatorKey('+');
+      return true;
+    case Key::NumMinus:
+      OperatorKey('-');
+      return true;
+    case Key::Enter:
+      // Ctrl+Enter writes the result as a subtotal.
+      if (shift.ctrl)
+        EvaluateWithMark(1);
+      else
+        Evaluate();
+      return true;
     case Key::NumDecimal:
       DigitKey('.');
       return true;
@@ -50,7 +72,26 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
 
 void TForm1::FormKeyPress(char32_t ch) {
   if (S.InputState == 4) return;
-  if (ch == U'.' || ch == U',') DigitKey('.');
+  switch (ch) {
+    case U'.':
+    case U',':
+      DigitKey('.');
+      break;
+    case U'p':
+    case U'%':
+      PercentKey();
+      break;
+    case U'*':
+      OperatorKey('x');
+      break;
+    case U'/':
+    case U'+':
+    case U'-':
+      OperatorKey(static_cast<char>(ch));
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace qv

@@ -56,6 +56,8 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   AddFrame(Frame31);
   AddFrame(Frame61);
   AddFrame(Frame71);
+  AddFrame(Frame41);
+  OnShow = [this] { FormShow(); };
   LoadSettings();
   FocusEquals();
 }
@@ -87,6 +89,11 @@ void TForm1::WireEvents() {
   DForm1.OnClick = [this] { DForm1Click(); };
   DForm2.OnClick = [this] { DForm2Click(); };
   SpinEdit1.OnChange = [this] { SpinEdit1Change(); };
+  WireCalculatorEvents();
+}
+
+void TForm1::FormShow() {
+  if (Shell.TapeShown) Button46Click();
 }
 
 std::string TForm1::CalcCaption() const {

@@ -10,6 +10,7 @@
 #include "panels/unit6.h"
 #include "platform/form.h"
 #include "platform/ports.h"
+#include "tape/anzeige.h"
 
 namespace qv {
 
@@ -26,6 +27,7 @@ class TForm1 : public Form {
   TFrame3 Frame31;
   TFrame6 Frame61;
   TFrame7 Frame71;
+  TFrame4 Frame41;
 
   // ---- Fields and indicators
   Label Label1{*this, "Label1", "0.0"};
@@ -173,6 +175,23 @@ class TForm1 : public Form {
   void SetDecimalsByKey(int decimals);
   std::string NormalizeNumberText(const std::string& text);
 
+  // ---- Operators, percent and "=" (a key "pressed" inside another key runs its whole handler)
+  void OpButtonClick(Button& sender);
+  void OperatorKey(char op);
+  void PercentKey();
+  void Evaluate();
+  void SetSyntaxMode(int mode);
+  // Tape lines of a calculation.
+  void WriteStartLine();
+  void WriteSubtotalLine();
+  // Set by the switch of the calculators: the next start line follows without a blank line.
+  bool SkipSeparatorOnce = false;
+
+  // ---- Tape panel
+  bool TapeShown() const { return Frame41.Visible(); }
+  void Button46Click();
+  void FormShow();
+
   // ---- Settings file
   void LoadSettings();
   // Writes the settings file; a failure is reported and leaves the old file as it was.
@@ -195,6 +214,7 @@ class TForm1 : public Form {
 
  private:
   void WireEvents();
+  void WireCalculatorEvents();
   void ApplyStartValues();
   std::string settingsPath_;
   std::string dataFolder_;
@@ -202,11 +222,42 @@ class TForm1 : public Form {
   void ShowEntry(const std::string& entry, Label& label);
   void FormatWhileTypingShow();
 
+  // Evaluation and its tape lines (evaluation.cpp, tape_lines.cpp).
+  struct ComputedResult;
+  std::optional<ComputedResult> ComputeBranchC();
+  std::string AskFunctionArgument(const char* title, const char* prompt);
+  void EvaluateWithMark(int mark);
+  void ChainStep();
+  void ConfirmLiveResult();
+  void ConfirmFunctionResult();
+  void ApplyBranchC(const ComputedResult& r);
+  void ShowResult();
+  void EndRepeatSeries();
+  void TapeSetColorOf(bool negative);
+  void WriteFunctionArgumentLines();
+  void WriteConfirmedFunctionLines();
+  void WriteFunctionStartLine();
+  void WriteResultTape(Extended percentAmount);
+  void WriteResultLines();
+  void WriteRepeatEndLines();
+  void WriteSecondCurrencyLine();
+  std::string startLineOp_ = "0";  // PendingOp when the last start line was due
+
   // Seams to panels that later work fills in; until then they do nothing.
   bool GraphShown() const { return false; }
   bool HoldPressed() const { return false; }
   void UnitConversionRecompute() {}
   void UnitConversionOff() {}
+  bool UnitConversionLive() const { return false; }
+  bool CurrencyPanelShown() const { return false; }
+  void CurrencyShowValue(const std::string& /*entry*/) {}
+  // The second currency's code and amount text for the line after a total.
+  struct CurrencyAmount {
+    std::string code, amount;
+  };
+  std::optional<CurrencyAmount> SecondCurrencyAmount() const { return std::nullopt; }
+  void TaxPanelRecompute() {}
+  std::string FunctionTermText() const { return Frame71.ComboBox1.Text(); }
 };
 
 }  // namespace qv

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -64,6 +66,30 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   std::string out;
   for (const auto& l : lines) out += l + "\n";
   return out;
+}
+
+int32_t ColorOf(const std::string& name) {
+  if (name == "red") return qv::kTapeRed;
+  if (name == "green") return qv::kTapeGreen;
+  return qv::kTapeBlack;
+}
+
+std::string ColorName(int32_t color) {
+  if (color == qv::kTapeRed) return "red";
+  if (color == qv::kTapeGreen) return "green";
+  if (color == qv::kTapeBlack) return "black";
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "#%06X", static_cast<unsigned>(color));
+  return hex;
+}
+
+// "bold black 10", as the attributes of expect tapeline are written.
+std::string StyleText(const qv::TapeParagraph& line) {
+  const qv::CharFormat& f = line.runs.front().format;
+  std::ostringstream out;
+  out << (f.bold ? "bold" : "regular") << (f.italic ? " italic" : "") << " " << ColorName(f.color)
+      << " " << f.size;
+  return out.str();
 }
 
 }  // namespace
@@ -310,7 +336,8 @@ void Runner::Expect(const Command& c) {
     if (!prompts_.messages.empty()) prompts_.messages.pop_front();
     return Check(c, got.empty(), "no message", Quote(got));
   }
-  if (what == "clipboard") return Check(c, clipboard_.text == Arg(c, 2), Quote(Arg(c, 2)), Quote(clipboard_.text));
+  if (what == "clipboard")
+    return Check(c, clipboard_.text == Arg(c, 2), Quote(Arg(c, 2)), Quote(clipboard_.text));
   if (what == "file") {
     const std::string path = ResolvePath(Arg(c, 2));
     const bool exists = fs::exists(path);
@@ -325,7 +352,8 @@ void Runner::Expect(const Command& c) {
     qv::IniFile ini(startDir_ + "/Quorvel.ini");
     const bool exists = ini.ValueExists(section, key);
     if (Arg(c, 4) == "missing" && !c.words[4].quoted)
-      return Check(c, !exists, "missing", exists ? Quote(ini.ReadString(section, key, "")) : "missing");
+      return Check(c, !exists, "missing",
+                   exists ? Quote(ini.ReadString(section, key, "")) : "missing");
     const std::string got = exists ? Quote(ini.ReadString(section, key, "")) : "missing";
     return Check(c, got == Quote(Arg(c, 4)), Quote(Arg(c, 4)), got);
   }
@@ -334,14 +362,26 @@ void Runner::Expect(const Command& c) {
     const std::string got = program_->Main().Caption();
     return Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
   }
+  if (what == "tape") return ExpectTape(c);
+  if (what == "tapeline") return ExpectTapeLine(c);
   if (what == "state") {
     const std::string name = Arg(c, 2);
     const auto got = program_->Main().StateText(name);
     if (!got) throw ScriptError(c.line, "no state value " + name);
     return Check(c, *got == Arg(c, 3), Quote(Arg(c, 3)), Quote(*got));
   }
+  if (qv::Form* frame = program_->Main().FindFrame(what)) {
+    // An embedded panel: shown or not.
+    const std::string state = Arg(c, 2);
+    if (state != "visible" && state != "hidden")
+      throw ScriptError(c.line, "unknown state " + state);
+    const bool positive = state == "visible";
+    return Check(c, frame->Visible() == positive, state,
+                 frame->Visible() == positive ? state : "not " + state);
+  }
   qv::Control& control = ControlOf(what);
-  if (quotedSecond) return Check(c, control.Text() == Arg(c, 2), Quote(Arg(c, 2)), Quote(control.Text()));
+  if (quotedSecond)
+    return Check(c, control.Text() == Arg(c, 2), Quote(Arg(c, 2)), Quote(control.Text()));
   ExpectControlState(control, Arg(c, 2), c);
 }
 
@@ -353,14 +393,56 @@ void Runner::Print(const Command& c) {
   }
   EnsureStarted();
   if (what == "state") {
-    for (const char* name : {"InputState", "Entry1", "Entry2", "CurValue", "PendingOp", "ChainKind",
-                             "LastAction", "PercentKind", "RepeatCount", "ExtMode", "FormatMode",
-                             "Decimals", "FormatWhileTyping"})
+    for (const char* name :
+         {"InputState", "Entry1", "Entry2", "CurValue", "PendingOp", "ChainKind", "LastAction",
+          "PercentKind", "RepeatCount", "ExtMode", "FormatMode", "Decimals", "FormatWhileTyping"})
       std::cout << name << " = " << Quote(*program_->Main().StateText(name)) << "\n";
+    return;
+  }
+  if (what == "tape") {
+    for (const qv::TapeParagraph& line : program_->Main().Frame41.Tape.Document())
+      std::cout << "| " << line.Text() << "    [" << StyleText(line) << "]\n";
     return;
   }
   qv::Control& control = ControlOf(what);
   std::cout << what << " = " << Quote(control.Text()) << "\n";
+}
+
+void Runner::ExpectTape(const Command& c) {
+  const qv::TapeModel& tape = program_->Main().Frame41.Tape;
+  std::vector<std::string> lines;
+  for (int i = 0; i < tape.TapeLineCount(); ++i) lines.push_back(tape.TapeLine(i));
+  Check(c, lines == c.block, Quote(JoinLines(c.block)), Quote(JoinLines(lines)));
+}
+
+void Runner::ExpectTapeLine(const Command& c) {
+  const qv::TapeModel& tape = program_->Main().Frame41.Tape;
+  const int k = std::stoi(Arg(c, 2));
+  const int index = k < 0 ? tape.TapeLineCount() + k : k - 1;
+  if (k == 0 || index < 0 || index >= tape.TapeLineCount())
+    return Check(c, false, "tape line " + std::to_string(k),
+                 "a tape of " + std::to_string(tape.TapeLineCount()) + " lines");
+  const qv::TapeParagraph& line = tape.Document()[index];
+  const std::string wanted = Arg(c, 3);
+  if (line.Text() != wanted) return Check(c, false, Quote(wanted), Quote(line.Text()));
+  const qv::CharFormat& format = line.runs.front().format;
+  for (size_t i = 4; i < c.words.size(); ++i) {
+    const std::string& attribute = c.words[i].text;
+    bool ok = true;
+    if (attribute == "bold" || attribute == "regular") {
+      ok = format.bold == (attribute == "bold");
+    } else if (attribute == "italic") {
+      ok = format.italic;
+    } else if (attribute == "black" || attribute == "red" || attribute == "green") {
+      ok = format.color == ColorOf(attribute);
+    } else if (!attribute.empty() && std::isdigit(static_cast<unsigned char>(attribute[0]))) {
+      ok = format.size == std::stod(attribute);
+    } else {
+      throw ScriptError(c.line, "unknown line attribute " + attribute);
+    }
+    if (!ok) return Check(c, false, Quote(wanted) + " " + attribute, StyleText(line));
+  }
+  Check(c, true, "", "");
 }
 
 }  // namespace qvs

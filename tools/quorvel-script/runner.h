@@ -24,6 +24,8 @@ class Runner {
   void Event(const std::function<void()>& event);
   qv::Control& ControlOf(const std::string& path);
   void Expect(const Command& c);
+  void ExpectTape(const Command& c);
+  void ExpectTapeLine(const Command& c);
   void ExpectControlState(qv::Control& control, const std::string& what, const Command& c);
   void SendKey(const std::string& spec, const Command& c);
   void Print(const Command& c);
