@@ -1,0 +1,220 @@
+// Long random sequences of calculator keys and answers, with fixed seeds: whatever the user
+// does, no exception escapes the general handler and the calculator stays in a sound state.
+// A failed "=" must leave fields, indicators, the pending operation and the tape untouched.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calculator/tform1.h"
+#include "fakes.h"
+#include "platform/errors.h"
+#include "platform/text.h"
+#include "tape/line_kinds.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Settings {
+  const char* name;
+  int formatMode;  // "Dezimals"
+  int syntaxMode;
+};
+
+struct RandomCase {
+  unsigned seed;
+  Settings settings;
+};
+
+// What "=" must not change when it fails.
+struct Visible {
+  std::string entry1, entry2, label1, label2, label3, label4, tape;
+  char pendingOp;
+  int inputState;
+  bool operator==(const Visible&) const = default;
+};
+
+class RandomKeysTest : public ::testing::TestWithParam<RandomCase> {
+ protected:
+  static constexpr int kSequences = 400;
+  static constexpr int kKeysPerSequence = 60;
+
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("qv-random-" + std::to_string(::getpid()) + "-" + std::to_string(GetParam().seed));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    folders.startDir = dir.string();
+    folders.documentsDir = (dir / "Documents").string();
+    const Settings& s = GetParam().settings;
+    std::ofstream(dir / "Quorvel.ini")
+        << "[Config]\nDezimals=" << s.formatMode << "\nnk=2\nSyntax=" << s.syntaxMode
+        << "\nTape=1\nw_einf=1\n";
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  Visible Capture(qv::TForm1& f) const {
+    return {f.S.Entry1,      f.S.Entry2,      f.Label1.Text(),           f.Label2.Text(),
+            f.Label3.Text(), f.Label4.Text(), f.Frame41.Tape.TapeText(), f.S.PendingOp,
+            f.S.InputState};
+  }
+
+  // Keeps answers queued so that no question or input box is left unanswered.
+  void QueueAnswers(std::mt19937& rng) {
+    static const std::vector<qvs::QueuedAnswer> answers = {
+        {qvs::QueuedAnswer::Yes, ""},     {qvs::QueuedAnswer::No, ""},
+        {qvs::QueuedAnswer::Cancel, ""},  {qvs::QueuedAnswer::Text, "2"},
+        {qvs::QueuedAnswer::Text, "2,5"}, {qvs::QueuedAnswer::Text, "-1"},
+        {qvs::QueuedAnswer::Text, "0,5"}, {qvs::QueuedAnswer::Text, "1.000,5"},
+        {qvs::QueuedAnswer::Text, "x"},   {qvs::QueuedAnswer::Text, "5000"},
+    };
+    while (prompts.answers.size() < 3) prompts.answers.push_back(answers[rng() % answers.size()]);
+  }
+
+  fs::path dir;
+  qvs::FakePrompts prompts;
+  qvs::FakeClipboard clipboard;
+  qvs::FakeShell shell;
+  qvs::SandboxFolders folders;
+};
+
+struct Action {
+  const char* name;
+  std::function<void(qv::TForm1&)> run;
+  bool isEquals = false;
+};
+
+std::vector<Action> Actions() {
+  std::vector<Action> list;
+  for (char d = '0'; d <= '9'; ++d)
+    list.push_back({"digit", [d](qv::TForm1& f) { f.DigitKey(d); }});
+  list.push_back({"decimal", [](qv::TForm1& f) { f.Button11.Click(); }});
+  for (auto* name : {"Button12", "Button13", "Button14", "Button15"})
+    list.push_back({name, [name](qv::TForm1& f) { f.Find(name)->Click(); }});
+  list.push_back({"key +", [](qv::TForm1& f) { f.FormKeyPress(U'+'); }});
+  list.push_back({"key *", [](qv::TForm1& f) { f.FormKeyPress(U'*'); }});
+  list.push_back({"percent", [](qv::TForm1& f) { f.Button21.Click(); }});
+  list.push_back({"key p", [](qv::TForm1& f) { f.FormKeyPress(U'p'); }});
+  list.push_back({"=", [](qv::TForm1& f) { f.Button16.Click(); }, true});
+  list.push_back({"=", [](qv::TForm1& f) { f.Button16.Click(); }, true});
+  list.push_back({"Ctrl+Enter", [](qv::TForm1& f) {
+                    f.FormKeyDown(qv::Key::Enter, {false, true, false});
+                  }});
+  list.push_back({"sign", [](qv::TForm1& f) { f.Button27.Click(); }});
+  list.push_back({"backspace", [](qv::TForm1& f) { f.Button19.Click(); }});
+  list.push_back({"clear", [](qv::TForm1& f) { f.Button17.Click(); }});
+  list.push_back({"Radio1", [](qv::TForm1& f) { f.Radio1.Click(); }});
+  list.push_back({"Radio2", [](qv::TForm1& f) { f.Radio2.Click(); }});
+  list.push_back({"dblclick Label1", [](qv::TForm1& f) { f.Label1.DblClick(); }});
+  list.push_back({"dblclick Label3", [](qv::TForm1& f) { f.Label3.DblClick(); }});
+  list.push_back({"Syntax_1", [](qv::TForm1& f) { f.Syntax_1.Click(); }});
+  list.push_back({"Syntax_2", [](qv::TForm1& f) { f.Syntax_2.Click(); }});
+  list.push_back({"tape", [](qv::TForm1& f) { f.Button46.Click(); }});
+  // Values delivered into the active field, as paste and the panels do: extremes included.
+  for (qv::Extended v : {1e2500L, -1e4900L, 1e4900L, 1e-4900L, 0.0L, 7.25L})
+    list.push_back(
+        {"put value", [v](qv::TForm1& f) { f.PutValueInActiveField(qv::CanonicalText(v)); }});
+  // A one-operand function key: it refuses a negative root and, except for square and
+  // exponential, an empty field 1; otherwise it sets the function pending and presses "=".
+  for (char op : {'s', 'q', 'l', 'e', 'd', 'n', 'm'})
+    list.push_back({"function", [op](qv::TForm1& f) {
+                      if (op == 's' && f.S.Entry1.starts_with("-")) return;
+                      if (op != 's' && op != 'q' && op != 'e' && f.S.Entry1.empty()) return;
+                      f.S.ChainKind = 2;
+                      f.S.PendingOp = op;
+                      f.S.LastAction = f.S.InputState == 3 ? 7 : 1;
+                      f.S.InputState = 2;
+                      f.Evaluate();
+                    }});
+  return list;
+}
+
+bool HoldsNotANumber(const std::string& entry) {
+  return qv::Contains(qv::LowerAscii(entry), "nan");
+}
+
+// A line of one of the kinds the calculator writes. Its value is the text of a display, which
+// may be what the user typed ("-", "5.", "1E49007"), empty after "Löschen", "INF" or a currency
+// amount, and the percent key alone writes its operand with "%": where the line kinds do not
+// know such a line, its end still has to tell its kind, as the undo reads it.
+bool IsWrittenLineKind(const std::string& line) {
+  if (qv::ClassifyTapeLine(line) != qv::TapeLineKind::Text) return true;
+  for (const char* marker : {" ^", " +", " -", " x", " /", " %", " T", " S", " Z", " ="})
+    if (line.ends_with(marker)) return true;
+  return line.ends_with(")") && qv::Contains(line, "% (");
+}
+
+bool IsRuntimeFault(const std::string& message) {
+  return message == "Ungültige Gleitkommaoperation." ||
+         message == "Gleitkommadivision durch Null." || message == "Gleitkommaüberlauf.";
+}
+
+TEST_P(RandomKeysTest, StateStaysSoundAfterEveryKey) {
+  const std::vector<Action> actions = Actions();
+  std::mt19937 rng(GetParam().seed);
+  int faults = 0;
+  for (int sequence = 0; sequence < kSequences; ++sequence) {
+    prompts.answers.clear();
+    prompts.messages.clear();
+    qv::TForm1 form({prompts, clipboard, shell, folders});
+    form.Show();
+    std::vector<std::string> log;
+    for (int step = 0; step < kKeysPerSequence; ++step) {
+      const Action& action = actions[rng() % actions.size()];
+      log.push_back(action.name);
+      QueueAnswers(rng);
+      const Visible before = Capture(form);
+      prompts.messages.clear();
+      try {
+        qv::RunGuarded(prompts, [&] { action.run(form); });
+      } catch (...) {
+        ADD_FAILURE() << "an exception escaped the general handler after: "
+                      << testing::PrintToString(log);
+        return;
+      }
+      bool fault = false;
+      for (const std::string& m : prompts.messages) fault = fault || IsRuntimeFault(m);
+      faults += action.isEquals && fault;
+      const auto where = [&] { return testing::PrintToString(log); };
+      ASSERT_GE(form.S.InputState, 1) << where();
+      ASSERT_LE(form.S.InputState, 4) << where();
+      ASSERT_FALSE(HoldsNotANumber(form.S.Entry1)) << form.S.Entry1 << " " << where();
+      ASSERT_FALSE(HoldsNotANumber(form.S.Entry2)) << form.S.Entry2 << " " << where();
+      ASSERT_NE(std::string("0x/+-%sqledmn").find(form.S.PendingOp), std::string::npos) << where();
+      const qv::TapeModel& tape = form.Frame41.Tape;
+      if (tape.TapeLineCount() > 0) {
+        const std::string last = tape.TapeLine(tape.TapeLineCount() - 1);
+        ASSERT_TRUE(IsWrittenLineKind(last))
+            << "last tape line \"" << last << "\" after " << where();
+      }
+      if (action.isEquals && fault) {
+        ASSERT_EQ(Capture(form), before) << where();
+      }
+    }
+  }
+  // Some "=" reach the general handler, so the check that they change nothing is exercised.
+  EXPECT_GT(faults, 0);
+}
+
+const Settings kGeneral{"general", 3, 0};
+const Settings kGeneralImmediate{"generalImmediate", 3, 1};
+const Settings kThousands{"thousands", 1, 0};
+const Settings kCurrency{"currency", 2, 1};
+
+INSTANTIATE_TEST_SUITE_P(
+    Seeds, RandomKeysTest,
+    ::testing::Values(RandomCase{1, kGeneral}, RandomCase{2, kGeneralImmediate},
+                      RandomCase{3, kThousands}, RandomCase{4, kCurrency}, RandomCase{5, kGeneral},
+                      RandomCase{6, kGeneralImmediate}, RandomCase{7, kThousands},
+                      RandomCase{8, kCurrency}),
+    [](const auto& info) {
+      return std::string(info.param.settings.name) + "_seed" + std::to_string(info.param.seed);
+    });
+
+}  // namespace
