@@ -6,6 +6,10 @@
 
 #include "app/about.h"
 #include "calculator/tform1.h"
+#include "currency/unit4.h"
+#include "finance/finanz.h"
+#include "finance/foerder1.h"
+#include "graph/bereich1.h"
 
 namespace qv {
 
@@ -30,6 +34,10 @@ class Program {
  private:
   Ports ports_;
   std::unique_ptr<TForm1> main_;
+  std::unique_ptr<TFinanzrechner> finance_;
+  std::unique_ptr<TFoerder> subsidy_;
+  std::unique_ptr<TForm4> rateUpdate_;
+  std::unique_ptr<TBereich> range_;
   std::unique_ptr<TAboutBox> about_;
   std::vector<Form*> windows_;
   bool closed_ = false;

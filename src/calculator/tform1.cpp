@@ -53,6 +53,7 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   Label8.SetHint("Erweiterung auswählen");
   Button18.SetHint("Rechner beenden");
   WireEvents();
+  WireShellEvents();
   AddFrame(Frame31);
   AddFrame(Frame61);
   AddFrame(Frame71);

@@ -1,5 +1,6 @@
 #pragma once
 // The main window: the two-field calculator with its keys, indicators and menus.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -192,6 +193,21 @@ class TForm1 : public Form {
   void Button46Click();
   void FormShow();
 
+  // ---- Shell: closing, scaling, always on top, second currency, help
+  // Closes the main window as its close button does; set by the program.
+  std::function<bool()> CloseMainWindow;
+  void Button18Click();
+  // Asks "Rechner beenden?" while the tape has content; answers whether to close.
+  bool FormCloseQuery();
+  void ScalingClick(int percent);
+  void StayOnTop1Click();
+  void Waehr2Click();
+  void Hilfe1Click();
+  void OnlineLexikon1Click();
+  void VorsilbenClick();
+  // The window and its controls scaled by percent/100 at the next start of the front end.
+  void ApplyScaling(int percent);
+
   // ---- Settings file
   void LoadSettings();
   // Writes the settings file; a failure is reported and leaves the old file as it was.
@@ -214,6 +230,7 @@ class TForm1 : public Form {
 
  private:
   void WireEvents();
+  void WireShellEvents();
   void WireCalculatorEvents();
   void ApplyStartValues();
   std::string settingsPath_;

@@ -54,6 +54,7 @@ class Binder : public QObject {
     // What was last pushed, so that only changes go out.
     std::string caption;
     int width = -1, height = -1;
+    int left = -1, top = -1;
     bool visible = false, stayOnTop = false;
     Control* focus = nullptr;
   };

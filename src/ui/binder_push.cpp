@@ -99,6 +99,11 @@ void Binder::PushForm(FormView& view) {
       const int menuHeight = main ? main->menuBar()->sizeHint().height() : 0;
       widget.setFixedSize(view.width, view.height + menuHeight);
     }
+    if (view.left != form.Left() || view.top != form.Top()) {
+      view.left = form.Left();
+      view.top = form.Top();
+      widget.move(view.left, view.top);
+    }
     if (view.stayOnTop != form.StayOnTop()) {
       view.stayOnTop = form.StayOnTop();
       widget.setWindowFlag(Qt::WindowStaysOnTopHint, view.stayOnTop);

@@ -20,6 +20,8 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
     bool closed = false;
+    // The position the user moved the window to is what the settings keep.
+    program_.Main().SetPosition(window_->x(), window_->y());
     binder_->Run([&] { closed = program_.Close(); });
     return closed;
   };

@@ -12,6 +12,8 @@
 #include "keys.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
+#include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace qvs {
 
@@ -192,20 +194,10 @@ void Runner::SendKey(const std::string& spec, const Command& c) {
     char32_t ch = k.ch;
     if (edit->OnKeyPress && ch) edit->OnKeyPress(ch);
     if (ch == 8) {
-      std::string t = edit->Text();
-      while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80) t.pop_back();
-      if (!t.empty()) t.pop_back();
-      edit->SetText(t);
+      edit->SetText(qv::DropLastChar(edit->Text()));
     } else if (ch >= 32) {
       std::string utf8;
-      if (ch < 0x80) {
-        utf8 = std::string(1, static_cast<char>(ch));
-      } else if (ch < 0x800) {
-        utf8 = {static_cast<char>(0xC0 | (ch >> 6)), static_cast<char>(0x80 | (ch & 0x3F))};
-      } else {
-        utf8 = {static_cast<char>(0xE0 | (ch >> 12)), static_cast<char>(0x80 | ((ch >> 6) & 0x3F)),
-                static_cast<char>(0x80 | (ch & 0x3F))};
-      }
+      qv::AppendUtf8(utf8, ch);
       edit->SetText(edit->Text() + utf8);
     }
   });
