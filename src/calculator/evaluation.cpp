@@ -100,7 +100,8 @@ void TForm1::Evaluate() {
 }
 
 void TForm1::EvaluateWithMark(int mark) {
-  // The mark belongs to this one "="; a failed evaluation must not hand it to the next.
+  // The mark belongs to this one "=": one that computed nothing or failed must not hand it to
+  // the next, which would then write a subtotal in place of a total.
   const int previous = S.SubtotalMark;
   S.SubtotalMark = mark;
   try {
@@ -109,6 +110,7 @@ void TForm1::EvaluateWithMark(int mark) {
     S.SubtotalMark = previous;
     throw;
   }
+  if (S.SubtotalMark == mark) S.SubtotalMark = previous;
 }
 
 void TForm1::ConfirmLiveResult() {
