@@ -15,13 +15,15 @@ namespace {
 using qv::testing::Evaluation;
 using qv::testing::Outcome;
 
-// Longer terms only repeat what shorter ones show, and the direct algorithm is quadratic;
-// nesting beyond the depth limit still fits.
-constexpr std::size_t kMaxTerm = 2200;
+// The direct algorithm costs length x depth x operators; beyond this length only the compiled
+// evaluation runs (no crash, no hang: deep nesting ends at MaxTermDepth). The unit tests
+// compare both at the depth limit.
+constexpr std::size_t kCompared = 400;
 
 void Compare(qv::TMathParser& parser, std::string_view term) {
-  const qv::testing::ParseOutcome direct = Outcome(parser, term, Evaluation::Reference);
   const qv::testing::ParseOutcome compiled = Outcome(parser, term, Evaluation::Compiled);
+  if (term.size() > kCompared) return;
+  const qv::testing::ParseOutcome direct = Outcome(parser, term, Evaluation::Reference);
   if (compiled == direct) return;
   std::fprintf(stderr, "term \"%.*s\": compiled %d/%d/%d, direct %d/%d/%d\n",
                static_cast<int>(term.size()), term.data(), compiled.error, compiled.position,
@@ -32,7 +34,7 @@ void Compare(qv::TMathParser& parser, std::string_view term) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size == 0 || size > kMaxTerm + 1) return 0;
+  if (size == 0) return 0;
   const std::string_view term(reinterpret_cast<const char*>(data) + 1, size - 1);
   const qv::Extended xs[] = {2, 0, -1, 0.5L, 90, 1e300L, -3.14159265358979L, 1000};
   qv::DegreeMode = (data[0] & 2) != 0;

@@ -24,6 +24,7 @@ int TTermText::MatchEnd(int index, int last, std::string_view id) const {
   const std::size_t begin = FOffsets[index];
   const std::size_t end = begin + id.size();
   if (end > static_cast<std::size_t>(FOffsets[last])) return -1;
+  if (!id.empty() && FText[begin] != id[0]) return -1;  // the usual case, decided cheaply
   if (FText.compare(begin, id.size(), id) != 0) return -1;
   return CharAtByte(end);
 }
