@@ -141,6 +141,13 @@ const Case kPrecedence[] = {
     {"deg2rad(180)", Value(180 * 0.017453292519943295769L)},
     {"rad2deg(1)", Value(57.295779513082320877L)},
     {"arctan(1)", Value(std::atan(1.0L))},
+    // Names that contain other names are told apart by the table order alone.
+    {"arcsin(0,5)", Value(std::asin(0.5L))},
+    {"arccos(1)", Value(0)},
+    {"cosh(1)", Value(std::cosh(1.0L), 1e-18L)},
+    {"tanh(1)", Value(std::tanh(1.0L))},
+    {"2*arctan(1)+sinh(0)", Value(2 * std::atan(1.0L))},
+    {"rad2deg(deg2rad(90))", Value(90 * 0.017453292519943295769L * 57.295779513082320877L)},
 };
 INSTANTIATE_TEST_SUITE_P(Precedence, ParseCaseTest,
                          ::testing::Combine(::testing::ValuesIn(kPrecedence),
