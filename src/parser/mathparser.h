@@ -51,6 +51,8 @@ inline constexpr int MaxTermDepth = 1000;
 
 class TTermText;
 
+// Numbers in a term are read with the German decimal comma, always; the parser has no
+// decimal-separator setting of its own, since nothing would set it.
 class TMathParser {
  public:
   // With AddDefaultOperators the 28 standard operators and the constants "e" and "pi".
