@@ -36,7 +36,7 @@ run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
 	  echo "make run: no display found (DISPLAY/WAYLAND_DISPLAY not set); start it from a desktop session or with: xvfb-run make run"; exit 1; \
 	fi
-	mkdir -p run && cp -u share/* run/ 2>/dev/null || true
+	mkdir -p run && cp -u share/Hilfe.htm run/
 	cd run && ../$(BUILD)/src/app/quorvel
 
 test: build
