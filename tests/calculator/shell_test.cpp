@@ -1,0 +1,89 @@
+// What the window shell asks of the desktop: restarts, the help page and the lexicon.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/program.h"
+#include "fakes.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("qv-shell-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    folders.startDir = dir.string();
+    folders.documentsDir = (dir / "Documents").string();
+    program = std::make_unique<qv::Program>(qv::Ports{prompts, clipboard, shell, folders});
+    program->Start();
+  }
+  void TearDown() override {
+    program.reset();
+    fs::remove_all(dir);
+  }
+
+  fs::path dir;
+  qvs::FakePrompts prompts;
+  qvs::FakeClipboard clipboard;
+  qvs::FakeShell shell;
+  qvs::SandboxFolders folders;
+  std::unique_ptr<qv::Program> program;
+};
+
+struct ScalingCase {
+  int stored;
+  int chosen;
+  bool restart;
+};
+
+class ScalingTest : public ShellTest, public ::testing::WithParamInterface<ScalingCase> {};
+
+TEST_P(ScalingTest, AChangedScalingClosesAndRestarts) {
+  const ScalingCase c = GetParam();
+  program->Main().Shell.Scaling = c.stored;
+  program->Main().ScalingClick(c.chosen);
+  EXPECT_EQ(shell.restartRequested, c.restart);
+  EXPECT_EQ(program->Closed(), c.restart);
+  EXPECT_EQ(program->Main().Shell.Scaling, c.chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, ScalingTest,
+                         ::testing::Values(ScalingCase{100, 120, true}, ScalingCase{100, 150, true},
+                                           ScalingCase{150, 100, true}, ScalingCase{100, 100, false},
+                                           ScalingCase{120, 120, false}));
+
+TEST_F(ShellTest, DeclinedCloseKeepsTheNewScalingWithoutRestart) {
+  program->Main().Frame41.Tape.TapeAppendLine("5 ^");
+  program->Main().Frame41.Tape.TapeAppendLine("3 +");
+  prompts.answers.push_back({qvs::QueuedAnswer::No, ""});
+  program->Main().ScalingClick(120);
+  EXPECT_FALSE(program->Closed());
+  EXPECT_FALSE(shell.restartRequested);
+  EXPECT_EQ(program->Main().Shell.Scaling, 120);
+}
+
+TEST_F(ShellTest, HelpOpensTheStartDirectoryCopyOrTheInstalledOne) {
+  program->Main().Hilfe1Click();
+  ASSERT_EQ(shell.opened.size(), 1u);
+  EXPECT_EQ(fs::path(shell.opened[0]).filename(), "Hilfe.htm");
+  EXPECT_NE(shell.opened[0], (dir / "Hilfe.htm").string());
+  std::ofstream(dir / "Hilfe.htm") << "<html></html>";
+  program->Main().Hilfe1Click();
+  EXPECT_EQ(shell.opened[1], (dir / "Hilfe.htm").string());
+}
+
+TEST_F(ShellTest, TheLexiconIsAWebPageUnderItsPath) {
+  program->Main().OnlineLexikon1Click();
+  ASSERT_EQ(shell.opened.size(), 1u);
+  EXPECT_EQ(shell.opened[0].rfind("https://", 0), 0u);
+  EXPECT_NE(shell.opened[0].find("/mathint/lexikon/"), std::string::npos);
+}
+
+}  // namespace
