@@ -1,6 +1,7 @@
 // The window as a whole: closing, scaling with restart, always on top, the automatic
 // second-currency line, help and the table of metric prefixes.
 #include "calculator/tform1.h"
+#include "platform/text.h"
 
 #ifndef QV_INSTALLED_HELP
 #define QV_INSTALLED_HELP "/usr/local/share/quorvel/Hilfe.htm"
@@ -47,6 +48,12 @@ void TForm1::WireShellEvents() {
   Hilfe1.OnClick = [this] { Hilfe1Click(); };
   OnlineLexikon1.OnClick = [this] { OnlineLexikon1Click(); };
   Vorsilben.OnClick = [this] { VorsilbenClick(); };
+  Label2.OnMouseMove = [this] { Label2MouseMove(); };
+}
+
+// Long function markers ("L" with a long base) do not fit the indicator: its hint shows them.
+void TForm1::Label2MouseMove() {
+  Label2.SetHint(CharLength(Label2.Text()) < 5 ? std::string() : Label2.Text());
 }
 
 void TForm1::Button18Click() {

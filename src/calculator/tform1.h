@@ -205,6 +205,7 @@ class TForm1 : public Form {
   void Hilfe1Click();
   void OnlineLexikon1Click();
   void VorsilbenClick();
+  void Label2MouseMove();
   // The window and its controls scaled by percent/100 at the next start of the front end.
   void ApplyScaling(int percent);
 

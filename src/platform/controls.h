@@ -64,6 +64,7 @@ class Control {
   Handler OnExit;
   Handler OnMouseDown;      // left button pressed (drag start)
   Handler OnContextPopup;  // right click, before the control's context menu opens
+  Handler OnMouseMove;     // the mouse pointer enters or moves over the control
   // The popup menu a right click opens, if any.
   Control* ContextMenu = nullptr;
 

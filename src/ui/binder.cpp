@@ -204,6 +204,9 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
           Run([&] { control.DblClick(); });
         break;
+      case QEvent::Enter:
+        if (control.OnMouseMove) Run([&] { control.OnMouseMove(); });
+        break;
       case QEvent::ContextMenu:
         ContextMenu(control, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;

@@ -87,3 +87,17 @@ TEST_F(ShellTest, TheLexiconIsAWebPageUnderItsPath) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ShellTest, TheOperatorIndicatorHintsOnlyLongMarkers) {
+  qv::TForm1& form = program->Main();
+  form.Label2.SetText("L10");
+  form.Label2.OnMouseMove();
+  EXPECT_EQ(form.Label2.Hint(), "");
+  form.Label2.SetText("L2,71828");
+  form.Label2.OnMouseMove();
+  EXPECT_EQ(form.Label2.Hint(), "L2,71828");
+}
+
+}  // namespace
