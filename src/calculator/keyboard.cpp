@@ -9,6 +9,13 @@ int DigitOf(Key key, Key zero) { return static_cast<int>(key) - static_cast<int>
 
 }  // namespace
 
+// Ctrl with a digit chooses that entry of the currency list, when the list has it.
+void TForm1::ChooseCurrencyByKey(int entry) {
+  if (entry > static_cast<int>(Frame31.ComboBox1.Items().size())) return;
+  Frame31.ComboBox1.SetItemIndex(entry - 1);
+  Frame31.ComboBox2.SetItemIndex(entry - 1);
+}
+
 bool TForm1::FormKeyDown(Key key, ShiftState shift) {
   if (RunMenuShortcut(key, shift)) return true;
   if (S.InputState == 4) {
@@ -24,7 +31,10 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
       SetDecimalsByKey(digit == 0 ? 10 : digit);
       return true;
     }
-    if (shift.ctrl) return true;  // chooses a currency once the currency panel exists
+    if (shift.ctrl) {
+      ChooseCurrencyByKey(digit == 0 ? 10 : digit);
+      return true;
+    }
     if (shift.shift) {
       if (digit == 5) PercentKey();
       return digit == 5;
@@ -56,6 +66,9 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
       else
         Evaluate();
       return true;
+    case Key::F1:
+      Hilfe1Click();
+      return true;
     case Key::NumDecimal:
       DigitKey('.');
       return true;
@@ -80,6 +93,15 @@ void TForm1::FormKeyPress(char32_t ch) {
     case U'p':
     case U'%':
       PercentKey();
+      break;
+    case U'o':
+      StayOnTop1Click();
+      break;
+    case U'W':
+      Waehr2Click();
+      break;
+    case U'f':
+      Finanz.Click();
       break;
     case U'*':
       OperatorKey('x');

@@ -206,6 +206,7 @@ class TForm1 : public Form {
   void OnlineLexikon1Click();
   void VorsilbenClick();
   void Label2MouseMove();
+  void ChooseCurrencyByKey(int entry);
   // The window and its controls scaled by percent/100 at the next start of the front end.
   void ApplyScaling(int percent);
 

@@ -362,8 +362,11 @@ void Runner::Expect(const Command& c) {
     if (!got) throw ScriptError(c.line, "no state value " + name);
     return Check(c, *got == Arg(c, 3), Quote(Arg(c, 3)), Quote(*got));
   }
-  if (qv::Form* frame = program_->Main().FindFrame(what)) {
-    // An embedded panel: shown or not.
+  qv::Form* frame = program_->Main().FindFrame(what);
+  if (!frame && what.rfind("T", 0) == 0 && what.find('.') == std::string::npos)
+    frame = program_->FindWindow(what);
+  if (frame) {
+    // An embedded panel or a secondary window: shown or not.
     const std::string state = Arg(c, 2);
     if (state != "visible" && state != "hidden")
       throw ScriptError(c.line, "unknown state " + state);
