@@ -94,6 +94,10 @@ void TForm1::WireEvents() {
 }
 
 void TForm1::FormShow() {
+  if (Shell.Scaling == 120 || Shell.Scaling == 150)
+    ApplyScaling(Shell.Scaling);
+  else
+    N902.SetChecked(true);
   if (Shell.TapeShown) Button46Click();
 }
 
