@@ -14,7 +14,9 @@
 #include <string>
 
 #include "app/program.h"
+#include "fakes.h"
 #include "ui/frontend.h"
+#include "fakes.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
 #include "ui/theme.h"
@@ -73,16 +75,6 @@ BENCHMARK(BM_ProcessStartToWindowShown)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
-class FreshFolders : public qv::LocalFolders {
- public:
-  explicit FreshFolders(std::string dir) : dir_(std::move(dir)) {}
-  std::string CurrentDir() override { return dir_; }
-  std::string DocumentsDir() override { return dir_; }
-
- private:
-  std::string dir_;
-};
-
 // The logic's windows, their widgets and the first push, in a running application.
 void BM_BuildAndShowWindows(benchmark::State& state) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -92,7 +84,9 @@ void BM_BuildAndShowWindows(benchmark::State& state) {
   QApplication app(argc, argv);
   qv::ui::ApplyTheme(app);
   const QTemporaryDir dir;
-  FreshFolders folders(dir.path().toStdString());
+  // The start and documents folders of a fresh installation: no settings of the user show.
+  qvs::SandboxFolders folders;
+  folders.startDir = folders.documentsDir = dir.path().toStdString();
   qv::ui::QtPrompts prompts;
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;

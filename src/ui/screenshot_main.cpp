@@ -7,24 +7,10 @@
 
 #include "app/program.h"
 #include "ui/frontend.h"
+#include "fakes.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
 #include "ui/theme.h"
-
-namespace {
-
-// The start and documents folders of a fresh installation, so that no settings of the user show.
-class FreshFolders : public qv::LocalFolders {
- public:
-  explicit FreshFolders(std::string dir) : dir_(std::move(dir)) {}
-  std::string CurrentDir() override { return dir_; }
-  std::string DocumentsDir() override { return dir_; }
-
- private:
-  std::string dir_;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -37,7 +23,9 @@ int main(int argc, char** argv) {
   qv::ui::ApplyTheme(app);
   const QString target = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
   QTemporaryDir sandbox;
-  FreshFolders folders(sandbox.path().toStdString());
+  // The start and documents folders of a fresh installation: no settings of the user show.
+  qvs::SandboxFolders folders;
+  folders.startDir = folders.documentsDir = sandbox.path().toStdString();
   qv::ui::QtPrompts prompts;
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
