@@ -19,6 +19,7 @@
 #include "fakes.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
+#include "ui/tape_printer.h"
 #include "ui/theme.h"
 
 extern char** environ;
@@ -90,8 +91,9 @@ void BM_BuildAndShowWindows(benchmark::State& state) {
   qv::ui::QtPrompts prompts;
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
+  qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   for (auto _ : state) {
-    qv::Program program({prompts, clipboard, shell, folders});
+    qv::Program program({prompts, clipboard, shell, folders, printer});
     qv::ui::Frontend frontend(program, prompts);
     frontend.Start();
     frontend.Window().repaint();

@@ -16,6 +16,7 @@
 #include "ui/frontend.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
+#include "ui/tape_printer.h"
 #include "ui/theme.h"
 
 namespace {
@@ -92,8 +93,9 @@ int main(int argc, char** argv) {
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
   qv::LocalFolders folders;
+  qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   std::optional<qv::Program> program;
-  qv::RunGuarded(prompts, [&] { program.emplace(qv::Ports{prompts, clipboard, shell, folders}); });
+  qv::RunGuarded(prompts, [&] { program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer}); });
   if (!program) return 1;
   qv::ui::Frontend frontend(*program, prompts);
 

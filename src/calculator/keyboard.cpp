@@ -73,10 +73,16 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
       DigitKey('.');
       return true;
     case Key::Backspace:
-      if (!shift.ctrl && !shift.alt) DeleteLastDigit();
+      if (shift.alt && !shift.ctrl)
+        TapeWClick();
+      else if (!shift.ctrl)
+        DeleteLastDigit();
       return true;
     case Key::Delete:
-      if (!shift.ctrl) ClearAll();
+      if (shift.ctrl)
+        Frame41.Button1.Click();
+      else
+        ClearAll();
       return true;
     default:
       return false;
@@ -96,6 +102,9 @@ void TForm1::FormKeyPress(char32_t ch) {
       break;
     case U'o':
       StayOnTop1Click();
+      break;
+    case U't':
+      Button46Click();
       break;
     case U'W':
       Waehr2Click();

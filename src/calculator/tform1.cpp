@@ -54,6 +54,7 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   Button18.SetHint("Rechner beenden");
   WireEvents();
   WireShellEvents();
+  WireTapeEvents();
   AddFrame(Frame31);
   AddFrame(Frame61);
   AddFrame(Frame71);

@@ -28,7 +28,7 @@ class TForm1 : public Form {
   TFrame3 Frame31;
   TFrame6 Frame61;
   TFrame7 Frame71;
-  TFrame4 Frame41;
+  TFrame4 Frame41{ports};
 
   // ---- Fields and indicators
   Label Label1{*this, "Label1", "0.0"};
@@ -191,6 +191,11 @@ class TForm1 : public Form {
   // ---- Tape panel
   bool TapeShown() const { return Frame41.Visible(); }
   void Button46Click();
+  // The menu item "&Tape (T)": Button46's command, then the checks of the right column.
+  void Tape1Click();
+  // Restores the tape from its backup, when a clearing has written one (Alt+Backspace).
+  void TapeWClick();
+  void TapeDrop(Control& source);
   void FormShow();
 
   // ---- Shell: closing, scaling, always on top, second currency, help
@@ -234,6 +239,7 @@ class TForm1 : public Form {
   void WireEvents();
   void WireShellEvents();
   void WireCalculatorEvents();
+  void WireTapeEvents();
   void ApplyStartValues();
   std::string settingsPath_;
   std::string dataFolder_;

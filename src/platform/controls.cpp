@@ -52,6 +52,10 @@ void Control::DblClick() { Fire(OnDblClick); }
 
 void Control::RightClick() { Fire(OnContextPopup); }
 
+void Control::DragDrop(Control& source) {
+  if (OnDragDrop) OnDragDrop(source);
+}
+
 void Button::SetDown(bool down) {
   if (down_ == down) return;
   down_ = down;

@@ -27,6 +27,7 @@ enum class ControlKind {
   MenuItem,
   PopupMenu,
   SpinEdit,
+  RichEdit,
 };
 
 // Colours as 0xRRGGBB; kDefaultColor leaves the look to the front end.
@@ -65,6 +66,8 @@ class Control {
   Handler OnMouseDown;      // left button pressed (drag start)
   Handler OnContextPopup;  // right click, before the control's context menu opens
   Handler OnMouseMove;     // the mouse pointer enters or moves over the control
+  // Something the user dragged (a field display) was dropped onto the control.
+  std::function<void(Control& source)> OnDragDrop;
   // The popup menu a right click opens, if any.
   Control* ContextMenu = nullptr;
 
@@ -72,6 +75,7 @@ class Control {
   virtual void Click();
   void DblClick();
   void RightClick();
+  void DragDrop(Control& source);
 
   bool Dirty() const { return dirty_; }
   void ClearDirty() { dirty_ = false; }
@@ -221,6 +225,13 @@ class SpinEdit : public Control {
  private:
   int min_, max_;
   int value_;
+};
+
+// A rich-text editor whose document the logic keeps elsewhere (the tape view): the control
+// carries only its name, focus, popup menu and events.
+class RichEdit : public Control {
+ public:
+  RichEdit(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::RichEdit) {}
 };
 
 class PopupMenu : public Control {

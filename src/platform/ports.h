@@ -97,12 +97,36 @@ class LocalFolders : public Folders {
   bool DeleteFile(const std::string& path) override;
 };
 
+// The page of the printer chosen in the printer set-up dialog, in device units.
+struct PrinterPage {
+  int dpiX = 0, dpiY = 0;  // resolution in dots per inch
+  int width = 0, height = 0;
+};
+
+// A rectangle on the page in device units.
+struct PrintRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+
+  bool operator==(const PrintRect&) const = default;
+};
+
+class Printer {
+ public:
+  virtual ~Printer() = default;
+  virtual PrinterPage Page() = 0;
+  // Prints a rich-text (RTF) document with its formatting into rect on every page, over as
+  // many pages as needed, as one job of that title. Gives the German reason of a failure.
+  virtual std::optional<std::string> PrintRichText(const std::string& rtf, const PrintRect& rect,
+                                                   const std::string& jobTitle) = 0;
+};
+
 // The services one program instance works with.
 struct Ports {
   Prompts& prompts;
   Clipboard& clipboard;
   Shell& shell;
   Folders& folders;
+  Printer& printer;
 };
 
 }  // namespace qv

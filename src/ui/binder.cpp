@@ -162,7 +162,10 @@ void Binder::ContextMenu(Control& control, const QPoint& globalPos) {
 }
 
 void Binder::Run(const std::function<void()>& event, Control* sender) {
-  RunGuarded(prompts_, event);
+  RunGuarded(prompts_, [&] {
+    if (BeforeEvent) BeforeEvent();
+    event();
+  });
   if (sender) {
     forced_.push_back(sender);
     // Qt ticks and unticks menu items on its own: show the logic's marks of the whole menu.

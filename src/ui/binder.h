@@ -42,6 +42,10 @@ class Binder : public QObject {
 
   // Runs after every push (the front end ends the program when the main window's form closed).
   std::function<void()> AfterSync;
+  // Runs at the start of every event, before its handler.
+  std::function<void()> BeforeEvent;
+  // A right click on the control: its OnContextPopup, then its popup menu.
+  void ContextMenu(Control& control, const QPoint& globalPos);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,7 +68,6 @@ class Binder : public QObject {
   void Connect(Control& control, QWidget& widget);
   void Connect(Control& control, QAction& action);
   void Click(Control& control, Qt::KeyboardModifiers modifiers);
-  void ContextMenu(Control& control, const QPoint& globalPos);
   void PushForm(FormView& view);
   void PushControl(Control& control);
   void PushWidget(const Control& control, QWidget& widget);

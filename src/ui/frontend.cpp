@@ -7,6 +7,8 @@
 #include "ui/binder.h"
 #include "ui/key_router.h"
 #include "ui/main_window.h"
+#include "ui/tape_panel.h"
+#include "ui/tape_view.h"
 
 namespace qv::ui {
 
@@ -14,8 +16,10 @@ Frontend::Frontend(Program& program, Prompts& prompts)
     : program_(program),
       window_(std::make_unique<MainWindow>()),
       about_(new AboutDialog(window_.get())),
+      tape_(BuildTapePanel(*window_->centralWidget(), program.Main().Frame41)),
       binder_(std::make_unique<Binder>(prompts)) {
   binder_->AddWindow(program.Main(), *window_);
+  ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
@@ -33,6 +37,20 @@ Frontend::Frontend(Program& program, Prompts& prompts)
 }
 
 Frontend::~Frontend() = default;
+
+// The tape view runs its events through the binder, and every event first takes over what the
+// user typed into the tape.
+void Frontend::ConnectTape() {
+  TFrame4& frame = program_.Main().Frame41;
+  binder_->BeforeEvent = [&frame] { frame.SyncEdits(); };
+  tape_->RunEvent = [this](const std::function<void()>& event) { binder_->Run(event); };
+  tape_->FindSource = [this](const QString& name) {
+    return program_.Main().FindPath(name.toStdString());
+  };
+  tape_->OpenPopup = [this, &frame](const QPoint& globalPos) {
+    binder_->ContextMenu(frame.RichEdit1, globalPos);
+  };
+}
 
 void Frontend::Start() {
   binder_->Run([this] { program_.Start(); });

@@ -11,6 +11,7 @@ class AboutDialog;
 class Binder;
 class KeyRouter;
 class MainWindow;
+class TapeView;
 
 class Frontend {
  public:
@@ -25,11 +26,15 @@ class Frontend {
   MainWindow& Window() const { return *window_; }
   AboutDialog& About() const { return *about_; }
   Binder& GetBinder() const { return *binder_; }
+  TapeView& Tape() const { return *tape_; }
 
  private:
+  void ConnectTape();
+
   Program& program_;
   std::unique_ptr<MainWindow> window_;
   AboutDialog* about_;  // owned by the main window
+  TapeView* tape_;      // owned by the main window
   // Declared after the windows: the binder goes first, so no widget reports to it while the
   // windows are taken down.
   std::unique_ptr<Binder> binder_;

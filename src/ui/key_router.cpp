@@ -23,6 +23,7 @@ bool TakesKeys(const Control* control) {
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
     case ControlKind::SpinEdit:
+    case ControlKind::RichEdit:
       return true;
     default:
       return false;

@@ -10,6 +10,7 @@
 #include "fakes.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
+#include "ui/tape_printer.h"
 #include "ui/theme.h"
 
 int main(int argc, char** argv) {
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
   qv::ui::QtPrompts prompts;
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
-  qv::Program program({prompts, clipboard, shell, folders});
+  qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
+  qv::Program program({prompts, clipboard, shell, folders, printer});
   qv::ui::Frontend frontend(program, prompts);
   frontend.Start();
   QApplication::processEvents();

@@ -44,7 +44,7 @@ class FunctionEvaluationTest : public ::testing::TestWithParam<FunctionCase> {
     folders.startDir = dir.string();
     folders.documentsDir = (dir / "Documents").string();
     std::ofstream(dir / "Quorvel.ini") << "[Config]\nDezimals=3\nTape=1\n";
-    form = std::make_unique<qv::TForm1>(qv::Ports{prompts, clipboard, shell, folders});
+    form = std::make_unique<qv::TForm1>(qv::Ports{prompts, clipboard, shell, folders, printer});
     form->Show();
   }
   void TearDown() override {
@@ -72,6 +72,7 @@ class FunctionEvaluationTest : public ::testing::TestWithParam<FunctionCase> {
   qvs::FakePrompts prompts;
   qvs::FakeClipboard clipboard;
   qvs::FakeShell shell;
+  qvs::FakePrinter printer;
   qvs::SandboxFolders folders;
   std::unique_ptr<qv::TForm1> form;
 };

@@ -81,6 +81,7 @@ class RandomKeysTest : public ::testing::TestWithParam<RandomCase> {
   qvs::FakePrompts prompts;
   qvs::FakeClipboard clipboard;
   qvs::FakeShell shell;
+  qvs::FakePrinter printer;
   qvs::SandboxFolders folders;
 };
 
@@ -162,7 +163,7 @@ TEST_P(RandomKeysTest, StateStaysSoundAfterEveryKey) {
   for (int sequence = 0; sequence < kSequences; ++sequence) {
     prompts.answers.clear();
     prompts.messages.clear();
-    qv::TForm1 form({prompts, clipboard, shell, folders});
+    qv::TForm1 form({prompts, clipboard, shell, folders, printer});
     form.Show();
     std::vector<std::string> log;
     for (int step = 0; step < kKeysPerSequence; ++step) {

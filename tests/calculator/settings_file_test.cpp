@@ -33,12 +33,13 @@ class SettingsFileTest : public ::testing::Test {
     ss << in.rdbuf();
     return ss.str();
   }
-  qv::Ports ports() { return {prompts, clipboard, shell, folders}; }
+  qv::Ports ports() { return {prompts, clipboard, shell, folders, printer}; }
 
   fs::path dir;
   qvs::FakePrompts prompts;
   qvs::FakeClipboard clipboard;
   qvs::FakeShell shell;
+  qvs::FakePrinter printer;
   qvs::SandboxFolders folders;
 };
 

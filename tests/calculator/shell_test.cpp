@@ -21,7 +21,7 @@ class ShellTest : public ::testing::Test {
     fs::create_directories(dir);
     folders.startDir = dir.string();
     folders.documentsDir = (dir / "Documents").string();
-    program = std::make_unique<qv::Program>(qv::Ports{prompts, clipboard, shell, folders});
+    program = std::make_unique<qv::Program>(qv::Ports{prompts, clipboard, shell, folders, printer});
     program->Start();
   }
   void TearDown() override {
@@ -33,6 +33,7 @@ class ShellTest : public ::testing::Test {
   qvs::FakePrompts prompts;
   qvs::FakeClipboard clipboard;
   qvs::FakeShell shell;
+  qvs::FakePrinter printer;
   qvs::SandboxFolders folders;
   std::unique_ptr<qv::Program> program;
 };

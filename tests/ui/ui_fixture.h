@@ -13,6 +13,7 @@
 #include "ui/binder.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"
+#include "ui/tape_printer.h"
 
 namespace qv::ui {
 
@@ -81,7 +82,14 @@ class UiTest : public testing::Test {
   NullClipboard clipboard;
   NullShell shell;
   SandboxFolders folders{dir.path().toStdString()};
-  Program program{Ports{prompts, clipboard, shell, folders}};
+  // Prints into a PDF file in the sandbox.
+  QPrinter pdf{QPrinter::HighResolution};
+  QtPrinter printer{[this]() -> QPrinter& {
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(dir.filePath(QStringLiteral("tape.pdf")));
+    return pdf;
+  }};
+  Program program{Ports{prompts, clipboard, shell, folders, printer}};
   Frontend frontend{program, prompts};
   TForm1& form = program.Main();
   Binder& binder = frontend.GetBinder();

@@ -31,8 +31,11 @@ std::string FakePrompts::InputBox(const std::string& title, const std::string& p
   return a.kind == QueuedAnswer::Text ? a.text : defaultText;
 }
 
-std::optional<qv::FileChoice> FakePrompts::FileAnswer(const std::string& what) {
+std::optional<qv::FileChoice> FakePrompts::FileAnswer(const std::string& what,
+                                                      const qv::FileDialog& dialog) {
   const QueuedAnswer a = Next(what);
+  // "ok" takes the proposed name and file type as they are.
+  if (a.kind == QueuedAnswer::Ok) return qv::FileChoice{dialog.fileName, dialog.filterIndex};
   if (a.kind != QueuedAnswer::File) return std::nullopt;
   std::string path = a.text;
   if (path.rfind("DATA/", 0) == 0)
@@ -43,11 +46,11 @@ std::optional<qv::FileChoice> FakePrompts::FileAnswer(const std::string& what) {
 }
 
 std::optional<qv::FileChoice> FakePrompts::OpenFile(const qv::FileDialog& dialog) {
-  return FileAnswer("open dialog " + dialog.title);
+  return FileAnswer("open dialog " + dialog.title, dialog);
 }
 
 std::optional<qv::FileChoice> FakePrompts::SaveFile(const qv::FileDialog& dialog) {
-  return FileAnswer("save dialog " + dialog.title);
+  return FileAnswer("save dialog " + dialog.title, dialog);
 }
 
 bool FakePrompts::PrinterSetup() {

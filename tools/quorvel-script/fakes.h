@@ -39,7 +39,7 @@ class FakePrompts : public qv::Prompts {
 
  private:
   QueuedAnswer Next(const std::string& what);
-  std::optional<qv::FileChoice> FileAnswer(const std::string& what);
+  std::optional<qv::FileChoice> FileAnswer(const std::string& what, const qv::FileDialog& dialog);
 };
 
 class FakeClipboard : public qv::Clipboard {
@@ -55,6 +55,22 @@ class FakeShell : public qv::Shell {
   bool restartRequested = false;
   void Open(const std::string& target) override { opened.push_back(target); }
   void RequestRestart() override { restartRequested = true; }
+};
+
+// An A4 page at 600 dots per inch; every job is recorded instead of printed.
+class FakePrinter : public qv::Printer {
+ public:
+  struct Job {
+    std::string rtf, title;
+    qv::PrintRect rect;
+  };
+  std::vector<Job> jobs;
+  qv::PrinterPage Page() override { return {600, 600, 4960, 7016}; }
+  std::optional<std::string> PrintRichText(const std::string& rtf, const qv::PrintRect& rect,
+                                           const std::string& jobTitle) override {
+    jobs.push_back({rtf, jobTitle, rect});
+    return std::nullopt;
+  }
 };
 
 // The real file system, with the start directory and the documents folder of the sandbox.

@@ -32,7 +32,8 @@ focus NAME                give a control the keyboard focus
 drag NAME TARGET          drag a control onto another
 answer yes|no|cancel|ok   the answer for the next question or dialog
 answer "TEXT"             the answer for the next input box
-answer file "PATH"        a file chosen in the next open or save dialog
+answer file "PATH"        a file chosen in the next open or save dialog ("answer ok" takes
+                          the proposed name and file type)
 answer filter N             ... and the file type (from 1) chosen with it
 clipboard "TEXT"          put a text on the clipboard
 expect NAME "TEXT"        the control's text or caption
@@ -46,7 +47,9 @@ expect tape               the whole tape, one block line per tape line
 expect tapeline K "TEXT" [bold|regular] [italic] [black|red|green] [SIZE]
 expect ini SECTION KEY "VALUE" | missing
 expect file PATH          the block equals the lines of a text file (DATA/ = data folder)
-expect file PATH missing
+expect file PATH missing | present
+expect printed "TEXT"     the last print job: "TITLE LEFT TOP RIGHT BOTTOM" on a page of
+                          4960 x 7016 at 600 dpi, or "nothing"
 print NAME | state | tape | messages
 )";
 

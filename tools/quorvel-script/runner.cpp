@@ -154,7 +154,7 @@ void Runner::EnsureStarted() {
   iniAllowed_ = false;
   if (program_ && !program_->Closed()) return;
   program_.reset();
-  program_ = std::make_unique<qv::Program>(qv::Ports{prompts_, clipboard_, shell_, folders_});
+  program_ = std::make_unique<qv::Program>(qv::Ports{prompts_, clipboard_, shell_, folders_, printer_});
   Event([this] { program_->Start(); });
 }
 
@@ -279,6 +279,9 @@ void Runner::Execute(const Command& c) {
     if (!list) throw ScriptError(c.line, Arg(c, 1) + " is no list");
     const int index = std::stoi(Arg(c, 2));
     Event([&] { list->Select(index); });
+  } else if (verb == "drag") {
+    qv::Control& target = ControlOf(Arg(c, 2));
+    Event([&] { target.DragDrop(control); });
   } else if (verb == "focus") {
     Event([&] { control.Owner().SetFocus(control); });
   } else {
@@ -335,9 +338,20 @@ void Runner::Expect(const Command& c) {
     const bool exists = fs::exists(path);
     if (c.words.size() > 3 && c.words[3].text == "missing")
       return Check(c, !exists, "no file", "a file");
+    if (c.words.size() > 3 && c.words[3].text == "present")
+      return Check(c, exists, "a file", "no file");
     if (!exists) return Check(c, false, "a file", "no file");
     const std::string got = JoinLines(SplitLines(ReadWholeFile(path)));
     return Check(c, got == JoinLines(c.block), Quote(JoinLines(c.block)), Quote(got));
+  }
+  if (what == "printed") {
+    std::string got = "nothing";
+    if (!printer_.jobs.empty()) {
+      const FakePrinter::Job& job = printer_.jobs.back();
+      got = job.title + " " + std::to_string(job.rect.left) + " " + std::to_string(job.rect.top) +
+            " " + std::to_string(job.rect.right) + " " + std::to_string(job.rect.bottom);
+    }
+    return Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
   }
   if (what == "ini") {
     const std::string section = Arg(c, 2), key = Arg(c, 3);

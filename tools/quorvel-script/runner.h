@@ -38,6 +38,7 @@ class Runner {
   FakePrompts prompts_;
   FakeClipboard clipboard_;
   FakeShell shell_;
+  FakePrinter printer_;
   SandboxFolders folders_;
   std::unique_ptr<qv::Program> program_;
   bool iniAllowed_ = true;
