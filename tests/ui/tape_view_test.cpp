@@ -1,0 +1,110 @@
+// The tape panel through real widgets: program writes show in the view line by line, what the
+// user types in edit mode reaches the model, and the tape prints into a PDF file.
+#include <QFile>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "tape/anzeige.h"
+#include "tape/tape_file.h"
+#include "ui/tape_view.h"
+#include "ui_fixture.h"
+
+namespace qv::ui {
+namespace {
+
+QStringList Lines(const TapeModel& tape) {
+  QStringList lines;
+  for (int i = 0; i < tape.TapeLineCount(); ++i) lines << QString::fromStdString(tape.TapeLine(i));
+  return lines;
+}
+
+class TapeViewTest : public UiTest {
+ protected:
+  void ShowTape() {
+    Click("Button46");
+    ASSERT_TRUE(form.TapeShown());
+  }
+  QTextEdit& View() { return Widget<QTextEdit>("RichEdit1"); }
+  // A button of the panel (the calculator has controls of the same names).
+  void PanelClick(const char* name) {
+    auto* button = Widget("Frame41").findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+  TapeModel& tape = form.Frame41.Tape;
+};
+
+TEST_F(TapeViewTest, EveryControlOfThePanelHasItsWidgetAndTheWindowWidens) {
+  EXPECT_EQ(binder.Unbound(form.Frame41), std::vector<std::string>{});
+  const int base = frontend.Window().width();
+  ShowTape();
+  EXPECT_TRUE(Widget("Frame41").isVisible());
+  EXPECT_EQ(frontend.Window().width(), base + form.Frame41.Width() - 6);
+  Click("Button46");
+  EXPECT_FALSE(Widget("Frame41").isVisible());
+  EXPECT_EQ(frontend.Window().width(), base);
+}
+
+TEST_F(TapeViewTest, ProgramWritesAppearLineByLine) {
+  ShowTape();
+  for (const char* key : {"Button1", "Button14", "Button2", "Button16"}) Click(key);
+  ASSERT_GT(tape.TapeLineCount(), 3);
+  EXPECT_EQ(View().toPlainText().split(QChar('\n')), Lines(tape));
+  // Lines written later leave the earlier blocks as they are: nothing is shown anew.
+  QTextBlock first = View().document()->firstBlock();
+  first.setUserState(42);
+  for (const char* key : {"Button3", "Button14", "Button4", "Button16"}) Click(key);
+  EXPECT_EQ(View().document()->firstBlock().userState(), 42);
+  EXPECT_EQ(View().toPlainText().split(QChar('\n')), Lines(tape));
+  const QTextBlock last = View().document()->lastBlock();
+  EXPECT_EQ(last.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+            Qt::AlignRight | Qt::AlignAbsolute);
+  EXPECT_EQ(last.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+  // Undoing the last step removes its lines from the view too.
+  tape.TapeRemoveLastLine();
+  tape.TapeRemoveLastLine();
+  EXPECT_EQ(View().toPlainText().split(QChar('\n')), Lines(tape));
+}
+
+TEST_F(TapeViewTest, TypingInEditModeReachesTheModelBeforeTheNextCommand) {
+  ShowTape();
+  tape.TapeAppendLine("12 ^");
+  PanelClick("SpeedButton1");
+  EXPECT_EQ(form.S.InputState, 4);
+  ASSERT_TRUE(View().hasFocus());
+  View().moveCursor(QTextCursor::End);
+  QTest::keyClicks(&View(), " Miete");
+  QTest::keyClick(&View(), Qt::Key_Return);
+  QTest::keyClicks(&View(), "5");
+  EXPECT_EQ(form.S.Entry1, "");  // the calculator took none of the keys
+  PanelClick("SpeedButton2");
+  EXPECT_EQ(form.S.InputState, 1);
+  // Recording after three lines adds the blank line of a new block.
+  EXPECT_EQ(Lines(tape), (QStringList{"", "12 ^ Miete", "5", ""}));
+  EXPECT_TRUE(tape.Document()[1].runs.front().format.bold);
+  // A program write after the edit keeps the typed lines.
+  form.Frame41.Kommentar1.Click();
+  EXPECT_EQ(Lines(tape).mid(0, 3), (QStringList{"", "12 ^ Miete", "5"}));
+  EXPECT_EQ(View().toPlainText().split(QChar('\n')), Lines(tape));
+}
+
+TEST_F(TapeViewTest, TheTapePrintsIntoAPdfFile) {
+  TapeDocument lines;
+  for (int i = 0; i < 300; ++i)
+    lines.push_back(MakeParagraph(std::to_string(i) + ",00 +", TapeStyle{}));
+  const PrinterPage page = printer.Page();
+  ASSERT_GT(page.dpiX, 0);
+  EXPECT_EQ(printer.PrintRichText(WriteTape(lines, TapeFileFormat::Rtf),
+                                  TFrame4::StripRect(page, 7), "Quorvel Tape"),
+            std::nullopt);
+  QFile pdf(dir.filePath(QStringLiteral("tape.pdf")));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  const QByteArray data = pdf.readAll();
+  EXPECT_TRUE(data.startsWith("%PDF"));
+  // 300 lines of 10 pt do not fit one page.
+  EXPECT_GE(data.count("/Type /Page\n") + data.count("/Type /Page\r") + data.count("/Type /Page "),
+            2);
+}
+
+}  // namespace
+}  // namespace qv::ui
