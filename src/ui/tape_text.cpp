@@ -65,8 +65,11 @@ void WriteParagraph(QTextCursor& cursor, const TapeParagraph& line) {
 void AppendParagraph(QTextDocument& document, const TapeParagraph& line, bool first) {
   QTextCursor cursor(&document);
   cursor.movePosition(QTextCursor::End);
+  // One edit block: the layout runs once for the new line.
+  cursor.beginEditBlock();
   if (!first) cursor.insertBlock();
   WriteParagraph(cursor, line);
+  cursor.endEditBlock();
 }
 
 void FillDocument(QTextDocument& document, const TapeDocument& lines) {
