@@ -33,6 +33,7 @@ void TForm1::WireTapeEvents() {
   };
   Frame41.OnRestoreEnabled = [this] { TapeW.SetEnabled(true); };
   Frame41.RichEdit1.OnDragDrop = [this](Control& source) { TapeDrop(source); };
+  Label1.DragOnPress = Label3.DragOnPress = true;
   TapeW.SetEnabled(false);
   TapeW.OnClick = [this] { TapeWClick(); };
   Tape1.OnClick = [this] { Tape1Click(); };

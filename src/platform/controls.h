@@ -66,6 +66,8 @@ class Control {
   Handler OnMouseDown;      // left button pressed (drag start)
   Handler OnContextPopup;  // right click, before the control's context menu opens
   Handler OnMouseMove;     // the mouse pointer enters or moves over the control
+  // Pressing the left mouse button on the control and moving starts dragging it.
+  bool DragOnPress = false;
   // Something the user dragged (a field display) was dropped onto the control.
   std::function<void(Control& source)> OnDragDrop;
   // The popup menu a right click opens, if any.

@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -161,6 +164,16 @@ void Binder::ContextMenu(Control& control, const QPoint& globalPos) {
   if (auto* menu = qobject_cast<QMenu*>(WidgetOf(*popup))) menu->exec(globalPos);
 }
 
+// The drag carries the control's name for drops inside the program, and its text for others.
+void Binder::StartDrag(Control& control, QWidget& widget) {
+  auto* data = new QMimeData;
+  data->setData(QString::fromLatin1(kControlMime), QByteArray::fromStdString(control.Name()));
+  data->setText(QString::fromStdString(control.Text()));
+  auto* drag = new QDrag(&widget);
+  drag->setMimeData(data);
+  drag->exec(Qt::CopyAction);
+}
+
 void Binder::Run(const std::function<void()>& event, Control* sender) {
   RunGuarded(prompts_, [&] {
     if (BeforeEvent) BeforeEvent();
@@ -199,9 +212,21 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     Control& control = *it->second;
     switch (event->type()) {
       case QEvent::MouseButtonPress:
+        dragStart_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+        [[fallthrough]];
       case QEvent::MouseButtonRelease:
         pressModifiers_ = static_cast<QMouseEvent*>(event)->modifiers();
         break;
+      case QEvent::MouseMove: {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (control.DragOnPress && (move->buttons() & Qt::LeftButton) &&
+            (move->position().toPoint() - dragStart_).manhattanLength() >=
+                QApplication::startDragDistance()) {
+          StartDrag(control, *static_cast<QWidget*>(watched));
+          return true;
+        }
+        break;
+      }
       case QEvent::MouseButtonDblClick:
         // The widget still sees it: a button counts it as a second press, as it should.
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)

@@ -4,6 +4,7 @@
 // runs under the application's general handler; afterwards only what changed is pushed to Qt,
 // with Qt's signals blocked meanwhile.
 #include <QObject>
+#include <QPoint>
 #include <functional>
 #include <map>
 #include <string>
@@ -44,6 +45,8 @@ class Binder : public QObject {
   std::function<void()> AfterSync;
   // Runs at the start of every event, before its handler.
   std::function<void()> BeforeEvent;
+  // The mime type of a drag of a control: its name, by which a drop finds the source.
+  static constexpr const char* kControlMime = "application/x-quorvel-control";
   // A right click on the control: its OnContextPopup, then its popup menu.
   void ContextMenu(Control& control, const QPoint& globalPos);
 
@@ -79,7 +82,10 @@ class Binder : public QObject {
   std::map<const Control*, QAction*> actions_;
   std::map<const QObject*, Control*> controlOf_;
   std::vector<Control*> forced_;
+  void StartDrag(Control& control, QWidget& widget);
+
   Qt::KeyboardModifiers pressModifiers_;
+  QPoint dragStart_;
   int pushing_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "ui/binder.h"
 #include "ui/tape_text.h"
 
 namespace qv::ui {
@@ -180,7 +181,7 @@ void TapeView::dragMoveEvent(QDragMoveEvent* event) {
 void TapeView::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   const QString name =
-      QString::fromUtf8(event->mimeData()->data(QString::fromLatin1(kControlMime)));
+      QString::fromUtf8(event->mimeData()->data(QString::fromLatin1(Binder::kControlMime)));
   Control* source = FindSource ? FindSource(name) : nullptr;
   if (RunEvent) RunEvent([&] { frame_.RichEdit1.DragDrop(source ? *source : frame_.RichEdit1); });
 }

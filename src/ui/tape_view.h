@@ -14,15 +14,12 @@ namespace qv::ui {
 
 class TapeView : public QTextEdit, public TapeObserver, public TapeEditor {
  public:
-  // The mime type of a drag that carries the name of the control it started from.
-  static constexpr const char* kControlMime = "application/x-quorvel-control";
-
   TapeView(TFrame4& frame, QWidget* parent);
   ~TapeView() override;
 
   // Runs a logic event (the binder's Run); set by the front end.
   std::function<void(const std::function<void()>&)> RunEvent;
-  // The control a drag came from, by its name.
+  // The control a drag came from, by its name (Binder::kControlMime).
   std::function<Control*(const QString& name)> FindSource;
   // Opens the tape's popup menu (the binder's context menu of RichEdit1).
   std::function<void(const QPoint& globalPos)> OpenPopup;

@@ -1,6 +1,9 @@
 // The tape panel through real widgets: program writes show in the view line by line, what the
 // user types in edit mode reaches the model, and the tape prints into a PDF file.
+#include <QApplication>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -86,6 +89,19 @@ TEST_F(TapeViewTest, TypingInEditModeReachesTheModelBeforeTheNextCommand) {
   form.Frame41.Kommentar1.Click();
   EXPECT_EQ(Lines(tape).mid(0, 3), (QStringList{"", "12 ^ Miete", "5"}));
   EXPECT_EQ(View().toPlainText().split(QChar('\n')), Lines(tape));
+}
+
+TEST_F(TapeViewTest, ADropOfAFieldDisplayIsEnteredAsAStartValue) {
+  ShowTape();
+  tape.TapeAppendLine("1 ^");
+  QMimeData data;
+  data.setData(QString::fromLatin1(Binder::kControlMime), "Label1");
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(View().viewport(), &enter);
+  QApplication::sendEvent(View().viewport(), &drop);
+  // The test's clipboard keeps nothing: the value handed over through it is empty.
+  EXPECT_EQ(Lines(tape), (QStringList{"", "1 ^", "", " ^"}));
 }
 
 TEST_F(TapeViewTest, TheTapePrintsIntoAPdfFile) {
