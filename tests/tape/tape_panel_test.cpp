@@ -162,6 +162,19 @@ TEST_F(TapePanelTest, AFailedSaveIsReportedInGerman) {
             "nicht gefunden");
 }
 
+TEST_F(TapePanelTest, APlainTextSaveAppliesToThatSaveOnly) {
+  prompts.answers.push_back({QueuedAnswer::File, (dir / "Notiz").string(), 2});
+  frame.SpeedButton5.Click();
+  prompts.answers.push_back({QueuedAnswer::Ok, ""});
+  frame.SpeedButton5.Click();
+  const TapeReadResult plain = LoadTapeFile((dir / "Notiz.txt").string(), TapeStyle{});
+  const TapeReadResult rich = LoadTapeFile((dir / "Tape1.rtf").string(), TapeStyle{});
+  ASSERT_TRUE(plain.ok() && rich.ok());
+  EXPECT_EQ(plain.document[2].runs.front().format.color, kTapeBlack);
+  EXPECT_EQ(rich.document, frame.Tape.Document());
+  EXPECT_EQ(rich.document[2].runs.front().format.color, kTapeRed);
+}
+
 TEST_F(TapePanelTest, CommandsSeeWhatTheUserTypedInTheEditor) {
   FakeEditor editor(frame.Tape);
   frame.SetEditor(&editor);
