@@ -21,12 +21,12 @@ struct Tool {
 };
 
 constexpr Tool kTools[] = {
-    {"Button1", QStyle::SP_DialogResetButton, false, 50},
+    {"Button1", QStyle::SP_DialogResetButton, false, 46},
     {"FileOpenDialog1", QStyle::SP_DialogOpenButton},
     {"SpeedButton5", QStyle::SP_DialogSaveButton},
     {"SpeedButton3", QStyle::SP_FileDialogContentsView},
     {"BitBtn2", QStyle::SP_FileDialogDetailedView},
-    {"SpeedButton4", QStyle::SP_FileIcon, false, 50},
+    {"SpeedButton4", QStyle::SP_FileIcon, false, 56},
     {"SpeedButton1", QStyle::SP_FileDialogInfoView, true},
     {"SpeedButton2", QStyle::SP_MediaPlay, true},
 };
