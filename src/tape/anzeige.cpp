@@ -40,11 +40,14 @@ void TFrame4::WireEvents() {
   Tape1.OnClick = [this] { Tape.TapeSetStyle(TapeCommandStyle()); };
   const std::pair<MenuItem*, double> sizes[] = {
       {&N81, 8}, {&N91, 9}, {&N101, 10}, {&N111, 11}, {&N121, 12}};
-  for (auto [item, size] : sizes) item->OnClick = [this, size] { FormatOrStyle({.size = size}); };
+  for (const auto& entry : sizes)
+    entry.first->OnClick = [this, size = entry.second] { FormatOrStyle({.size = size}); };
   const std::pair<MenuItem*, Alignment> alignments[] = {
       {&Rechts1, Alignment::Right}, {&Zentriert1, Alignment::Center}, {&Links1, Alignment::Left}};
-  for (auto [item, alignment] : alignments)
-    item->OnClick = [this, alignment] { FormatOrStyle({.alignment = alignment}); };
+  for (const auto& entry : alignments)
+    entry.first->OnClick = [this, alignment = entry.second] {
+      FormatOrStyle({.alignment = alignment});
+    };
   Kopieren1.OnClick = [this] {
     if (editor_) ports_.clipboard.SetText(editor_->SelectedText());
   };
