@@ -78,11 +78,17 @@ void TapeView::LinesRemovedFromEnd(int count) {
 }
 
 void TapeView::Cleared() {
-  Apply([&] { FillDocument(*document(), {}); });
+  Apply([&] {
+    FillDocument(*document(), {});
+    // What the user types into the empty tape is aligned as the current style says.
+    QTextCursor cursor(document());
+    WriteParagraph(cursor, MakeParagraph("", frame_.Tape.Style()));
+  });
   lines_ = 0;
 }
 
 void TapeView::DocumentReplaced() {
+  if (frame_.Tape.TapeLineCount() == 0) return Cleared();
   Apply([&] { FillDocument(*document(), frame_.Tape.Document()); });
   lines_ = frame_.Tape.TapeLineCount();
   userEdited_ = false;
