@@ -73,10 +73,34 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
       DigitKey('.');
       return true;
     case Key::Backspace:
-      if (shift.alt && !shift.ctrl)
+      if (shift.ctrl)
+        UndoKey();
+      else if (shift.alt)
         TapeWClick();
-      else if (!shift.ctrl)
+      else
         DeleteLastDigit();
+      return true;
+    case Key::End:
+      UndoKey();
+      return true;
+    case Key::Home:
+      if (shift.ctrl)
+        RepeatWithPrompt();
+      else
+        RepeatKey();
+      return true;
+    case Key::Insert:
+      if (shift.ctrl)
+        CopyKey();
+      else
+        PasteKey();
+      return true;
+    case Key::F9:
+      TakeOverKey();
+      return true;
+    case Key::WheelUp:
+    case Key::WheelDown:
+      if (GraphShown()) StepField1(key == Key::WheelUp ? 1 : -1);
       return true;
     case Key::Delete:
       if (shift.ctrl)
@@ -99,6 +123,22 @@ void TForm1::FormKeyPress(char32_t ch) {
     case U'p':
     case U'%':
       PercentKey();
+      break;
+    case U'a':
+      FunctionKey('s');
+      break;
+    case U'x':
+      FunctionKey('q');
+      break;
+    case U'y':
+      PiKey();
+      break;
+    case U'i':
+    case U'u':
+      if (GraphShown()) StepField1(ch == U'i' ? 1 : -1);
+      break;
+    case U'I':
+      AskStepFactor();
       break;
     case U'o':
       StayOnTop1Click();

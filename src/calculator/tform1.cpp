@@ -92,6 +92,10 @@ void TForm1::WireEvents() {
   DForm2.OnClick = [this] { DForm2Click(); };
   SpinEdit1.OnChange = [this] { SpinEdit1Change(); };
   WireCalculatorEvents();
+  WireMemoryKeys();
+  WireFunctionKeys();
+  WireClipboardKeys();
+  WireUndoKeys();
 }
 
 void TForm1::FormShow() {

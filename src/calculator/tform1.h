@@ -222,6 +222,30 @@ class TForm1 : public Form {
   const std::string& SettingsPath() const { return settingsPath_; }
   const std::string& DataFolder() const { return dataFolder_; }
 
+  // ---- Memory, one-operand functions, clipboard, take-over
+  void MemoryClear();
+  void MemoryStore();
+  void MemoryRecall();
+  // op: '+' m+z, '-' m-z, 'x' m*z, 'z' z/m, '/' m/z.
+  void MemoryCombine(char op);
+  // op as PendingOp: 's' square root, 'q' square, 'l' Ln, 'e' Exp, 'd' Lg10, 'n' LgN, 'm' X^N.
+  void FunctionKey(char op);
+  void PiKey();
+  void CopyKey();
+  void PasteKey();
+  void ContextCopy();
+  void ContextPaste();
+  void ContextClear();
+  void TakeOverKey();
+
+  // ---- Undo, repeat and the step keys
+  void UndoKey();
+  void RepeatKey();
+  // Home with Ctrl: the repeat asks for its count.
+  void RepeatWithPrompt();
+  void StepField1(int direction);
+  void AskStepFactor();
+
   // ---- Keyboard
   bool FormKeyDown(Key key, ShiftState shift) override;
   void FormKeyPress(char32_t ch) override;
@@ -246,6 +270,28 @@ class TForm1 : public Form {
   // Shows an entry's value formatted into a field label.
   void ShowEntry(const std::string& entry, Label& label);
   void FormatWhileTypingShow();
+
+  // Memory, functions, clipboard, undo (memory.cpp ... undo.cpp).
+  void WireMemoryKeys();
+  void WireFunctionKeys();
+  void WireClipboardKeys();
+  void WireUndoKeys();
+  // The active number z of the memory keys; none while a panel edit box owns the keyboard.
+  std::optional<Extended> ActiveNumber() const;
+  void ShowMemory();
+  // Field 1 or 2 takes CurValue, shown as DisplayText, after a snapshot.
+  void SetFieldFromCurValue(int field);
+  void ResetRepeat();
+  // Reads a pasted text as a number; reports and gives nothing when it is none.
+  std::optional<Extended> ParseClipboardNumber(std::string text);
+  void ShowUndoneEntry1();
+  bool UndoRepeatStep();
+  void UndoFromTape();
+  void SetField1FromTape(const std::string& number);
+  void ReverseTapeOperand(const std::string& number, const std::string& op);
+  void RestoreSnapshot();
+  bool repeatPrompt_ = false;
+  std::string stepFactorText_;
 
   // Evaluation and its tape lines (evaluation.cpp, tape_lines.cpp).
   struct ComputedResult;

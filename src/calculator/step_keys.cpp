@@ -1,0 +1,26 @@
+// The step keys raise or lower field 1 by the step factor while the graph panel is shown, so
+// that a live function follows the value step by step.
+#include "calculator/tform1.h"
+#include "platform/text.h"
+
+namespace qv {
+
+void TForm1::StepField1(int direction) {
+  S.Operand1 = ReadEntryText(S.Entry1);
+  if (S.StepFactor == 0) S.StepFactor = 1;
+  S.CurValue = direction > 0 ? S.Operand1 + S.StepFactor : S.Operand1 - S.StepFactor;
+  S.Entry1 = CanonicalText(S.CurValue);
+  FormatValue();
+  Label1.SetText(S.DisplayText);
+  ReapplyLiveFunction();
+}
+
+void TForm1::AskStepFactor() {
+  std::string text = ports.prompts.InputBox(
+      "Erhöhungsfaktor", "Den Erhöhungsfaktor eingeben(z.B. 0,001)", stepFactorText_);
+  if (Contains(text, ",")) text = NormalizeNumberText(text);
+  stepFactorText_ = text;
+  S.StepFactor = ReadEntryText(text);
+}
+
+}  // namespace qv

@@ -1,0 +1,246 @@
+// "Rückgängig": a percent combination or a repeat step is reversed arithmetically; otherwise
+// the last tape line is read back into the fields (tape shown) or the fields snapshot is
+// restored once (tape hidden).
+#include <cctype>
+#include <exception>
+#include <string_view>
+
+#include "calculator/number_reading.h"
+#include "calculator/tform1.h"
+#include "platform/text.h"
+
+namespace qv {
+
+namespace {
+
+constexpr Extended kHundred = 100;
+
+// A rule under the operands: hyphens or dashes only (a negative value also begins with "-").
+bool IsRuleLine(const std::string& line) {
+  if (CharLength(line) < 2) return false;
+  for (size_t i = 0; i < CharLength(line); ++i) {
+    const std::string c = CharSubstr(line, i, 1);
+    if (c != "-" && c != "―" && c != "—") return false;
+  }
+  return true;
+}
+
+bool IsTextChar(char c) {
+  return c >= '?' && c <= '~';
+}
+
+// Whether a line that begins with a letter is mostly text (a comment). A percent sign ends the
+// scan from the end, and the line keeps only what follows it.
+bool IsMostlyText(std::string& line) {
+  int numberChars = 0, textChars = 0;
+  for (size_t i = line.size(); i-- > 0;) {
+    const char c = line[i];
+    if (c == '%') {
+      line.erase(0, i + 1);
+      break;
+    }
+    if ((c >= '0' && c <= '9') || c == '.') ++numberChars;
+    if (IsTextChar(c)) ++textChars;
+  }
+  return 4 * numberChars < textChars;
+}
+
+// The end of a function marker line such as "Q", "Ln", "L10", "exp", "X²", "H2".
+bool EndsFunctionMarker(const std::string& c) {
+  return (c.size() == 1 && (std::isdigit(static_cast<unsigned char>(c[0])) ||
+                            std::string_view("Qnpqs").find(c[0]) != std::string_view::npos)) ||
+         c == "²";
+}
+
+}  // namespace
+
+void TForm1::WireUndoKeys() {
+  Button28.OnClick = [this] { UndoKey(); };
+  FelderW.OnClick = [this] { Button28.Click(); };
+  Button20.OnClick = [this] {
+    if (ClickShift().ctrl) repeatPrompt_ = true;
+    RepeatKey();
+  };
+}
+
+void TForm1::ShowUndoneEntry1() {
+  S.Entry1 = CanonicalText(S.CurValue);
+  FormatValue();
+  Label1.SetText(S.DisplayText);
+  --S.RepeatCount;
+  Label5.SetText(std::to_string(S.RepeatCount));
+}
+
+bool TForm1::UndoRepeatStep() {
+  const Extended result = S.CurValue, operand = S.Operand2;
+  if (S.PercentKind == 1 || S.PercentKind == 2) {
+    const Extended factor = S.PercentKind == 1 ? kHundred + operand : kHundred - operand;
+    const Extended base = CheckedDivide(result * kHundred, factor);
+    S.Operand1 = result;
+    S.CurValue = base;
+    ShowUndoneEntry1();
+    return true;
+  }
+  if (S.RepeatMode != 2) return false;
+  Extended value = 0;
+  switch (S.PendingOp) {
+    case '+':
+      value = result - operand;
+      break;
+    case '-':
+      value = result + operand;
+      break;
+    case 'x':
+      value = CheckedDivide(result, operand);
+      break;
+    case '/':
+      value = CheckedResult(result * operand, result, operand);
+      break;
+    default:
+      return false;
+  }
+  if (S.PendingOp == '+') S.RepeatSum -= operand;
+  if (S.PendingOp == '-') S.RepeatSum += operand;
+  S.Operand1 = result;
+  S.CurValue = value;
+  ShowUndoneEntry1();
+  return true;
+}
+
+void TForm1::UndoKey() {
+  if (UndoRepeatStep()) return;
+  if (TapeShown()) {
+    try {
+      UndoFromTape();
+      return;
+    } catch (const std::exception&) {
+      ports.prompts.ShowMessage("Fehler beim Rückgängig im Tape");
+    }
+  }
+  RestoreSnapshot();
+}
+
+void TForm1::RestoreSnapshot() {
+  if (S.SnapshotUsed) return;
+  const CalcSlot& slot = S.Slots[R2.Down() ? 1 : 0];
+  S.Entry1 = slot.Entry1;
+  S.Entry2 = slot.Entry2;
+  Label1.SetText(slot.Label1);
+  Label2.SetText(slot.Label2);
+  Label3.SetText(slot.Label3);
+  Label4.SetText(slot.Label4);
+  S.RepeatCount = slot.RepeatCount;
+  Label5.SetText(std::to_string(S.RepeatCount));
+  S.PendingOp = slot.PendingOp;
+  S.InputState = slot.InputState;
+  if (S.InputState == 1) Radio1.SetChecked(true);
+  if (S.InputState == 2) Radio2.SetChecked(true);
+  S.LastAction = slot.LastAction == 3 ? 1 : slot.LastAction;
+  S.RepeatMode = slot.RepeatMode;
+  S.PercentKind = slot.PercentKind;
+  S.ExtMode = slot.ExtMode;
+  TaxPanelRecompute();
+  S.SnapshotUsed = true;
+  FocusEquals();
+}
+
+void TForm1::UndoFromTape() {
+  TapeModel& tape = Frame41.Tape;
+  if (tape.TapeLineCount() == 1 || tape.TapeTextLength() < 3) return;
+  TapeLineEnd end = tape.TapeTrimBlankEnd();
+  tape.TapeSetStyle({.size = 10, .bold = true, .color = kTapeBlack});
+  std::string& line = end.line;
+  std::string& c = end.finalChar;
+  if (line.empty()) return tape.TapeRemoveLastLine();
+  if (c == "#") return;
+  if (c == "%" || c == "▬") return tape.TapeRemoveLastLine();
+  if (c == "=") {
+    // A confirmed function result: its "=" line, then the line of its marker.
+    tape.TapeRemoveLastLine();
+    end = tape.TapeTrimBlankEnd();
+    if (c == "T") return;
+    if (EndsFunctionMarker(c)) {
+      tape.TapeRemoveLastLine();
+      end = tape.TapeTrimBlankEnd();
+    }
+  }
+  if (CharLength(line) <= 2 || static_cast<unsigned char>(line[0]) < 0x20)
+    return tape.TapeRemoveLastLine();
+  if (line.starts_with("(R")) {
+    // A line written right after the switch of the calculators: "(R1) " or "(R2) " first.
+    if (CharLength(line) < 8) return tape.TapeRemoveLastLine();
+    line = CharSubstr(line, 5);
+  }
+  if (IsTextChar(line[0]) && IsMostlyText(line)) return tape.TapeRemoveLastLine();
+  if (line.starts_with("=")) {
+    tape.TapeRemoveLastLine();
+    end = tape.TapeTrimBlankEnd();
+    c = "^";
+    S.ExtMode = 0;
+  }
+  if (IsRuleLine(line)) return tape.TapeRemoveLastLine();
+  std::string number = NormalizeNumberText(line);
+  Extended value = 0;
+  size_t stop = 0;
+  if (!ReadWholeEntryNumber(number, value, stop)) {
+    number = NormalizeNumberText(number);
+    if (!ReadWholeEntryNumber(number, value, stop)) {
+      ports.prompts.ShowMessage("Zahl ist ungültig!");
+      return;
+    }
+  }
+  S.CurValue = value;
+  if (c == "Z") {
+    // The sum line of a closed series: the operand line before it is reversed.
+    tape.TapeRemoveLastLine();
+    const std::string kept = line;
+    end = tape.TapeTrimBlankEnd();
+    line = kept;
+  } else if (c != "+" && c != "-" && c != "x" && c != "/") {
+    if (c == "^") S.InputState = 1;
+    try {
+      return SetField1FromTape(number);
+    } catch (const std::exception&) {
+      ports.prompts.ShowMessage("Fehler ERG");
+    }
+  }
+  ReverseTapeOperand(number, c);
+}
+
+void TForm1::SetField1FromTape(const std::string& number) {
+  S.Entry1 = number;
+  S.Entry2.clear();
+  FormatValue();
+  Label1.SetText(S.DisplayText);
+  Label3.SetText("");
+  Label2.SetText("");
+  Label4.SetText("");
+  Frame41.Tape.TapeRemoveLastLine();
+}
+
+void TForm1::ReverseTapeOperand(const std::string& number, const std::string& op) {
+  // The line was an operand followed by its operator: field 1 goes back to the value before.
+  const Extended a = ReadEntryText(S.Entry1), b = S.CurValue;
+  Extended before = b;
+  if (op == "+") before = a - b;
+  if (op == "-") before = a + b;
+  if (op == "x") before = CheckedDivide(a, b);
+  if (op == "/") before = CheckedResult(a * b, a, b);
+  S.Operand1 = a;
+  S.Operand2 = b;
+  FormatValue();
+  Label3.SetText(S.DisplayText);
+  if (op == "+" || op == "-") S.ChainKind = 1;
+  S.CurValue = before;
+  S.Entry1 = CanonicalText(S.CurValue);
+  S.Entry2 = number;
+  FormatValue();
+  Label1.SetText(S.DisplayText);
+  S.PendingOp = op.size() == 1 ? op[0] : '0';
+  Label2.SetText(op);
+  S.InputState = 2;
+  S.LastAction = 1;
+  Frame41.Tape.TapeRemoveLastLine();
+}
+
+}  // namespace qv
