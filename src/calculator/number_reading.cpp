@@ -1,6 +1,7 @@
 #include "calculator/number_reading.h"
 
 #include <cctype>
+#include <cmath>
 
 namespace qv {
 
@@ -47,7 +48,13 @@ bool ReadWholeEntryNumber(std::string_view text, Extended& value, size_t& stop) 
     stop = i;
     return false;
   }
-  value = ReadEntryText(text);
+  // A number beyond the extended range is none either.
+  const Extended read = ReadEntryText(text);
+  if (!std::isfinite(read)) {
+    stop = text.size();
+    return false;
+  }
+  value = read;
   return true;
 }
 

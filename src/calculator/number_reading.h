@@ -10,7 +10,8 @@ namespace qv {
 
 // Leading blanks, an optional sign, digits with at most one ".", an optional exponent. Gives
 // true and the value when the whole text is such a number; otherwise false and in `stop` the
-// index of the first character that does not fit (the text's length when the text ends early).
+// index of the first character that does not fit (the text's length when the text ends early
+// or its value lies beyond the extended range).
 bool ReadWholeEntryNumber(std::string_view text, Extended& value, size_t& stop);
 
 }  // namespace qv

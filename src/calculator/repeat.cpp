@@ -1,5 +1,7 @@
 // "Wiederholen": the pending operation is applied again to field 1 with the operand of
 // field 2, once or a requested number of times; "=" or an operator key closes the series.
+#include <string_view>
+
 #include "calculator/tform1.h"
 
 namespace qv {
@@ -12,7 +14,10 @@ constexpr long long kMostRepeats = 10000;
 }  // namespace
 
 void TForm1::RepeatKey() {
-  if (S.InputState != 2 || Label3.Text().empty()) return FocusEquals();
+  // Only an operation of two operands is repeated: a one-operand function left pending would
+  // ask for its base or exponent at every step.
+  const bool twoOperands = std::string_view("+-x/%").find(S.PendingOp) != std::string_view::npos;
+  if (S.InputState != 2 || Label3.Text().empty() || !twoOperands) return FocusEquals();
   long long count = 1;
   if (repeatPrompt_) {
     repeatPrompt_ = false;

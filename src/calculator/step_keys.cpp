@@ -8,7 +8,8 @@ namespace qv {
 void TForm1::StepField1(int direction) {
   S.Operand1 = ReadEntryText(S.Entry1);
   if (S.StepFactor == 0) S.StepFactor = 1;
-  S.CurValue = direction > 0 ? S.Operand1 + S.StepFactor : S.Operand1 - S.StepFactor;
+  const Extended a = S.Operand1, step = S.StepFactor;
+  S.CurValue = CheckedResult(direction > 0 ? a + step : a - step, a, step);
   S.Entry1 = CanonicalText(S.CurValue);
   FormatValue();
   Label1.SetText(S.DisplayText);

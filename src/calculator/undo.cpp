@@ -69,26 +69,34 @@ void TForm1::ShowUndoneEntry1() {
   Label1.SetText(S.DisplayText);
   --S.RepeatCount;
   Label5.SetText(std::to_string(S.RepeatCount));
+  // With its last step taken back the series is empty: "=" computes and writes afresh, as the
+  // operand had just been typed.
+  if (S.RepeatCount == 0) {
+    S.RepeatMode = 0;
+    S.LastAction = S.PercentKind != 0 ? 6 : 1;
+  }
 }
 
 bool TForm1::UndoRepeatStep() {
+  // Only steps of an open series are taken back arithmetically: before the first step, field 1
+  // holds no result of the pending operation that could be reversed.
+  if (S.RepeatMode != 2 || S.RepeatCount <= 0) return false;
   const Extended result = S.CurValue, operand = S.Operand2;
   if (S.PercentKind == 1 || S.PercentKind == 2) {
     const Extended factor = S.PercentKind == 1 ? kHundred + operand : kHundred - operand;
-    const Extended base = CheckedDivide(result * kHundred, factor);
+    const Extended base = CheckedDivide(CheckedResult(result * kHundred, result, kHundred), factor);
     S.Operand1 = result;
     S.CurValue = base;
     ShowUndoneEntry1();
     return true;
   }
-  if (S.RepeatMode != 2) return false;
   Extended value = 0;
   switch (S.PendingOp) {
     case '+':
-      value = result - operand;
+      value = CheckedResult(result - operand, result, operand);
       break;
     case '-':
-      value = result + operand;
+      value = CheckedResult(result + operand, result, operand);
       break;
     case 'x':
       value = CheckedDivide(result, operand);
@@ -222,8 +230,8 @@ void TForm1::ReverseTapeOperand(const std::string& number, const std::string& op
   // The line was an operand followed by its operator: field 1 goes back to the value before.
   const Extended a = ReadEntryText(S.Entry1), b = S.CurValue;
   Extended before = b;
-  if (op == "+") before = a - b;
-  if (op == "-") before = a + b;
+  if (op == "+") before = CheckedResult(a - b, a, b);
+  if (op == "-") before = CheckedResult(a + b, a, b);
   if (op == "x") before = CheckedDivide(a, b);
   if (op == "/") before = CheckedResult(a * b, a, b);
   S.Operand1 = a;
@@ -236,8 +244,9 @@ void TForm1::ReverseTapeOperand(const std::string& number, const std::string& op
   S.Entry2 = number;
   FormatValue();
   Label1.SetText(S.DisplayText);
-  S.PendingOp = op.size() == 1 ? op[0] : '0';
-  Label2.SetText(op);
+  const bool isOperator = op == "+" || op == "-" || op == "x" || op == "/";
+  S.PendingOp = isOperator ? op[0] : '0';
+  Label2.SetText(isOperator ? op : "");
   S.InputState = 2;
   S.LastAction = 1;
   Frame41.Tape.TapeRemoveLastLine();

@@ -121,18 +121,42 @@ std::vector<Action> Actions() {
   for (qv::Extended v : {1e2500L, -1e4900L, 1e4900L, 1e-4900L, 0.0L, 7.25L})
     list.push_back(
         {"put value", [v](qv::TForm1& f) { f.PutValueInActiveField(qv::CanonicalText(v)); }});
-  // A one-operand function key: it refuses a negative root and, except for square and
-  // exponential, an empty field 1; otherwise it sets the function pending and presses "=".
-  for (char op : {'s', 'q', 'l', 'e', 'd', 'n', 'm'})
-    list.push_back({"function", [op](qv::TForm1& f) {
-                      if (op == 's' && f.S.Entry1.starts_with("-")) return;
-                      if (op != 's' && op != 'q' && op != 'e' && f.S.Entry1.empty()) return;
-                      f.S.ChainKind = 2;
-                      f.S.PendingOp = op;
-                      f.S.LastAction = f.S.InputState == 3 ? 7 : 1;
-                      f.S.InputState = 2;
-                      f.Evaluate();
+  // The one-operand function keys, π, the memory keys and the take-over, by their buttons.
+  for (auto* name : {"Button22", "Button23", "Button24", "Button29", "Button30", "SpeedButton1",
+                     "SpeedButton2", "SpeedButton3", "Button33", "Button34", "Button35", "Button36",
+                     "Button37", "Button38", "Button39", "Button40", "Button44"})
+    list.push_back({name, [name](qv::TForm1& f) { f.Find(name)->Click(); }});
+  for (char32_t ch : {U'a', U'x', U'y', U'I', U'i'})
+    list.push_back({"character key", [ch](qv::TForm1& f) { f.FormKeyPress(ch); }});
+  // Clipboard: copy, paste of numbers and of text that is none, the fields' context menu.
+  list.push_back({"copy", [](qv::TForm1& f) { f.Button25.Click(); }});
+  list.push_back({"Ctrl+Insert", [](qv::TForm1& f) {
+                    f.FormKeyDown(qv::Key::Insert, {false, true, false});
+                  }});
+  for (const char* text : {"1.234,56", "12,5", "abc", "", "-0,001", "9e99999"})
+    list.push_back({"paste", [text](qv::TForm1& f) {
+                      f.ports.clipboard.SetText(text);
+                      f.FormKeyDown(qv::Key::Insert, {});
                     }});
+  for (int field : {1, 2})
+    for (auto* item : {"Kopieren1", "Einfgen1", "Lschen1"})
+      list.push_back({item, [field, item](qv::TForm1& f) {
+                        (field == 1 ? f.Label1 : f.Label3).RightClick();
+                        f.Find(item)->Click();
+                      }});
+  list.push_back({"F9", [](qv::TForm1& f) { f.FormKeyDown(qv::Key::F9, {}); }});
+  // Undo and repeat, also with the count prompt.
+  list.push_back({"undo", [](qv::TForm1& f) { f.Button28.Click(); }});
+  list.push_back({"End", [](qv::TForm1& f) { f.FormKeyDown(qv::Key::End, {}); }});
+  list.push_back({"Ctrl+Backspace", [](qv::TForm1& f) {
+                    f.FormKeyDown(qv::Key::Backspace, {false, true, false});
+                  }});
+  list.push_back({"FelderW", [](qv::TForm1& f) { f.FelderW.Click(); }});
+  list.push_back({"repeat", [](qv::TForm1& f) { f.Button20.Click(); }});
+  list.push_back({"Home", [](qv::TForm1& f) { f.FormKeyDown(qv::Key::Home, {}); }});
+  list.push_back({"Ctrl+Home", [](qv::TForm1& f) {
+                    f.FormKeyDown(qv::Key::Home, {false, true, false});
+                  }});
   return list;
 }
 
@@ -148,6 +172,14 @@ bool IsWrittenLineKind(const std::string& line) {
   if (qv::ClassifyTapeLine(line) != qv::TapeLineKind::Text) return true;
   for (const char* marker : {" ^", " +", " -", " x", " /", " %", " T", " S", " Z", " ="})
     if (line.ends_with(marker)) return true;
+  // The repeat line of a closed series: count, "x", the operand and its operator.
+  if (qv::Contains(line, "x   ") && (line.ends_with(" +%") || line.ends_with(" -%"))) return true;
+  // π in field 2 extends the operator indicator, which an operand line ends with: "x Pi".
+  if (line.ends_with(" Pi") || qv::Contains(line, " Pi (")) return true;
+  // The marker line of a one-operand function, left last when the undo took its "=" line.
+  for (const char* marker : {"Q", "X²", "Ln", "exp", "L10"})
+    if (line == marker) return true;
+  if ((line.starts_with("L") || line.starts_with("H")) && line.size() > 1) return true;
   return line.ends_with(")") && qv::Contains(line, "% (");
 }
 
