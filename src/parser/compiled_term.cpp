@@ -35,6 +35,12 @@ bool Computed(TBuiltin builtin, Extended left, Extended right, Extended& result)
       if (!(right >= 0 && IsIntPowerExponent(right))) return false;
       result = IntPower(left, static_cast<std::int64_t>(right));
       break;
+    case TBuiltin::WholePower:
+      result = IntPower(left, static_cast<std::int64_t>(right));
+      break;
+    case TBuiltin::Square:
+      result = left * left;  // what the repeated squaring gives for 2: 1 * (left * left)
+      break;
     case TBuiltin::Sin:
       result = SinValue(right);
       break;
@@ -85,6 +91,7 @@ class TCompiler {
                         .length = rightFrom - at};
       if (operands.Contains(arLeft)) call.left = Operand(first, at, depth + 1);
       if (operands.Contains(arRight)) call.right = Operand(rightFrom, last, depth + 1);
+      if (call.builtin == TBuiltin::Power) call.builtin = PowerKind(call.right);
       return Emit(call);
     }
     const TRest rest = ClassifyRest(FText, first, last, FConstants);
@@ -105,6 +112,14 @@ class TCompiler {
       case TRest::Unreadable:
         return Fault(first, last);
     }
+  }
+
+  // "^" with a written whole exponent takes the repeated squaring on every evaluation.
+  static TBuiltin PowerKind(const TOperand& exponent) {
+    if (exponent.source != TOperand::Number) return TBuiltin::Power;
+    const Extended value = exponent.number;
+    if (!(value >= 0 && IsIntPowerExponent(value))) return TBuiltin::Power;
+    return value == 2 ? TBuiltin::Square : TBuiltin::WholePower;
   }
 
   // An operand's code; a lone push is taken back and read by the operator itself.

@@ -73,9 +73,15 @@ TOperator TMathParser::GetOperator(int Index) const {
 // A new name goes before the first shorter one, so longer names come first and names of
 // equal length keep the order in which they were added.
 void TMathParser::SetConstantValue(std::string_view Name, Extended Value) {
+  // Callers mostly set the same variable again and again, as a plotter does with "x".
+  if (FLastSet < FConstants.size() && FConstants[FLastSet].Name == Name) {
+    FConstants[FLastSet].Value = Value;
+    return;
+  }
   const int index = FindConstant(FConstants, Name);
   if (index >= 0) {
     FConstants[index].Value = Value;
+    FLastSet = index;
     return;
   }
   if (Name.empty()) throw EMathParser(Quoted("The constant name \"", Name, "\" is invalid."));
@@ -105,7 +111,7 @@ TConstant TMathParser::GetConstant(int Index) const {
 }
 
 Extended TMathParser::Parse(std::string_view Term) {
-  return Guarded(&TMathParser::EvaluateCompiled, Term);
+  return Guarded<&TMathParser::EvaluateCompiled>(Term);
 }
 
 Extended TMathParser::EvaluateCompiled(std::string_view Term) {
@@ -121,6 +127,7 @@ Extended TMathParser::EvaluateCompiled(std::string_view Term) {
 // once per parser costs about one direct evaluation per redraw, and no cache has to track
 // whose operator and constant tables a compiled text belongs to.
 const TCompiledTerm& TMathParser::Compiled(std::string_view Term) {
+  if (!FCompiled.empty() && FCompiled.front().Text() == Term) return FCompiled.front();
   const auto same = [&](const TCompiledTerm& compiled) { return compiled.Text() == Term; };
   const auto found = std::find_if(FCompiled.begin(), FCompiled.end(), same);
   if (found != FCompiled.end()) {
@@ -132,8 +139,8 @@ const TCompiledTerm& TMathParser::Compiled(std::string_view Term) {
   return FCompiled.front();
 }
 
-Extended TMathParser::Guarded(Extended (TMathParser::*evaluation)(std::string_view),
-                              std::string_view Term) {
+template <Extended (TMathParser::*evaluation)(std::string_view)>
+Extended TMathParser::Guarded(std::string_view Term) {
   // Only operator methods and failures change the error state; a Parse that met neither
   // leaves nothing to reset.
   if (FErrorStateTouched) {
@@ -153,6 +160,9 @@ Extended TMathParser::Guarded(Extended (TMathParser::*evaluation)(std::string_vi
   throw EMathParsing(FError, FErrorDescription, FPartialTermPos, FPartialTermLength,
                      FErrorArguments);
 }
+
+// The direct algorithm runs under the same guard.
+template Extended TMathParser::Guarded<&TMathParser::EvaluateReference>(std::string_view);
 
 Extended TMathParser::CallOperator(int index, Extended left, Extended right, int position,
                                    int length) {

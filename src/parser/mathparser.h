@@ -82,7 +82,8 @@ class TMathParser {
   friend class TCompiledTerm;
 
   // Resets the error state, runs one evaluation and turns its failure into EMathParsing.
-  Extended Guarded(Extended (TMathParser::*evaluation)(std::string_view), std::string_view Term);
+  template <Extended (TMathParser::*evaluation)(std::string_view)>
+  Extended Guarded(std::string_view Term);
   Extended EvaluateCompiled(std::string_view Term);
   Extended EvaluateReference(std::string_view Term);
   Extended ReferenceTerm(const TTermText& text, int first, int last, int depth);
@@ -99,6 +100,7 @@ class TMathParser {
   int FPartialTermLength = 0;
   std::vector<TOperator> FOperators;
   std::vector<TConstant> FConstants;
+  std::size_t FLastSet = 0;  // the constant SetConstantValue found last
   // The last few terms this parser compiled, most recent first; dropped whenever an operator
   // or a constant is added or removed, since both decide how a text splits.
   std::vector<TCompiledTerm> FCompiled;

@@ -33,7 +33,7 @@ TSplit FindSplit(const TTermText& text, int first, int last, std::string_view id
 }  // namespace
 
 Extended TMathParser::ReferenceParse(std::string_view Term) {
-  return Guarded(&TMathParser::EvaluateReference, Term);
+  return Guarded<&TMathParser::EvaluateReference>(Term);
 }
 
 Extended TMathParser::EvaluateReference(std::string_view Term) {
