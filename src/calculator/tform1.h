@@ -288,7 +288,8 @@ class TForm1 : public Form {
   bool UndoRepeatStep();
   void UndoFromTape();
   void SetField1FromTape(const std::string& number);
-  void ReverseTapeOperand(const std::string& number, const std::string& op);
+  void ReverseTapeOperand(const std::string& number, const std::string& op, long long steps);
+  void ReversePercentLine(const std::string& number, int percentKind);
   void RestoreSnapshot();
   bool repeatPrompt_ = false;
   std::string stepFactorText_;

@@ -2,6 +2,7 @@
 // the last tape line is read back into the fields (tape shown) or the fields snapshot is
 // restored once (tape hidden).
 #include <cctype>
+#include <cmath>
 #include <exception>
 #include <string_view>
 
@@ -50,6 +51,33 @@ bool EndsFunctionMarker(const std::string& c) {
   return (c.size() == 1 && (std::isdigit(static_cast<unsigned char>(c[0])) ||
                             std::string_view("Qnpqs").find(c[0]) != std::string_view::npos)) ||
          c == "²";
+}
+
+// An operand line of an added or subtracted percentage: "10 +% (20,00)". Gives 1 for "+%", 2
+// for "-%" and keeps the operand in the line; 0 for any other line.
+int TakePercentOperand(std::string& line) {
+  if (!line.ends_with(")")) return 0;
+  for (const int kind : {1, 2}) {
+    const size_t at = line.find(kind == 1 ? " +% (" : " -% (");
+    if (at != std::string::npos) {
+      line.erase(at);
+      return kind;
+    }
+  }
+  return 0;
+}
+
+// The count before the operand of a repeat line ("2x   3 +"): gives it and keeps the operand in
+// the line; 1 for a line of one step.
+long long TakeRepeatCount(std::string& line) {
+  constexpr size_t kMostCountDigits = 9;
+  const size_t x = line.find("x   ");
+  if (x == 0 || x == std::string::npos || x > kMostCountDigits) return 1;
+  for (size_t i = 0; i < x; ++i)
+    if (!std::isdigit(static_cast<unsigned char>(line[i]))) return 1;
+  const long long count = std::stoll(line.substr(0, x));
+  line.erase(0, x + 4);
+  return count;
 }
 
 }  // namespace
@@ -187,6 +215,11 @@ void TForm1::UndoFromTape() {
     S.ExtMode = 0;
   }
   if (IsRuleLine(line)) return tape.TapeRemoveLastLine();
+  // The line's own text does not hold one number for a percentage or a repeat series: the
+  // amount in brackets and the count are no part of the operand.
+  const int percentKind = TakePercentOperand(line);
+  const bool isOperator = c == "+" || c == "-" || c == "x" || c == "/";
+  const long long steps = isOperator ? TakeRepeatCount(line) : 1;
   std::string number = NormalizeNumberText(line);
   Extended value = 0;
   size_t stop = 0;
@@ -198,13 +231,14 @@ void TForm1::UndoFromTape() {
     }
   }
   S.CurValue = value;
+  if (percentKind != 0) return ReversePercentLine(number, percentKind);
   if (c == "Z") {
     // The sum line of a closed series: the operand line before it is reversed.
     tape.TapeRemoveLastLine();
     const std::string kept = line;
     end = tape.TapeTrimBlankEnd();
     line = kept;
-  } else if (c != "+" && c != "-" && c != "x" && c != "/") {
+  } else if (!isOperator) {
     if (c == "^") S.InputState = 1;
     try {
       return SetField1FromTape(number);
@@ -212,7 +246,7 @@ void TForm1::UndoFromTape() {
       ports.prompts.ShowMessage("Fehler ERG");
     }
   }
-  ReverseTapeOperand(number, c);
+  ReverseTapeOperand(number, c, steps);
 }
 
 void TForm1::SetField1FromTape(const std::string& number) {
@@ -226,14 +260,16 @@ void TForm1::SetField1FromTape(const std::string& number) {
   Frame41.Tape.TapeRemoveLastLine();
 }
 
-void TForm1::ReverseTapeOperand(const std::string& number, const std::string& op) {
-  // The line was an operand followed by its operator: field 1 goes back to the value before.
+void TForm1::ReverseTapeOperand(const std::string& number, const std::string& op, long long steps) {
+  // The line was an operand followed by its operator, applied `steps` times: field 1 goes back
+  // to the value before.
   const Extended a = ReadEntryText(S.Entry1), b = S.CurValue;
+  const auto k = static_cast<Extended>(steps);
   Extended before = b;
-  if (op == "+") before = CheckedResult(a - b, a, b);
-  if (op == "-") before = CheckedResult(a + b, a, b);
-  if (op == "x") before = CheckedDivide(a, b);
-  if (op == "/") before = CheckedResult(a * b, a, b);
+  if (op == "+") before = CheckedResult(a - CheckedResult(k * b, k, b), a, k * b);
+  if (op == "-") before = CheckedResult(a + CheckedResult(k * b, k, b), a, k * b);
+  if (op == "x") before = CheckedDivide(a, CheckedResult(std::pow(b, k), b, k));
+  if (op == "/") before = CheckedResult(a * std::pow(b, k), a, CheckedResult(std::pow(b, k), b, k));
   S.Operand1 = a;
   S.Operand2 = b;
   FormatValue();
@@ -249,6 +285,29 @@ void TForm1::ReverseTapeOperand(const std::string& number, const std::string& op
   Label2.SetText(isOperator ? op : "");
   S.InputState = 2;
   S.LastAction = 1;
+  Frame41.Tape.TapeRemoveLastLine();
+}
+
+void TForm1::ReversePercentLine(const std::string& number, int percentKind) {
+  // Field 1 goes back to the base of the percentage, which waits in field 2 as before "=".
+  const Extended a = ReadEntryText(S.Entry1), p = S.CurValue;
+  const Extended base = CheckedDivide(CheckedResult(a * kHundred, a, kHundred),
+                                      percentKind == 1 ? kHundred + p : kHundred - p);
+  S.Operand1 = a;
+  S.Operand2 = p;
+  FormatValue();
+  Label3.SetText(S.DisplayText);
+  S.CurValue = base;
+  S.Entry1 = CanonicalText(base);
+  S.Entry2 = number;
+  FormatValue();
+  Label1.SetText(S.DisplayText);
+  S.PendingOp = '%';
+  S.PercentKind = percentKind;
+  Label2.SetText(percentKind == 1 ? "+%" : "-%");
+  S.ChainKind = 0;
+  S.InputState = 2;
+  S.LastAction = 6;
   Frame41.Tape.TapeRemoveLastLine();
 }
 
