@@ -45,10 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t end = bytes.find('\n', start);
     if (end == std::string_view::npos) end = bytes.size();
     const std::string line(bytes.substr(start, end - start));
-    if (first)
-      form.PutValueInActiveField(line);
-    else
+    if (first) {
+      // Field 1 holds a number, as every key leaves it.
+      if (std::isfinite(qv::ReadEntryText(line))) form.PutValueInActiveField(line);
+    } else {
       tape.TapeAppendLine(line);
+    }
     first = false;
     start = end + 1;
   }
