@@ -211,7 +211,7 @@ void TForm1::UndoFromTape() {
   if (line.starts_with("=")) {
     tape.TapeRemoveLastLine();
     end = tape.TapeTrimBlankEnd();
-    c = "^";
+    c.assign(1, '^');  // the line before is read as a start line
     S.ExtMode = 0;
   }
   if (IsRuleLine(line)) return tape.TapeRemoveLastLine();
