@@ -2,20 +2,16 @@
 // well below a second, so that the window does not seem to hang; and the undo of a step.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
 #include "calculator/tform1.h"
-#include "fakes.h"
+#include "sandbox.h"
 
 namespace {
 
-struct Window {
+struct Window : qvs::Sandbox {
   Window() {
-    const auto dir = std::filesystem::temp_directory_path() / "qv-bench-repeat";
-    std::filesystem::create_directories(dir);
-    folders.startDir = folders.documentsDir = dir.string();
-    form = std::make_unique<qv::TForm1>(qv::Ports{prompts, clipboard, shell, folders, printer});
+    form = std::make_unique<qv::TForm1>(Ports());
     form->Button46Click();  // the tape shown
   }
   // 1 + 1 with field 2 active: ready to repeat.
@@ -25,11 +21,6 @@ struct Window {
     form->OperatorKey('+');
     form->DigitKey('1');
   }
-  qvs::FakePrompts prompts;
-  qvs::FakeClipboard clipboard;
-  qvs::FakeShell shell;
-  qvs::FakePrinter printer;
-  qvs::SandboxFolders folders;
   std::unique_ptr<qv::TForm1> form;
 };
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calculator/tform1.h"
-#include "fakes.h"
+#include "sandbox.h"
 #include "platform/errors.h"
 
 namespace fs = std::filesystem;
@@ -35,22 +35,15 @@ qvs::QueuedAnswer Text(const char* text) {
 const char* const kBaseBox = "Basiszahl: Bitte Basiszahl eingeben! (min 2)";
 const char* const kExponentBox = "Exponent: Bitte den Exponenten eingeben!";
 
-class FunctionEvaluationTest : public ::testing::TestWithParam<FunctionCase> {
+class FunctionEvaluationTest : public ::testing::TestWithParam<FunctionCase>,
+                               protected qvs::Sandbox {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("qv-function-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    folders.startDir = dir.string();
-    folders.documentsDir = (dir / "Documents").string();
-    std::ofstream(dir / "Quorvel.ini") << "[Config]\nDezimals=3\nTape=1\n";
-    form = std::make_unique<qv::TForm1>(qv::Ports{prompts, clipboard, shell, folders, printer});
+    WriteSettings("[Config]\nDezimals=3\nTape=1\n");
+    form = std::make_unique<qv::TForm1>(Ports());
     form->Show();
   }
-  void TearDown() override {
-    form.reset();
-    fs::remove_all(dir);
-  }
+  void TearDown() override { form.reset(); }
 
   // Types field 1 and leaves the calculator as a function key does before it presses "=".
   void PressFunction(const std::string& entry1, char op) {
@@ -68,12 +61,6 @@ class FunctionEvaluationTest : public ::testing::TestWithParam<FunctionCase> {
     qv::RunGuarded(prompts, [&] { f.Evaluate(); });
   }
 
-  fs::path dir;
-  qvs::FakePrompts prompts;
-  qvs::FakeClipboard clipboard;
-  qvs::FakeShell shell;
-  qvs::FakePrinter printer;
-  qvs::SandboxFolders folders;
   std::unique_ptr<qv::TForm1> form;
 };
 

@@ -6,47 +6,26 @@
 #include <sstream>
 
 #include "app/program.h"
-#include "fakes.h"
+#include "sandbox.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public ::testing::Test, protected qvs::Sandbox {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("qv-settings-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    folders.startDir = dir.string();
-    folders.documentsDir = (dir / "Documents").string();
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  void WriteIni(const std::string& bytes) {
-    std::ofstream(dir / "Quorvel.ini", std::ios::binary) << bytes;
-  }
   std::string ReadIni() {
     std::ifstream in(dir / "Quorvel.ini", std::ios::binary);
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
   }
-  qv::Ports ports() { return {prompts, clipboard, shell, folders, printer}; }
-
-  fs::path dir;
-  qvs::FakePrompts prompts;
-  qvs::FakeClipboard clipboard;
-  qvs::FakeShell shell;
-  qvs::FakePrinter printer;
-  qvs::SandboxFolders folders;
 };
 
 TEST_F(SettingsFileTest, Windows1252FileIsReadAndWrittenBackAsUtf8) {
-  WriteIni("[Config]\r\nwaehr=\x80\r\nwaehr1=\xA3\r\n[Waehrung]\r\n0=EUR,W\xE4hrung\r\n");
+  WriteSettings("[Config]\r\nwaehr=\x80\r\nwaehr1=\xA3\r\n[Waehrung]\r\n0=EUR,W\xE4hrung\r\n");
   {
-    qv::Program program(ports());
+    qv::Program program(Ports());
     EXPECT_EQ(program.Main().S.CurrencySymbol, "€");
     EXPECT_EQ(program.Main().Frame31.SecondCurrency, "£");
     program.Close();
@@ -58,7 +37,7 @@ TEST_F(SettingsFileTest, Windows1252FileIsReadAndWrittenBackAsUtf8) {
 }
 
 TEST_F(SettingsFileTest, DataFolderIsCreatedAndTheTapeBackupDeletedAtClose) {
-  qv::Program program(ports());
+  qv::Program program(Ports());
   const fs::path data = dir / "Documents" / "Quorvel";
   EXPECT_TRUE(fs::is_directory(data));
   std::ofstream(data / "~temp.rtf") << "{\\rtf1 x}";
@@ -69,7 +48,7 @@ TEST_F(SettingsFileTest, DataFolderIsCreatedAndTheTapeBackupDeletedAtClose) {
 TEST_F(SettingsFileTest, UnreadableFileStartsWithFirstStartValuesAndIsNotOverwritten) {
   // A settings "file" that is a folder cannot be read, nor may the close replace it.
   fs::create_directories(dir / "Quorvel.ini");
-  qv::Program program(ports());
+  qv::Program program(Ports());
   EXPECT_EQ(program.Main().S.FormatMode, 2);
   EXPECT_EQ(program.Main().S.CurrencySymbol, "€");
   ASSERT_EQ(prompts.messages.size(), 1u);
@@ -83,8 +62,8 @@ TEST_F(SettingsFileTest, UnreadableFileStartsWithFirstStartValuesAndIsNotOverwri
 
 TEST_F(SettingsFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
   const std::string old = "[Config]\nDezimals=3\n";
-  WriteIni(old);
-  qv::Program program(ports());
+  WriteSettings(old);
+  qv::Program program(Ports());
   // The start folder is moved away before the close, so no temporary file can be written
   // there (a permission test would not fail as root).
   fs::path moved = dir.string() + "-moved";

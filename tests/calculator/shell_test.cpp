@@ -5,36 +5,20 @@
 #include <fstream>
 
 #include "app/program.h"
-#include "fakes.h"
+#include "sandbox.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public ::testing::Test, protected qvs::Sandbox {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("qv-shell-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    folders.startDir = dir.string();
-    folders.documentsDir = (dir / "Documents").string();
-    program = std::make_unique<qv::Program>(qv::Ports{prompts, clipboard, shell, folders, printer});
+    program = std::make_unique<qv::Program>(Ports());
     program->Start();
   }
-  void TearDown() override {
-    program.reset();
-    fs::remove_all(dir);
-  }
+  void TearDown() override { program.reset(); }
 
-  fs::path dir;
-  qvs::FakePrompts prompts;
-  qvs::FakeClipboard clipboard;
-  qvs::FakeShell shell;
-  qvs::FakePrinter printer;
-  qvs::SandboxFolders folders;
   std::unique_ptr<qv::Program> program;
 };
 

@@ -10,29 +10,21 @@
 #include <vector>
 
 #include "calculator/tform1.h"
-#include "fakes.h"
+#include "sandbox.h"
 #include "platform/errors.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class CalculatorFixture {
+class CalculatorFixture : protected qvs::Sandbox {
  protected:
   void Start() {
-    dir = fs::temp_directory_path() / ("qv-undo-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    folders.startDir = dir.string();
-    folders.documentsDir = (dir / "Documents").string();
-    std::ofstream(dir / "Quorvel.ini") << "[Config]\nDezimals=3\nTape=1\n";
-    form = std::make_unique<qv::TForm1>(qv::Ports{prompts, clipboard, shell, folders, printer});
+    WriteSettings("[Config]\nDezimals=3\nTape=1\n");
+    form = std::make_unique<qv::TForm1>(Ports());
     form->Show();
   }
-  void Stop() {
-    form.reset();
-    fs::remove_all(dir);
-  }
+  void Stop() { form.reset(); }
   std::vector<std::string> TapeLines() const {
     std::vector<std::string> lines;
     for (int i = 0; i < form->Frame41.Tape.TapeLineCount(); ++i)
@@ -43,12 +35,6 @@ class CalculatorFixture {
     return {prompts.messages.begin(), prompts.messages.end()};
   }
 
-  fs::path dir;
-  qvs::FakePrompts prompts;
-  qvs::FakeClipboard clipboard;
-  qvs::FakeShell shell;
-  qvs::FakePrinter printer;
-  qvs::SandboxFolders folders;
   std::unique_ptr<qv::TForm1> form;
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+// A fresh temporary start directory with its own documents folder, and the fake ports that go
+// with it: what the driver, the logic tests and the benchmarks run the program in.
+#include <filesystem>
+#include <string>
+
+#include "fakes.h"
+
+namespace qvs {
+
+class Sandbox {
+ public:
+  Sandbox();
+  ~Sandbox();
+  Sandbox(const Sandbox&) = delete;
+  Sandbox& operator=(const Sandbox&) = delete;
+
+  // Writes the settings file "Quorvel.ini" of the start directory.
+  void WriteSettings(const std::string& text) const;
+  qv::Ports Ports() { return {prompts, clipboard, shell, folders, printer}; }
+
+  std::filesystem::path dir;  // the start directory; its "Documents" is the documents folder
+  FakePrompts prompts;
+  FakeClipboard clipboard;
+  FakeShell shell;
+  FakePrinter printer;
+  SandboxFolders folders;
+};
+
+}  // namespace qvs
