@@ -95,17 +95,13 @@ void TForm1::TakeOverKey() {
   if (S.InputState == 2) {
     SaveFieldsSnapshot();
     S.Entry2 = source;
-    S.CurValue = ReadEntryText(source);
-    FormatValue();
-    Label3.SetText(S.DisplayText);
+    ShowEntry(S.Entry2, Label3);
     S.LastAction = 1;
   } else {
     if (!S.Entry1.empty() && !ports.prompts.AskYesNo("Inhalt überschreiben?")) return FocusEquals();
     SaveFieldsSnapshot();
     S.Entry1 = source;
-    S.CurValue = ReadEntryText(source);
-    FormatValue();
-    Label1.SetText(S.DisplayText);
+    ShowEntry(S.Entry1, Label1);
   }
   FocusEquals();
 }

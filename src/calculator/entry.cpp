@@ -197,9 +197,7 @@ void TForm1::PutValueInActiveField(const std::string& text) {
   if (S.InputState == 2) {
     SaveFieldsSnapshot();
     S.Entry2 = text;
-    S.CurValue = ReadEntryText(text);
-    FormatValue();
-    Label3.SetText(S.DisplayText);
+    ShowEntry(S.Entry2, Label3);
     Radio2.SetChecked(true);
     S.LastAction = 1;
   } else {
@@ -210,9 +208,7 @@ void TForm1::PutValueInActiveField(const std::string& text) {
     }
     SaveFieldsSnapshot();
     S.Entry1 = text;
-    S.CurValue = ReadEntryText(text);
-    FormatValue();
-    Label1.SetText(S.DisplayText);
+    ShowEntry(S.Entry1, Label1);
     S.LastAction = 1;
     S.InputState = 1;
     Radio1.SetChecked(true);
