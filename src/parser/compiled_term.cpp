@@ -1,9 +1,9 @@
 #include "parser/compiled_term.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
+#include "parser/default_operators.h"
 #include "parser/mathparser.h"
 #include "parser/operator_math.h"
 #include "parser/split_index.h"
@@ -13,45 +13,8 @@ namespace qv {
 
 namespace {
 
-// A standard method's plain finite result, computed in place. Anything else (a zero
-// divisor, a fault, an infinite or undefined value) is left to the method itself, which raises
-// or returns exactly what it always does.
-bool Computed(TBuiltin builtin, Extended left, Extended right, Extended& result) {
-  switch (builtin) {
-    case TBuiltin::Add:
-      result = left + right;
-      break;
-    case TBuiltin::Subtract:
-      result = left - right;
-      break;
-    case TBuiltin::Multiply:
-      result = left * right;
-      break;
-    case TBuiltin::Divide:
-      if (right == 0) return false;
-      result = left / right;
-      break;
-    case TBuiltin::Power:
-      if (!(right >= 0 && IsIntPowerExponent(right))) return false;
-      result = IntPower(left, static_cast<std::int64_t>(right));
-      break;
-    case TBuiltin::WholePower:
-      result = IntPower(left, static_cast<std::int64_t>(right));
-      break;
-    case TBuiltin::Square:
-      result = left * left;  // what the repeated squaring gives for 2: 1 * (left * left)
-      break;
-    case TBuiltin::Sin:
-      result = SinValue(right);
-      break;
-    case TBuiltin::Cos:
-      result = CosValue(right);
-      break;
-    case TBuiltin::None:
-      return false;
-  }
-  return std::isfinite(result);
-}
+// What an operator that does not take an operand gets for it.
+constexpr Extended kAbsent = 0;
 
 }  // namespace
 
@@ -60,20 +23,32 @@ class TCompiler {
  public:
   TCompiler(TCompiledTerm& target, const std::vector<TOperator>& operators,
             const std::vector<TConstant>& constants)
-      : FCode(target.FCode),
-        FStackSize(target.FStackSize),
+      : FTarget(target),
         FText(target.FText),
         FIndex(FText, operators),
         FOperators(operators),
         FConstants(constants) {}
 
-  void Run() { Term(0, FText.CharCount(), 1); }
+  void Run() {
+    FTarget.FReusable = true;
+    const TValue value = Term(0, FText.CharCount(), 1);
+    Link();
+    FTarget.FValue = Address(value);
+  }
 
  private:
-  using TInstruction = TCompiledTerm::TInstruction;
-  using TOperand = TCompiledTerm::TOperand;
+  using TStep = TCompiledTerm::TStep;
+  using TStepKind = TCompiledTerm::TStepKind;
+  using TInputSet = TCompiledTerm::TInputSet;
 
-  void Term(int first, int last, int depth) {
+  // Where a value comes from while the steps are written down; turned into an address once
+  // all steps and numbers are known.
+  struct TValue {
+    enum TSource : std::uint8_t { Absent, Step, Constant, Number } source = Absent;
+    int index = 0;
+  };
+
+  TValue Term(int first, int last, int depth) {
     if (depth > MaxTermDepth) return Fault(first, last);
     for (int op = 0; op < static_cast<int>(FOperators.size()); ++op) {
       const int at = FIndex.Find(op, first, last);
@@ -84,77 +59,131 @@ class TCompiler {
           (operands.Contains(arRight) && rightFrom == last)) {
         continue;
       }
-      TInstruction call{.kind = TInstruction::Call,
-                        .builtin = BuiltinOf(FOperators[op].Methode),
-                        .index = op,
-                        .position = at + 1,
-                        .length = rightFrom - at};
-      if (operands.Contains(arLeft)) call.left = Operand(first, at, depth + 1);
-      if (operands.Contains(arRight)) call.right = Operand(rightFrom, last, depth + 1);
-      if (call.builtin == TBuiltin::Power) call.builtin = PowerKind(call.right);
-      return Emit(call);
+      TValue left;
+      TValue right;
+      if (operands.Contains(arLeft)) left = Term(first, at, depth + 1);
+      if (operands.Contains(arRight)) right = Term(rightFrom, last, depth + 1);
+      return Emit({.kind = KindOf(FOperators[op].Methode, right),
+                   .op = op,
+                   .position = at + 1,
+                   .length = rightFrom - at},
+                  left, right);
     }
     const TRest rest = ClassifyRest(FText, first, last, FConstants);
     switch (rest.kind) {
       case TRest::Bracketed:
         return Term(first + 1, last - 1, depth + 1);
       case TRest::Negated:
-        Term(first + 1, last, depth + 1);
-        return Emit({.kind = TInstruction::Negate});
+        return Emit({.kind = TStepKind::Negate}, Term(first + 1, last, depth + 1), {});
       case TRest::Signed:
         return Term(first + 1, last, depth + 1);
       case TRest::Constant:
-        return Emit({.kind = TInstruction::Push,
-                     .right = {.source = TOperand::Constant, .constant = rest.constant}});
+        return Input(rest.constant);
       case TRest::Number:
-        return Emit({.kind = TInstruction::Push,
-                     .right = {.source = TOperand::Number, .number = rest.number}});
+        FTarget.FNumbers.push_back(rest.number);
+        return {TValue::Number, static_cast<int>(FTarget.FNumbers.size()) - 1};
       case TRest::Unreadable:
-        return Fault(first, last);
+        break;
     }
+    return Fault(first, last);
+  }
+
+  TStepKind KindOf(TOperatorMethode methode, const TValue& right) {
+    switch (BuiltinOf(methode)) {
+      case TBuiltin::Add:
+        return TStepKind::Add;
+      case TBuiltin::Subtract:
+        return TStepKind::Subtract;
+      case TBuiltin::Multiply:
+        return TStepKind::Multiply;
+      case TBuiltin::Divide:
+        return TStepKind::Divide;
+      case TBuiltin::Power:
+        return PowerKind(right);
+      case TBuiltin::Sin:
+        return TStepKind::Sin;
+      case TBuiltin::Cos:
+        return TStepKind::Cos;
+      case TBuiltin::None:
+        break;
+    }
+    if (!IsStandardMethode(methode)) FTarget.FReusable = false;
+    return TStepKind::Call;
   }
 
   // "^" with a written whole exponent takes the repeated squaring on every evaluation.
-  static TBuiltin PowerKind(const TOperand& exponent) {
-    if (exponent.source != TOperand::Number) return TBuiltin::Power;
-    const Extended value = exponent.number;
-    if (!(value >= 0 && IsIntPowerExponent(value))) return TBuiltin::Power;
-    return value == 2 ? TBuiltin::Square : TBuiltin::WholePower;
-  }
-
-  // An operand's code; a lone push is taken back and read by the operator itself.
-  TOperand Operand(int first, int last, int depth) {
-    const std::size_t start = FCode.size();
-    Term(first, last, depth);
-    if (FCode.size() != start + 1 || FCode.back().kind != TInstruction::Push) {
-      return {.source = TOperand::Stack};
-    }
-    const TOperand operand = FCode.back().right;
-    FCode.pop_back();
-    --FHeight;
-    return operand;
+  TStepKind PowerKind(const TValue& exponent) const {
+    if (exponent.source != TValue::Number) return TStepKind::Power;
+    const Extended value = FTarget.FNumbers[exponent.index];
+    if (!(value >= 0 && IsIntPowerExponent(value))) return TStepKind::Power;
+    return value == 2 ? TStepKind::Square : TStepKind::WholePower;
   }
 
   // A syntax fault of the sub-term first .. last-1; it takes the place of a value.
-  void Fault(int first, int last) {
-    Emit({.kind = TInstruction::Fail, .position = first + 1, .length = last - first});
+  TValue Fault(int first, int last) {
+    return Emit({.kind = TStepKind::Fail, .position = first + 1, .length = last - first}, {}, {});
   }
 
-  void Emit(const TInstruction& instruction) {
-    FCode.push_back(instruction);
-    const bool pushes = instruction.kind != TInstruction::Negate;
-    FHeight += pushes - (instruction.left.source == TOperand::Stack) -
-               (instruction.right.source == TOperand::Stack);
-    FStackSize = std::max(FStackSize, FHeight);
+  TValue Input(int constant) {
+    std::vector<int>& inputs = FTarget.FInputs;
+    int bit = 0;
+    while (bit < static_cast<int>(inputs.size()) && inputs[bit] != constant) ++bit;
+    if (bit == static_cast<int>(inputs.size())) inputs.push_back(constant);
+    return {TValue::Constant, bit};
   }
 
-  std::vector<TInstruction>& FCode;
-  int& FStackSize;
+  TValue Emit(const TStep& step, const TValue& left, const TValue& right) {
+    FTarget.FSteps.push_back(step);
+    FTarget.FNeeds.push_back(Needs(left) | Needs(right));
+    FOperands.push_back({left, right});
+    return {TValue::Step, static_cast<int>(FTarget.FSteps.size()) - 1};
+  }
+
+  TInputSet Needs(const TValue& value) {
+    switch (value.source) {
+      case TValue::Step:
+        return FTarget.FNeeds[value.index];
+      case TValue::Constant:
+        if (value.index < 64) return TInputSet{1} << value.index;
+        FTarget.FReusable = false;  // too many to track
+        break;
+      case TValue::Absent:
+      case TValue::Number:
+        break;
+    }
+    return 0;
+  }
+
+  void Link() {
+    FTarget.FResults.resize(FTarget.FSteps.size());
+    for (std::size_t index = 0; index < FTarget.FSteps.size(); ++index) {
+      TStep& step = FTarget.FSteps[index];
+      step.left = Address(FOperands[index].first);
+      step.right = Address(FOperands[index].second);
+      step.result = &FTarget.FResults[index];
+    }
+  }
+
+  const Extended* Address(const TValue& value) const {
+    switch (value.source) {
+      case TValue::Step:
+        return &FTarget.FResults[value.index];
+      case TValue::Constant:
+        return &FConstants[FTarget.FInputs[value.index]].Value;
+      case TValue::Number:
+        return &FTarget.FNumbers[value.index];
+      case TValue::Absent:
+        break;
+    }
+    return &kAbsent;
+  }
+
+  TCompiledTerm& FTarget;
   const TTermText FText;
   const TSplitIndex FIndex;
   const std::vector<TOperator>& FOperators;
   const std::vector<TConstant>& FConstants;
-  int FHeight = 0;
+  std::vector<std::pair<TValue, TValue>> FOperands;  // per step
 };
 
 TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>& operators,
@@ -163,50 +192,93 @@ TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>
   TCompiler(*this, operators, constants).Run();
 }
 
-// The top of the value stack is kept in `top`, so that a value just computed is used without
-// a trip through memory; `below` points past the values under it.
-Extended TCompiledTerm::Evaluate(TMathParser& parser, Extended* stack) const {
-  Extended* below = stack;
-  Extended top = 0;
-  const auto read = [&](const TOperand& operand) -> Extended {
-    return operand.source == TOperand::Constant ? parser.FConstants[operand.constant].Value
-                                                : operand.number;
-  };
-  for (const TInstruction& instruction : FCode) {
-    switch (instruction.kind) {
-      case TInstruction::Push:
-        *below++ = top;
-        top = read(instruction.right);
-        break;
-      case TInstruction::Negate:
-        top = -top;
-        break;
-      case TInstruction::Call: {
-        const TOperand::TSource rightSource = instruction.right.source;
-        const TOperand::TSource leftSource = instruction.left.source;
-        Extended right = 0;
-        Extended left = 0;
-        if (rightSource == TOperand::Stack) {
-          right = top;
-          if (leftSource == TOperand::Stack) left = *--below;
-        } else if (leftSource == TOperand::Stack) {
-          left = top;
-        } else {
-          *below++ = top;  // the result is a value of its own
-        }
-        if (rightSource > TOperand::Stack) right = read(instruction.right);
-        if (leftSource > TOperand::Stack) left = read(instruction.left);
-        if (!Computed(instruction.builtin, left, right, top)) {
-          top = parser.CallOperator(instruction.index, left, right, instruction.position,
-                                    instruction.length);
-        }
-        break;
-      }
-      case TInstruction::Fail:
-        parser.SyntaxFault(instruction.position, instruction.length);
-    }
+Extended TCompiledTerm::Evaluate(TMathParser& parser) {
+  if (!FKept || FKeptDegrees != DegreeMode) {
+    Run(parser, FSteps);
+  } else if (const TInputSet changed = ChangedInputs(parser); changed != 0) {
+    Run(parser, StepsFor(changed));
   }
-  return top;
+  return *FValue;
+}
+
+TCompiledTerm::TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser) const {
+  if (parser.FConstantStamp == FKeptStamp) return 0;
+  TInputSet changed = 0;
+  for (std::size_t bit = 0; bit < FInputs.size(); ++bit) {
+    if (parser.FConstantStamps[FInputs[bit]] > FKeptStamp) changed |= TInputSet{1} << bit;
+  }
+  return changed;
+}
+
+const std::vector<TCompiledTerm::TStep>& TCompiledTerm::StepsFor(TInputSet changed) {
+  if (changed != FPartInputs) {
+    FPart.clear();
+    for (std::size_t index = 0; index < FSteps.size(); ++index) {
+      if ((FNeeds[index] & changed) != 0) FPart.push_back(FSteps[index]);
+    }
+    FPartInputs = changed;
+  }
+  return FPart;
+}
+
+void TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps) {
+  FKept = false;
+  for (const TStep& step : steps) {
+    const auto call = [&] {
+      return parser.CallOperator(step.op, *step.left, *step.right, step.position, step.length);
+    };
+    Extended value = 0;
+    switch (step.kind) {
+      case TStepKind::Negate:
+        *step.result = -*step.left;
+        continue;
+      case TStepKind::Fail:
+        parser.SyntaxFault(step.position, step.length);
+      case TStepKind::Call:
+        *step.result = call();
+        continue;
+      case TStepKind::Add:
+        value = *step.left + *step.right;
+        break;
+      case TStepKind::Subtract:
+        value = *step.left - *step.right;
+        break;
+      case TStepKind::Multiply:
+        value = *step.left * *step.right;
+        break;
+      case TStepKind::Divide:
+        if (*step.right == 0) {
+          *step.result = call();
+          continue;
+        }
+        value = *step.left / *step.right;
+        break;
+      case TStepKind::Power:
+        if (!(*step.right >= 0 && IsIntPowerExponent(*step.right))) {
+          *step.result = call();
+          continue;
+        }
+        value = IntPower(*step.left, static_cast<std::int64_t>(*step.right));
+        break;
+      case TStepKind::WholePower:
+        value = IntPower(*step.left, static_cast<std::int64_t>(*step.right));
+        break;
+      case TStepKind::Square:
+        value = *step.left * *step.left;
+        break;
+      case TStepKind::Sin:
+        value = SineIsZero(*step.right) ? 0 : FSineCosine.Sine(Angle(*step.right));
+        break;
+      case TStepKind::Cos:
+        value = FSineCosine.Cosine(Angle(*step.right));
+        break;
+    }
+    // A non-finite result is left to the method, which raises or returns what it always does.
+    *step.result = std::isfinite(value) ? value : call();
+  }
+  FKept = FReusable;
+  FKeptStamp = parser.FConstantStamp;
+  FKeptDegrees = DegreeMode;
 }
 
 }  // namespace qv

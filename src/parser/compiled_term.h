@@ -1,16 +1,24 @@
 #pragma once
-// A term text compiled once into the order in which the direct algorithm evaluates it: a
-// postfix program of value pushes, negations, operator calls and syntax faults. Constants are
-// read by table index when the program runs, so a new value needs no new compilation. The
-// program makes the same operator calls with the same operands in the same order as the
-// direct algorithm and fails at the same point with the same position and length.
+// A term text compiled once into the steps the direct algorithm takes: operator calls,
+// negations and syntax faults, in the order in which it evaluates them. A step reads its
+// operands where they are (a constant's value in the parser's table, a number written in the
+// term, the result of an earlier step, or 0 for an operand its operator does not take) and
+// writes a result of its own. So the steps make the same operator calls with the same operands
+// in the same order as the direct algorithm and fail at the same point with the same position
+// and length.
+//
+// The results are kept from one evaluation to the next. In a term of standard operators only
+// (no effects of their own, results that depend on the operands and the angle mode alone), a
+// step none of whose constants got a new value since the last evaluation that ran to its end
+// would compute what it computed then, and is skipped. An evaluation that fails keeps nothing:
+// the next one runs every step again, so a failure comes out the same on every call.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "parser/default_operators.h"
 #include "parser/operator_table.h"
+#include "parser/sine_cosine.h"
 
 namespace qv {
 
@@ -18,40 +26,68 @@ class TMathParser;
 
 class TCompiledTerm {
  public:
+  // The steps read the constants at their places in this table; the parser drops its compiled
+  // terms whenever a constant or an operator is added or removed.
   TCompiledTerm(std::string_view term, const std::vector<TOperator>& operators,
                 const std::vector<TConstant>& constants);
 
   const std::string& Text() const { return FText; }
-  // Room the evaluation needs on the value stack.
-  int StackSize() const { return FStackSize; }
-  // Runs the program with the parser's current constant values; stack holds StackSize().
-  Extended Evaluate(TMathParser& parser, Extended* stack) const;
+  // The term's value with the parser's current constant values and angle mode.
+  Extended Evaluate(TMathParser& parser);
 
  private:
   friend class TCompiler;
 
-  // Where an operand comes from. A constant or a number is read where it is used rather than
-  // pushed first: reading has no effect of its own, so the order of events stays the same.
-  struct TOperand {
-    // Order matters: the sources above Stack are read in place.
-    enum TSource : std::uint8_t { Absent, Stack, Constant, Number } source = Absent;
-    int constant = 0;
-    Extended number = 0;
+  enum class TStepKind : std::uint8_t {
+    Negate,
+    Fail,
+    Call,  // the operator's method
+    // standard methods computed in place while the result is finite
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Power,
+    WholePower,  // "^" with a whole non-negative number written as the exponent
+    Square,      // ... and with 2: what the repeated squaring gives, 1 * (base * base)
+    Sin,
+    Cos
   };
 
-  struct TInstruction {
-    enum TKind : std::uint8_t { Push, Negate, Call, Fail } kind = Fail;
-    TBuiltin builtin = TBuiltin::None;  // Call: a standard method computed in place
-    int index = 0;                      // Call: operator index
-    int position = 0;                   // Call: the operator; Fail: the sub-term (1-based)
+  struct TStep {
+    TStepKind kind = TStepKind::Fail;
+    int op = 0;        // index in the operator table
+    int position = 0;  // the operator, or the sub-term that fails (1-based)
     int length = 0;
-    TOperand left{};   // Call
-    TOperand right{};  // Call; Push: the value pushed
+    const Extended* left = nullptr;  // Negate: the value negated
+    const Extended* right = nullptr;
+    Extended* result = nullptr;
   };
+
+  // Bit i stands for the constant FInputs[i].
+  using TInputSet = std::uint64_t;
+
+  TInputSet ChangedInputs(const TMathParser& parser) const;
+  const std::vector<TStep>& StepsFor(TInputSet changed);
+  void Run(TMathParser& parser, const std::vector<TStep>& steps);
 
   std::string FText;
-  std::vector<TInstruction> FCode;
-  int FStackSize = 0;
+  std::vector<TStep> FSteps;
+  std::vector<TInputSet> FNeeds;     // per step: the constants its result depends on
+  std::vector<int> FInputs;          // the constants the term reads, by table index
+  std::vector<Extended> FResults;    // per step
+  std::vector<Extended> FNumbers;    // the numbers written in the term
+  const Extended* FValue = nullptr;  // the term's value: a result, a constant or a number
+  bool FReusable = false;            // standard operators only, and few enough constants
+
+  // The last evaluation that ran to its end, if every result is still its result.
+  bool FKept = false;
+  std::uint64_t FKeptStamp = 0;  // the parser's constant stamp then
+  bool FKeptDegrees = false;
+  // The steps that depend on any constant of FPartInputs, in order.
+  TInputSet FPartInputs = 0;
+  std::vector<TStep> FPart;
+  TSineCosine FSineCosine;
 };
 
 }  // namespace qv

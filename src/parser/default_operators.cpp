@@ -3,6 +3,7 @@
 // processor would have raised, and the parser reports it as "Unbekannter Fehler".
 #include "parser/default_operators.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -195,6 +196,12 @@ TBuiltin BuiltinOf(TOperatorMethode methode) {
   if (methode == Sin) return TBuiltin::Sin;
   if (methode == Cos) return TBuiltin::Cos;
   return TBuiltin::None;
+}
+
+bool IsStandardMethode(TOperatorMethode methode) {
+  const std::vector<TOperator>& standard = DefaultOperators();
+  return std::any_of(standard.begin(), standard.end(),
+                     [&](const TOperator& op) { return op.Methode == methode; });
 }
 
 Extended DefaultE() {

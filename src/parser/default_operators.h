@@ -9,22 +9,13 @@ namespace qv {
 
 const std::vector<TOperator>& DefaultOperators();
 
-// The standard methods that the compiled evaluation computes in place. WholePower and
-// Square are "^" with a whole non-negative number written as the exponent, which the
-// compilation recognises once instead of on every evaluation.
-enum class TBuiltin : std::uint8_t {
-  None,
-  Add,
-  Subtract,
-  Multiply,
-  Divide,
-  Power,
-  WholePower,
-  Square,
-  Sin,
-  Cos
-};
+// The standard methods that the compiled evaluation computes in place; None for any other.
+enum class TBuiltin : std::uint8_t { None, Add, Subtract, Multiply, Divide, Power, Sin, Cos };
 TBuiltin BuiltinOf(TOperatorMethode methode);
+
+// Whether this is one of the 28 standard methods. Their results depend on their operands and
+// the angle mode alone, and they change nothing unless they fail.
+bool IsStandardMethode(TOperatorMethode methode);
 
 // "e": the extended value nearest to 2.71828182845905 (mantissa ADF85458A2BBA070, exponent 1).
 Extended DefaultE();

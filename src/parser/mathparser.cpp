@@ -72,24 +72,18 @@ TOperator TMathParser::GetOperator(int Index) const {
 
 // A new name goes before the first shorter one, so longer names come first and names of
 // equal length keep the order in which they were added.
-void TMathParser::SetConstantValue(std::string_view Name, Extended Value) {
-  // Callers mostly set the same variable again and again, as a plotter does with "x".
-  if (FLastSet < FConstants.size() && FConstants[FLastSet].Name == Name) {
-    FConstants[FLastSet].Value = Value;
-    return;
-  }
-  const int index = FindConstant(FConstants, Name);
-  if (index >= 0) {
-    FConstants[index].Value = Value;
-    FLastSet = index;
-    return;
-  }
+std::size_t TMathParser::ConstantIndex(std::string_view Name) {
+  const int found = FindConstant(FConstants, Name);
+  if (found >= 0) return found;
   if (Name.empty()) throw EMathParser(Quoted("The constant name \"", Name, "\" is invalid."));
   const auto shorter = std::find_if(FConstants.begin(), FConstants.end(), [&](const TConstant& c) {
     return c.Name.size() < Name.size();
   });
-  FConstants.insert(shorter, {std::string(Name), Value});
+  const std::size_t index = shorter - FConstants.begin();
+  FConstants.insert(shorter, {std::string(Name), 0});
+  FConstantStamps.insert(FConstantStamps.begin() + index, 0);
   TableChanged();
+  return index;
 }
 
 Extended TMathParser::GetConstantValue(std::string_view Name) const {
@@ -102,6 +96,7 @@ void TMathParser::RemoveConstant(const std::string& Name) {
   const int index = FindConstant(FConstants, Name);
   if (index < 0) throw EMathParser(Quoted("Constant \"", Name, "\" does not exist."));
   FConstants.erase(FConstants.begin() + index);
+  FConstantStamps.erase(FConstantStamps.begin() + index);
   TableChanged();
 }
 
@@ -115,18 +110,14 @@ Extended TMathParser::Parse(std::string_view Term) {
 }
 
 Extended TMathParser::EvaluateCompiled(std::string_view Term) {
-  const TCompiledTerm& compiled = Compiled(Term);
-  if (FStack.size() < static_cast<std::size_t>(compiled.StackSize())) {
-    FStack.resize(compiled.StackSize());
-  }
-  return compiled.Evaluate(*this, FStack.data());
+  return Compiled(Term).Evaluate(*this);
 }
 
 // Each parser keeps its own compiled terms: callers create a parser per evaluation or redraw
 // and then parse the same text hundreds or thousands of times with a new "x", so compiling
 // once per parser costs about one direct evaluation per redraw, and no cache has to track
 // whose operator and constant tables a compiled text belongs to.
-const TCompiledTerm& TMathParser::Compiled(std::string_view Term) {
+TCompiledTerm& TMathParser::Compiled(std::string_view Term) {
   if (!FCompiled.empty() && FCompiled.front().Text() == Term) return FCompiled.front();
   const auto same = [&](const TCompiledTerm& compiled) { return compiled.Text() == Term; };
   const auto found = std::find_if(FCompiled.begin(), FCompiled.end(), same);

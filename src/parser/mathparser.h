@@ -7,6 +7,7 @@
 //
 // Positions and lengths count characters (UTF-8), 1-based positions, so that a "²" or "€"
 // typed into a term counts as one character wherever the faulty part is selected.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,7 +66,15 @@ class TMathParser {
   TOperator GetOperator(int Index) const;
   int OperatorCount() const { return static_cast<int>(FOperators.size()); }
 
-  void SetConstantValue(std::string_view Name, Extended Value);
+  // Callers mostly set the same variable again and again, as a plotter does with "x": that
+  // case is decided here, without a call.
+  void SetConstantValue(std::string_view Name, Extended Value) {
+    if (FLastSet >= FConstants.size() || FConstants[FLastSet].Name != Name) {
+      FLastSet = ConstantIndex(Name);
+    }
+    FConstants[FLastSet].Value = Value;
+    FConstantStamps[FLastSet] = ++FConstantStamp;
+  }
   Extended GetConstantValue(std::string_view Name) const;
   void RemoveConstant(const std::string& Name);
   TConstant GetConstant(int Index) const;
@@ -87,9 +96,11 @@ class TMathParser {
   Extended EvaluateCompiled(std::string_view Term);
   Extended EvaluateReference(std::string_view Term);
   Extended ReferenceTerm(const TTermText& text, int first, int last, int depth);
+  // The index of the constant of this name; a new name is added first.
+  std::size_t ConstantIndex(std::string_view Name);
   Extended CallOperator(int index, Extended left, Extended right, int position, int length);
   [[noreturn]] void SyntaxFault(int position, int length);
-  const TCompiledTerm& Compiled(std::string_view Term);
+  TCompiledTerm& Compiled(std::string_view Term);
   void TableChanged() { FCompiled.clear(); }
 
   int FError = 0;
@@ -100,11 +111,14 @@ class TMathParser {
   int FPartialTermLength = 0;
   std::vector<TOperator> FOperators;
   std::vector<TConstant> FConstants;
+  // When each constant got its value, on a clock that SetConstantValue advances; a compiled
+  // term reuses the results that depend only on constants older than its last evaluation.
+  std::vector<std::uint64_t> FConstantStamps;
+  std::uint64_t FConstantStamp = 0;
   std::size_t FLastSet = 0;  // the constant SetConstantValue found last
   // The last few terms this parser compiled, most recent first; dropped whenever an operator
   // or a constant is added or removed, since both decide how a text splits.
   std::vector<TCompiledTerm> FCompiled;
-  std::vector<Extended> FStack;
 };
 
 }  // namespace qv

@@ -38,8 +38,12 @@ inline bool IsIntPowerExponent(Extended exponent) {
   return exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647.0L;
 }
 
+// Where "sin" gives exactly 0 instead of the sine of its angle.
+inline bool SineIsZero(Extended value) {
+  return !DegreeMode && (value == kDisplayedPi || value == -kDisplayedPi);
+}
 inline Extended SinValue(Extended value) {
-  if (!DegreeMode && (value == kDisplayedPi || value == -kDisplayedPi)) return 0;
+  if (SineIsZero(value)) return 0;
   return std::sin(Angle(value));
 }
 inline Extended CosValue(Extended value) {
