@@ -5,7 +5,9 @@ namespace qv {
 
 namespace {
 
-int DigitOf(Key key, Key zero) { return static_cast<int>(key) - static_cast<int>(zero); }
+int DigitOf(Key key, Key zero) {
+  return static_cast<int>(key) - static_cast<int>(zero);
+}
 
 }  // namespace
 
@@ -14,6 +16,13 @@ void TForm1::ChooseCurrencyByKey(int entry) {
   if (entry > static_cast<int>(Frame31.ComboBox1.Items().size())) return;
   Frame31.ComboBox1.SetItemIndex(entry - 1);
   Frame31.ComboBox2.SetItemIndex(entry - 1);
+}
+
+// F5 to F8 apply the tangent, cotangent, secant and cosecant of the trigonometry panel.
+void TForm1::PressTrigonometryKey(Key key) {
+  Button* const functions[] = {&Frame11.Button3, &Frame11.Button4, &Frame11.Button5,
+                               &Frame11.Button6};
+  functions[static_cast<int>(key) - static_cast<int>(Key::F5)]->Click();
 }
 
 bool TForm1::FormKeyDown(Key key, ShiftState shift) {
@@ -95,6 +104,16 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
       else
         PasteKey();
       return true;
+    case Key::PageUp:
+    case Key::PageDown:
+      PressCalculatorButton(key == Key::PageUp ? 1 : 2);
+      return true;
+    case Key::F5:
+    case Key::F6:
+    case Key::F7:
+    case Key::F8:
+      PressTrigonometryKey(key);
+      return true;
     case Key::F9:
       TakeOverKey();
       return true;
@@ -148,6 +167,25 @@ void TForm1::FormKeyPress(char32_t ch) {
       break;
     case U'W':
       Waehr2Click();
+      break;
+    case U'w':
+      Whrungsrechner1Click();
+      break;
+    case U'r':
+      TrigonClick();
+      break;
+    case U'e':
+      EinheitenClick();
+      break;
+    case U'E':
+      // The conversion itself comes from the unit panel once it is open.
+      if (!Frame51.Visible()) EinheitenClick();
+      break;
+    case U's':
+      Steuer1Click();
+      break;
+    case U'g':
+      Graf1Click();
       break;
     case U'f':
       Finanz.Click();

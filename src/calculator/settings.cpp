@@ -52,7 +52,8 @@ void TForm1::LoadSettings() {
 
   IniFile ini(settingsPath_);
   const IniLoadResult& loaded = ini.LoadResult();
-  const bool exists = loaded.state == IniLoadState::kRead || loaded.state == IniLoadState::kPartlyRead;
+  const bool exists =
+      loaded.state == IniLoadState::kRead || loaded.state == IniLoadState::kPartlyRead;
   if (loaded.state == IniLoadState::kUnreadable || loaded.state == IniLoadState::kPartlyRead)
     ports.prompts.ShowMessage("Die Einstellungsdatei " + settingsPath_ +
                               " konnte nicht vollständig gelesen werden: " + loaded.reason);
@@ -86,7 +87,8 @@ void TForm1::LoadSettings() {
     Frame61.Percentages = SplitCommaText(ini.ReadString(kConfig, "Steuern", "19,19"));
     Frame61.VST.SetChecked(ini.ReadBool(kConfig, "VST", false));
     if (!Frame61.VST.Checked()) Frame61.NST.SetChecked(true);
-    std::vector<std::string> kinds = SplitCommaText(ini.ReadString(kConfig, "SteuerListe", "MwSt,USt"));
+    std::vector<std::string> kinds =
+        SplitCommaText(ini.ReadString(kConfig, "SteuerListe", "MwSt,USt"));
     const size_t taxCount = std::min(kinds.size(), Frame61.Percentages.size());
     kinds.resize(taxCount);
     Frame61.Percentages.resize(taxCount);
@@ -133,8 +135,7 @@ void TForm1::LoadSettings() {
 
 void TForm1::ApplyStartValues() {
   if (Frame61.ComboBox1.ItemIndex() < 0) Frame61.ChooseKind(0);
-  static const char* const kPanelLetters[] = {"T", "E", "S", "F"};
-  if (Shell.ExtPanel >= 0 && Shell.ExtPanel <= 3) Label8.SetText(kPanelLetters[Shell.ExtPanel]);
+  ShowPanelLetter();
   Waehr2.SetChecked(Shell.SecondCurrencyLine == 1);
   SetPosition(Shell.PosLeft, Shell.PosTop);
   if (S.SyntaxMode == 0) Syntax_1.SetChecked(true);

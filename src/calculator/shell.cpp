@@ -1,6 +1,7 @@
 // The window as a whole: closing, scaling with restart, always on top, the automatic
 // second-currency line, help and the table of metric prefixes.
 #include "calculator/tform1.h"
+#include "calculator/window_size.h"
 #include "platform/text.h"
 
 #ifndef QV_INSTALLED_HELP
@@ -71,7 +72,9 @@ bool TForm1::FormCloseQuery() {
 void TForm1::ScalingClick(int percent) {
   // The graph, the tape and the extension area are put away first, so that the new instance
   // starts with all of them closed.
+  if (GraphShown()) Frame71.Button2.Click();
   if (TapeShown()) Button46Click();
+  if (Shell.ExtOpen) Button41Click();
   MenuItem& chosen = percent == 150 ? N1501 : percent == 120 ? N1201 : N902;
   if (percent == 100) {
     if (Shell.Scaling == 100) return;
@@ -92,7 +95,7 @@ void TForm1::ScalingClick(int percent) {
 void TForm1::ApplyScaling(int percent) {
   // The front end applies the factor to the window and every control before it creates
   // them; here the window returns to its base size and the item is checked.
-  SetSize(251, 420);
+  SetSize(kBaseWidth, kBaseHeight);
   (percent == 150 ? N1501 : percent == 120 ? N1201 : N902).SetChecked(true);
 }
 
@@ -111,7 +114,9 @@ void TForm1::Hilfe1Click() {
   ports.shell.Open(ports.folders.FileExists(local) ? local : QV_INSTALLED_HELP);
 }
 
-void TForm1::OnlineLexikon1Click() { ports.shell.Open(kLexiconUrl); }
+void TForm1::OnlineLexikon1Click() {
+  ports.shell.Open(kLexiconUrl);
+}
 
 void TForm1::VorsilbenClick() {
   std::string text;

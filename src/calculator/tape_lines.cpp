@@ -1,5 +1,7 @@
 // The lines the calculator writes to the tape while it computes. Each line ends with its
 // marker (" ^", an operator, " T", " S", " Z", ...), by which the undo reads the tape back.
+#include <string_view>
+
 #include "calculator/tform1.h"
 #include "platform/text.h"
 
@@ -155,9 +157,15 @@ void TForm1::WriteRepeatEndLines() {
   SetBold(tape);
   tape.TapeClearUndo();
   if (S.LastAction == 7) {
-    TapeSetColorOf(Contains(Label2.Text(), "-"));
+    // The line names the operator the series repeated, by which the undo reads it back, also
+    // when an undo of a start value has cleared the indicator of the operation still pending.
+    const std::string op = !Label2.Text().empty() ? Label2.Text()
+                           : std::string_view("+-x/").find(S.PendingOp) != std::string_view::npos
+                               ? std::string(1, S.PendingOp)
+                               : std::string();
+    TapeSetColorOf(Contains(op, "-"));
     if (!Label3.Text().empty())
-      tape.TapeAppendLine(Label5.Text() + "x   " + Label3.Text() + " " + Label2.Text());
+      tape.TapeAppendLine(Label5.Text() + "x   " + Label3.Text() + " " + op);
   }
   const bool hasSum = S.RepeatSum > 0;
   switch (S.SubtotalMark) {

@@ -1,13 +1,13 @@
 // The tape panel beside the calculator: showing and hiding it, handing the keyboard to it and
 // back, restoring and clearing it by key, and drops of the field displays onto it.
 #include "calculator/tform1.h"
+#include "calculator/window_size.h"
 
 namespace qv {
 
 namespace {
 
-// The window's design width, and the tape panel's width less the 6 pixels it overlaps.
-constexpr int kBaseWidth = 251;
+// The tape panel's width; the window widens by it less the 6 pixels it overlaps.
 constexpr int kTapeWidth = 250;
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include "calculator/tform1.h"
+#include "calculator/window_size.h"
 
 namespace qv {
 
 TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   SetCaption(CalcCaption());
-  SetSize(251, 420);
+  SetSize(kBaseWidth, kBaseHeight);
   Radio1.SetChecked(true);
   R1.GroupIndex = R2.GroupIndex = 1;
   R1.SetDown(true);
@@ -55,7 +56,11 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   WireEvents();
   WireShellEvents();
   WireTapeEvents();
+  WireCalculatorSwitch();
+  WireExtensionArea();
+  AddFrame(Frame11);
   AddFrame(Frame31);
+  AddFrame(Frame51);
   AddFrame(Frame61);
   AddFrame(Frame71);
   AddFrame(Frame41);
@@ -104,6 +109,7 @@ void TForm1::FormShow() {
   else
     N902.SetChecked(true);
   if (Shell.TapeShown) Button46Click();
+  RestoreExtensionArea();
 }
 
 std::string TForm1::CalcCaption() const {

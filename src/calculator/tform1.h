@@ -8,6 +8,8 @@
 #include "calculator/shell_state.h"
 #include "currency/waehrung.h"
 #include "graph/unit7.h"
+#include "panels/trigon1.h"
+#include "panels/unit5.h"
 #include "panels/unit6.h"
 #include "platform/form.h"
 #include "platform/ports.h"
@@ -25,7 +27,9 @@ class TForm1 : public Form {
   Ports ports;
 
   // Embedded panels.
+  TFrame1 Frame11;
   TFrame3 Frame31;
+  TFrame5 Frame51;
   TFrame6 Frame61;
   TFrame7 Frame71;
   TFrame4 Frame41{ports};
@@ -121,8 +125,8 @@ class TForm1 : public Form {
   MenuItem Lschenwiederrufen1{*this, "Lschenwiederrufen1", "Wiederherstellen", &Einstellungen1};
   MenuItem FelderW{*this, "FelderW", "Felder (Strg-Backsp)", &Lschenwiederrufen1};
   MenuItem TapeW{*this, "TapeW", "Tape (Alt-Backsp)", &Lschenwiederrufen1};
-  MenuItem Kurseaktualisieren1{*this, "Kurseaktualisieren1", "Kurse aktualisieren",
-                               &Einstellungen1, "Ctrl+K"};
+  MenuItem Kurseaktualisieren1{*this, "Kurseaktualisieren1", "Kurse aktualisieren", &Einstellungen1,
+                               "Ctrl+K"};
   MenuItem N1{*this, "N1", "-", &Einstellungen1};
   MenuItem Trigon{*this, "Trigon", "T&rigonmetrische Funktionen (R)", &Einstellungen1};
   MenuItem Einheiten{*this, "Einheiten", "Einheiten umrechnen (E)", &Einstellungen1};
@@ -198,6 +202,28 @@ class TForm1 : public Form {
   void TapeDrop(Control& source);
   void FormShow();
 
+  // ---- The two calculators R1 and R2
+  // Parks the calculator shown in its slot and loads calculator calc (1 or 2).
+  void SwitchCalculator(int calc);
+  void PressCalculatorButton(int calc);
+
+  // ---- The extension area and its panel commands
+  void OpenExtensionArea();
+  void CloseExtensionArea();
+  void ResetExtensionPanels();
+  void TrigonClick();
+  void EinheitenClick();
+  void Steuer1Click();
+  void Funktionen1Click();
+  void Whrungsrechner1Click();
+  void Graf1Click();
+  void Button41Click();
+  void Label8Click();
+  // The command of panel 0 trigonometry, 1 units, 2 tax or 3 function terms.
+  void GivePanelCommand(int panel);
+  // At start: the area opens again as it was at the last close.
+  void RestoreExtensionArea();
+
   // ---- Shell: closing, scaling, always on top, second currency, help
   // Closes the main window as its close button does; set by the program.
   std::function<bool()> CloseMainWindow;
@@ -212,6 +238,7 @@ class TForm1 : public Form {
   void VorsilbenClick();
   void Label2MouseMove();
   void ChooseCurrencyByKey(int entry);
+  void PressTrigonometryKey(Key key);
   // The window and its controls scaled by percent/100 at the next start of the front end.
   void ApplyScaling(int percent);
 
@@ -264,6 +291,15 @@ class TForm1 : public Form {
   void WireShellEvents();
   void WireCalculatorEvents();
   void WireTapeEvents();
+  void WireCalculatorSwitch();
+  void WireExtensionArea();
+  void ShowPanelLetter();
+  bool OperatorIndicatorInUse() const;
+  void FinishOpening(int panel, MenuItem& item);
+  void CloseArea();
+  void ParkCalculator(CalcSlot& slot);
+  void LoadCalculator(const CalcSlot& slot);
+  void WriteSwitchLine(const std::string& name);
   void ApplyStartValues();
   std::string settingsPath_;
   std::string dataFolder_;

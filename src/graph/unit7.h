@@ -16,6 +16,7 @@ class TFrame7 : public Form {
   Edit Edit1{*this, "Edit1"};
   Edit Edit2{*this, "Edit2"};
   Edit Edit3{*this, "Edit3"};
+  Button Button2{*this, "Button2", "Graph >"};
 
   // The constants "a;b;c" of each saved term.
   std::vector<std::string> Constants;

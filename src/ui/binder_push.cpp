@@ -163,7 +163,7 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
 
 void Binder::PushAction(const Control& control, QAction& action) {
   const QSignalBlocker block(&action);
-  action.setText(QString::fromStdString(control.Text()));
+  if (!action.isSeparator()) action.setText(QString::fromStdString(control.Text()));
   action.setVisible(control.Visible());
   action.setEnabled(control.Enabled());
   action.setStatusTip(QString::fromStdString(control.Hint()));

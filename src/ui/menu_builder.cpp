@@ -48,7 +48,9 @@ void AddMenuItems(const Form& form, const Control* parent, QWidget& menu) {
       action = NewAction(*item, menu);
     }
     action->setObjectName(QString::fromStdString(item->Name()));
-    action->setText(QString::fromStdString(item->Text()));
+    // A separator has no text: a style would draw its "-" beside the line (the binder keeps
+    // it so).
+    if (!item->IsSeparator()) action->setText(QString::fromStdString(item->Text()));
     if (item->RadioItem) {
       QActionGroup*& group = groups[item->GroupIndex];
       if (!group) {

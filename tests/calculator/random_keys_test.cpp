@@ -157,6 +157,13 @@ std::vector<Action> Actions() {
   list.push_back({"Ctrl+Home", [](qv::TForm1& f) {
                     f.FormKeyDown(qv::Key::Home, {false, true, false});
                   }});
+  // The two calculators and the panel commands of the extension area.
+  for (qv::Key key : {qv::Key::PageUp, qv::Key::PageDown})
+    list.push_back({"switch calculator", [key](qv::TForm1& f) { f.FormKeyDown(key, {}); }});
+  for (char32_t ch : {U'r', U'e', U's', U'w', U'g'})
+    list.push_back({"panel key", [ch](qv::TForm1& f) { f.FormKeyPress(ch); }});
+  list.push_back({"Button41", [](qv::TForm1& f) { f.Button41.Click(); }});
+  list.push_back({"Label8", [](qv::TForm1& f) { f.Label8.Click(); }});
   return list;
 }
 

@@ -91,6 +91,25 @@ TEST_F(TapeViewTest, TypingInEditModeReachesTheModelBeforeTheNextCommand) {
   EXPECT_EQ(View().toPlainText().split(QChar('\n')), Lines(tape));
 }
 
+// While the tape owns the keyboard, command keys of the window ("r" the trigonometry panel,
+// "+" an operator) are text for the tape; Esc alone gives the keyboard back.
+TEST_F(TapeViewTest, InEditModeCommandKeysAreTextForTheTape) {
+  ShowTape();
+  Click("Button5");
+  PanelClick("SpeedButton1");
+  View().moveCursor(QTextCursor::End);
+  QTest::keyClicks(&View(), "r+");
+  QTest::keyClick(&View(), Qt::Key_Plus, Qt::KeypadModifier);
+  EXPECT_TRUE(View().toPlainText().endsWith(QStringLiteral("r++")));
+  EXPECT_EQ(form.S.PendingOp, '0');
+  EXPECT_EQ(form.S.InputState, 4);
+  EXPECT_FALSE(form.Trigon.Checked());
+  QTest::keyClick(&View(), Qt::Key_Escape);
+  EXPECT_EQ(form.S.InputState, 1);
+  QTest::keyClick(&frontend.Window(), Qt::Key_Plus);
+  EXPECT_EQ(form.S.PendingOp, '+');
+}
+
 TEST_F(TapeViewTest, ADropOfAFieldDisplayIsEnteredAsAStartValue) {
   ShowTape();
   tape.TapeAppendLine("1 ^");

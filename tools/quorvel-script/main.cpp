@@ -43,6 +43,7 @@ expect message "TEXT"     the next message, question or input box shown
 expect no-message
 expect clipboard "TEXT"
 expect caption "TEXT"     the main window's caption
+expect size W H           the main window's client size at 100 %
 expect tape               the whole tape, one block line per tape line
 expect tapeline K "TEXT" [bold|regular] [italic] [black|red|green] [SIZE]
 expect ini SECTION KEY "VALUE" | missing

@@ -34,7 +34,9 @@ std::string NormalizeLineBreaks(const std::string& text) {
 
 namespace {
 
-std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+std::string Quote(const std::string& s) {
+  return "\"" + s + "\"";
+}
 
 std::string Arg(const Command& c, size_t i) {
   if (i >= c.words.size()) throw ScriptError(c.line, "missing argument for " + c.Verb());
@@ -154,7 +156,8 @@ void Runner::EnsureStarted() {
   iniAllowed_ = false;
   if (program_ && !program_->Closed()) return;
   program_.reset();
-  program_ = std::make_unique<qv::Program>(qv::Ports{prompts_, clipboard_, shell_, folders_, printer_});
+  program_ =
+      std::make_unique<qv::Program>(qv::Ports{prompts_, clipboard_, shell_, folders_, printer_});
   Event([this] { program_->Start(); });
 }
 
@@ -294,10 +297,14 @@ void Runner::ExpectControlState(qv::Control& control, const std::string& what, c
   bool positive = true;
   if (what == "checked" || what == "unchecked") {
     positive = what == "checked";
-    if (auto* cb = dynamic_cast<qv::CheckBox*>(&control)) value = cb->Checked();
-    else if (auto* rb = dynamic_cast<qv::RadioButton*>(&control)) value = rb->Checked();
-    else if (auto* mi = dynamic_cast<qv::MenuItem*>(&control)) value = mi->Checked();
-    else throw ScriptError(c.line, control.Name() + " has no check mark");
+    if (auto* cb = dynamic_cast<qv::CheckBox*>(&control))
+      value = cb->Checked();
+    else if (auto* rb = dynamic_cast<qv::RadioButton*>(&control))
+      value = rb->Checked();
+    else if (auto* mi = dynamic_cast<qv::MenuItem*>(&control))
+      value = mi->Checked();
+    else
+      throw ScriptError(c.line, control.Name() + " has no check mark");
   } else if (what == "visible" || what == "hidden") {
     positive = what == "visible";
     value = control.Visible();
@@ -367,6 +374,12 @@ void Runner::Expect(const Command& c) {
   if (what == "caption") {
     const std::string got = program_->Main().Caption();
     return Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
+  }
+  if (what == "size") {
+    const qv::TForm1& form = program_->Main();
+    const std::string got = std::to_string(form.Width()) + " " + std::to_string(form.Height());
+    const std::string wanted = Arg(c, 2) + " " + Arg(c, 3);
+    return Check(c, got == wanted, wanted, got);
   }
   if (what == "tape") return ExpectTape(c);
   if (what == "tapeline") return ExpectTapeLine(c);
