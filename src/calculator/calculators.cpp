@@ -26,23 +26,21 @@ void TForm1::SwitchCalculator(int calc) {
   ReapplyLiveFunction();
 }
 
-void TForm1::ParkCalculator(CalcSlot& slot) {
+// What a slot keeps of the fields, for a parked calculator as for an undo point.
+void TForm1::StoreFields(CalcSlot& slot) const {
   slot.Entry1 = S.Entry1;
   slot.Entry2 = S.Entry2;
   slot.Label1 = Label1.Text();
   slot.Label2 = Label2.Text();
   slot.Label3 = Label3.Text();
   slot.Label4 = Label4.Text();
-  slot.FormatMode = S.FormatMode;
-  slot.FormatWhileTyping = S.FormatWhileTyping;
   slot.PendingOp = S.PendingOp;
   slot.InputState = S.InputState;
   slot.RepeatCount = S.RepeatCount;
   slot.ExtMode = S.ExtMode;
 }
 
-// Memory, the running sum of a repeat series and the kind of the last action stay shared.
-void TForm1::LoadCalculator(const CalcSlot& slot) {
+void TForm1::LoadFields(const CalcSlot& slot) {
   S.Entry1 = slot.Entry1;
   S.Entry2 = slot.Entry2;
   Label1.SetText(slot.Label1);
@@ -52,10 +50,21 @@ void TForm1::LoadCalculator(const CalcSlot& slot) {
   S.RepeatCount = slot.RepeatCount;
   Label5.SetText(std::to_string(slot.RepeatCount));
   S.PendingOp = slot.PendingOp;
-  if (slot.FormatWhileTyping != 0) S.FormatWhileTyping = slot.FormatWhileTyping;
-  if (slot.FormatMode != 0) S.FormatMode = slot.FormatMode;
   S.InputState = slot.InputState == 0 ? 1 : slot.InputState;
   S.ExtMode = slot.ExtMode;
+}
+
+void TForm1::ParkCalculator(CalcSlot& slot) {
+  StoreFields(slot);
+  slot.FormatMode = S.FormatMode;
+  slot.FormatWhileTyping = S.FormatWhileTyping;
+}
+
+// Memory, the running sum of a repeat series and the kind of the last action stay shared.
+void TForm1::LoadCalculator(const CalcSlot& slot) {
+  LoadFields(slot);
+  if (slot.FormatWhileTyping != 0) S.FormatWhileTyping = slot.FormatWhileTyping;
+  if (slot.FormatMode != 0) S.FormatMode = slot.FormatMode;
   Radio1.SetChecked(S.InputState == 1);
   Radio2.SetChecked(S.InputState == 2);
 }

@@ -172,18 +172,9 @@ void TForm1::SelectField(int field) {
 void TForm1::SaveFieldsSnapshot() {
   S.SnapshotUsed = false;
   CalcSlot& slot = S.Slots[R2.Down() ? 1 : 0];
-  slot.Entry1 = S.Entry1;
-  slot.Entry2 = S.Entry2;
-  slot.Label1 = Label1.Text();
-  slot.Label2 = Label2.Text();
-  slot.Label3 = Label3.Text();
-  slot.Label4 = Label4.Text();
-  slot.PendingOp = S.PendingOp;
-  slot.InputState = S.InputState;
-  slot.RepeatCount = S.RepeatCount;
+  StoreFields(slot);
   slot.LastAction = S.LastAction;
   slot.PercentKind = S.PercentKind;
-  slot.ExtMode = S.ExtMode;
   slot.RepeatMode = S.RepeatMode;
   FocusEquals();
 }

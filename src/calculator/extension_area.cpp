@@ -121,7 +121,6 @@ void TForm1::TrigonClick() {
   if (GraphShown()) Frame11.Button7.SetText("<-Graph");
   ResetExtensionPanels();
   Formatierung3Click();
-  Shell.ExtPanel = 0;
   OpenExtensionArea();
   Frame11.Show();
   S.ExtMode = 0;
@@ -135,7 +134,6 @@ void TForm1::EinheitenClick() {
     return;
   }
   ResetExtensionPanels();
-  Shell.ExtPanel = 1;
   Formatierung3Click();
   OpenExtensionArea();
   Frame51.Show();
@@ -146,12 +144,10 @@ void TForm1::Steuer1Click() {
   if (GraphShown()) Frame11.Button7.Click();
   if (Shell.ExtOpen && Steuer1.Checked()) {
     CloseArea();
-    if (TapeShown()) Frame31.Hide();
     return;
   }
   S.ExtMode = 0;
   ResetExtensionPanels();
-  Shell.ExtPanel = 2;
   OpenExtensionArea();
   Formatierung2Click();
   Frame61.Show();
@@ -167,7 +163,6 @@ void TForm1::Funktionen1Click() {
     return;
   }
   ResetExtensionPanels();
-  Shell.ExtPanel = 3;
   OpenExtensionArea();
   Formatierung3Click();
   if (GraphShown()) {

@@ -1,14 +1,15 @@
 // Number display: the three formats, their menu commands, the decimals spinner and the
 // choice between formatting while typing and formatting results only.
-#include "platform/normalize.h"
 #include "calculator/tform1.h"
+#include "platform/normalize.h"
 
 namespace qv {
 
 void TForm1::FormatValue() {
   switch (S.FormatMode) {
     case 1:
-      if (S.Decimals >= 0 && S.Decimals <= 15) S.DisplayText = FormatFixed(S.CurValue, 5, S.Decimals);
+      if (S.Decimals >= 0 && S.Decimals <= 15)
+        S.DisplayText = FormatFixed(S.CurValue, 5, S.Decimals);
       break;
     case 2:
       S.DisplayText = S.CurrencySymbol + " " + FormatFixed(S.CurValue, 2, 2);

@@ -297,6 +297,9 @@ class TForm1 : public Form {
   bool OperatorIndicatorInUse() const;
   void FinishOpening(int panel, MenuItem& item);
   void CloseArea();
+  // The fields, their labels, the pending operation and the input state in a slot.
+  void StoreFields(CalcSlot& slot) const;
+  void LoadFields(const CalcSlot& slot);
   void ParkCalculator(CalcSlot& slot);
   void LoadCalculator(const CalcSlot& slot);
   void WriteSwitchLine(const std::string& name);

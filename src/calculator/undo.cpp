@@ -159,22 +159,12 @@ void TForm1::UndoKey() {
 void TForm1::RestoreSnapshot() {
   if (S.SnapshotUsed) return;
   const CalcSlot& slot = S.Slots[R2.Down() ? 1 : 0];
-  S.Entry1 = slot.Entry1;
-  S.Entry2 = slot.Entry2;
-  Label1.SetText(slot.Label1);
-  Label2.SetText(slot.Label2);
-  Label3.SetText(slot.Label3);
-  Label4.SetText(slot.Label4);
-  S.RepeatCount = slot.RepeatCount;
-  Label5.SetText(std::to_string(S.RepeatCount));
-  S.PendingOp = slot.PendingOp;
-  S.InputState = slot.InputState;
+  LoadFields(slot);
   if (S.InputState == 1) Radio1.SetChecked(true);
   if (S.InputState == 2) Radio2.SetChecked(true);
   S.LastAction = slot.LastAction == 3 ? 1 : slot.LastAction;
   S.RepeatMode = slot.RepeatMode;
   S.PercentKind = slot.PercentKind;
-  S.ExtMode = slot.ExtMode;
   TaxPanelRecompute();
   S.SnapshotUsed = true;
   FocusEquals();
