@@ -16,6 +16,12 @@ namespace {
 // What an operator that does not take an operand gets for it.
 constexpr Extended kAbsent = 0;
 
+// Finite values alone give 0 when subtracted from themselves; infinities and NaN give NaN.
+// Unlike a comparison with the largest finite value, this needs no constant from memory.
+bool IsFinite(Extended value) {
+  return value - value == 0;
+}
+
 }  // namespace
 
 // Walks the term as the direct algorithm evaluates it and writes down what it would do.
@@ -193,21 +199,17 @@ TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>
 }
 
 Extended TCompiledTerm::Evaluate(TMathParser& parser) {
-  if (!FKept || FKeptDegrees != DegreeMode) {
-    Run(parser, FSteps);
-  } else if (const TInputSet changed = ChangedInputs(parser); changed != 0) {
-    Run(parser, StepsFor(changed));
-  }
-  return *FValue;
-}
-
-TCompiledTerm::TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser) const {
-  if (parser.FConstantStamp == FKeptStamp) return 0;
+  if (!FKept || FKeptDegrees != DegreeMode) return Run(parser, FSteps);
+  if (parser.FConstantStamp == FKeptStamp) return *FValue;
   TInputSet changed = 0;
   for (std::size_t bit = 0; bit < FInputs.size(); ++bit) {
     if (parser.FConstantStamps[FInputs[bit]] > FKeptStamp) changed |= TInputSet{1} << bit;
   }
-  return changed;
+  if (changed == 0) {
+    FKeptStamp = parser.FConstantStamp;
+    return *FValue;
+  }
+  return Run(parser, StepsFor(changed));
 }
 
 const std::vector<TCompiledTerm::TStep>& TCompiledTerm::StepsFor(TInputSet changed) {
@@ -221,8 +223,14 @@ const std::vector<TCompiledTerm::TStep>& TCompiledTerm::StepsFor(TInputSet chang
   return FPart;
 }
 
-void TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps) {
+// The steps run in order, and the term's value is the last one's result whenever any ran: it
+// depends on every step. The result just computed is kept at hand for the next step, which
+// mostly takes it as an operand.
+Extended TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps) {
   FKept = false;
+  Extended last = 0;
+  const Extended* lastAt = nullptr;
+  const auto read = [&](const Extended* at) { return at == lastAt ? last : *at; };
   for (const TStep& step : steps) {
     const auto call = [&] {
       return parser.CallOperator(step.op, *step.left, *step.right, step.position, step.length);
@@ -230,55 +238,62 @@ void TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps) {
     Extended value = 0;
     switch (step.kind) {
       case TStepKind::Negate:
-        *step.result = -*step.left;
-        continue;
+        value = -read(step.left);
+        break;
       case TStepKind::Fail:
         parser.SyntaxFault(step.position, step.length);
       case TStepKind::Call:
-        *step.result = call();
-        continue;
+        value = call();
+        break;
       case TStepKind::Add:
-        value = *step.left + *step.right;
+        value = read(step.left) + read(step.right);
         break;
       case TStepKind::Subtract:
-        value = *step.left - *step.right;
+        value = read(step.left) - read(step.right);
         break;
       case TStepKind::Multiply:
-        value = *step.left * *step.right;
+        value = read(step.left) * read(step.right);
         break;
-      case TStepKind::Divide:
-        if (*step.right == 0) {
-          *step.result = call();
-          continue;
-        }
-        value = *step.left / *step.right;
+      case TStepKind::Divide: {
+        const Extended right = read(step.right);
+        value = right == 0 ? call() : read(step.left) / right;
         break;
-      case TStepKind::Power:
-        if (!(*step.right >= 0 && IsIntPowerExponent(*step.right))) {
-          *step.result = call();
-          continue;
-        }
-        value = IntPower(*step.left, static_cast<std::int64_t>(*step.right));
+      }
+      case TStepKind::Power: {
+        const Extended right = read(step.right);
+        value = right >= 0 && IsIntPowerExponent(right)
+                    ? IntPower(read(step.left), static_cast<std::int64_t>(right))
+                    : call();
         break;
+      }
       case TStepKind::WholePower:
-        value = IntPower(*step.left, static_cast<std::int64_t>(*step.right));
+        value = IntPower(read(step.left), static_cast<std::int64_t>(*step.right));
         break;
-      case TStepKind::Square:
-        value = *step.left * *step.left;
+      case TStepKind::Square: {
+        const Extended left = read(step.left);
+        value = left * left;
         break;
-      case TStepKind::Sin:
-        value = SineIsZero(*step.right) ? 0 : FSineCosine.Sine(Angle(*step.right));
+      }
+      case TStepKind::Sin: {
+        const Extended right = read(step.right);
+        value = SineIsZero(right) ? 0 : FSineCosine.Sine(Angle(right));
         break;
+      }
       case TStepKind::Cos:
-        value = FSineCosine.Cosine(Angle(*step.right));
+        value = FSineCosine.Cosine(Angle(read(step.right)));
         break;
     }
-    // A non-finite result is left to the method, which raises or returns what it always does.
-    *step.result = std::isfinite(value) ? value : call();
+    // A non-finite result is left to the method, which raises or returns what it always
+    // does; a method's own result is taken as it is.
+    if (step.kind > TStepKind::Call && !IsFinite(value)) value = call();
+    *step.result = value;
+    last = value;
+    lastAt = step.result;
   }
   FKept = FReusable;
   FKeptStamp = parser.FConstantStamp;
   FKeptDegrees = DegreeMode;
+  return steps.empty() ? *FValue : last;
 }
 
 }  // namespace qv

@@ -67,9 +67,8 @@ class TCompiledTerm {
   // Bit i stands for the constant FInputs[i].
   using TInputSet = std::uint64_t;
 
-  TInputSet ChangedInputs(const TMathParser& parser) const;
   const std::vector<TStep>& StepsFor(TInputSet changed);
-  void Run(TMathParser& parser, const std::vector<TStep>& steps);
+  Extended Run(TMathParser& parser, const std::vector<TStep>& steps);
 
   std::string FText;
   std::vector<TStep> FSteps;
