@@ -39,6 +39,10 @@ class TCompiler {
     FTarget.FReusable = true;
     const TValue value = Term(0, FText.CharCount(), 1);
     Link();
+    FTarget.FInputOf.assign(FConstants.size(), 0);
+    for (std::size_t bit = 0; bit < FTarget.FInputs.size() && bit < 64; ++bit) {
+      FTarget.FInputOf[FTarget.FInputs[bit]] = TInputSet{1} << bit;
+    }
     FTarget.FValue = Address(value);
   }
 
@@ -200,27 +204,33 @@ TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>
 
 Extended TCompiledTerm::Evaluate(TMathParser& parser) {
   if (!FKept || FKeptDegrees != DegreeMode) return Run(parser, FSteps);
-  if (parser.FConstantStamp == FKeptStamp) return *FValue;
+  const TInputSet changed = ChangedInputs(parser);
+  if (changed == 0) {
+    FKeptStamp = parser.FConstantStamp;  // nothing the term reads got a new value
+    return *FValue;
+  }
+  if (changed != FPartInputs) SelectPart(changed);
+  return Run(parser, FPart);
+}
+
+TCompiledTerm::TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser) const {
+  const std::uint64_t valuesSet = parser.FConstantStamp - FKeptStamp;
+  if (valuesSet == 0) return 0;
+  // A caller mostly sets one variable between two calls.
+  if (valuesSet == 1) return FInputOf[parser.FLastSet];
   TInputSet changed = 0;
   for (std::size_t bit = 0; bit < FInputs.size(); ++bit) {
     if (parser.FConstantStamps[FInputs[bit]] > FKeptStamp) changed |= TInputSet{1} << bit;
   }
-  if (changed == 0) {
-    FKeptStamp = parser.FConstantStamp;
-    return *FValue;
-  }
-  return Run(parser, StepsFor(changed));
+  return changed;
 }
 
-const std::vector<TCompiledTerm::TStep>& TCompiledTerm::StepsFor(TInputSet changed) {
-  if (changed != FPartInputs) {
-    FPart.clear();
-    for (std::size_t index = 0; index < FSteps.size(); ++index) {
-      if ((FNeeds[index] & changed) != 0) FPart.push_back(FSteps[index]);
-    }
-    FPartInputs = changed;
+void TCompiledTerm::SelectPart(TInputSet changed) {
+  FPart.clear();
+  for (std::size_t index = 0; index < FSteps.size(); ++index) {
+    if ((FNeeds[index] & changed) != 0) FPart.push_back(FSteps[index]);
   }
-  return FPart;
+  FPartInputs = changed;
 }
 
 // The steps run in order, and the term's value is the last one's result whenever any ran: it

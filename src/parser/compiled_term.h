@@ -67,13 +67,17 @@ class TCompiledTerm {
   // Bit i stands for the constant FInputs[i].
   using TInputSet = std::uint64_t;
 
-  const std::vector<TStep>& StepsFor(TInputSet changed);
+  // The inputs set since the last evaluation that ran to its end.
+  TInputSet ChangedInputs(const TMathParser& parser) const;
+  // Makes FPart the steps that depend on any of these inputs.
+  void SelectPart(TInputSet changed);
   Extended Run(TMathParser& parser, const std::vector<TStep>& steps);
 
   std::string FText;
   std::vector<TStep> FSteps;
   std::vector<TInputSet> FNeeds;     // per step: the constants its result depends on
   std::vector<int> FInputs;          // the constants the term reads, by table index
+  std::vector<TInputSet> FInputOf;   // by table index: the constant's bit, 0 if not read
   std::vector<Extended> FResults;    // per step
   std::vector<Extended> FNumbers;    // the numbers written in the term
   const Extended* FValue = nullptr;  // the term's value: a result, a constant or a number

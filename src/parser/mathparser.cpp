@@ -110,7 +110,10 @@ Extended TMathParser::Parse(std::string_view Term) {
 }
 
 Extended TMathParser::EvaluateCompiled(std::string_view Term) {
-  return Compiled(Term).Evaluate(*this);
+  // Mostly the text parsed last, decided without a look at the others.
+  TCompiledTerm& compiled =
+      !FCompiled.empty() && FCompiled.front().Text() == Term ? FCompiled.front() : Compiled(Term);
+  return compiled.Evaluate(*this);
 }
 
 // Each parser keeps its own compiled terms: callers create a parser per evaluation or redraw
@@ -118,7 +121,6 @@ Extended TMathParser::EvaluateCompiled(std::string_view Term) {
 // once per parser costs about one direct evaluation per redraw, and no cache has to track
 // whose operator and constant tables a compiled text belongs to.
 TCompiledTerm& TMathParser::Compiled(std::string_view Term) {
-  if (!FCompiled.empty() && FCompiled.front().Text() == Term) return FCompiled.front();
   const auto same = [&](const TCompiledTerm& compiled) { return compiled.Text() == Term; };
   const auto found = std::find_if(FCompiled.begin(), FCompiled.end(), same);
   if (found != FCompiled.end()) {

@@ -1,5 +1,6 @@
 #pragma once
 // The types of the parser's tables: operand sets, operator methods, operators and constants.
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -7,6 +8,9 @@
 #include "platform/numbers.h"
 
 namespace qv {
+
+// The bytes of an x87 extended value; the rest of its storage is padding.
+inline constexpr std::size_t kExtendedBytes = 10;
 
 enum TArgument : std::uint8_t { arLeft, arRight };
 

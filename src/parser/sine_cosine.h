@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/numbers.h"
+#include "parser/operator_table.h"
 
 namespace qv {
 
@@ -23,10 +23,8 @@ class TSineCosine {
   }
 
  private:
-  static constexpr std::size_t kValueBytes = 10;  // the x87 value; the rest is padding
-
   void Take(Extended angle) {
-    if (FKnown && std::memcmp(&angle, &FAngle, kValueBytes) == 0) return;
+    if (FKnown && std::memcmp(&angle, &FAngle, kExtendedBytes) == 0) return;
     ::sincosl(angle, &FSine, &FCosine);
     FAngle = angle;
     FKnown = true;

@@ -17,7 +17,7 @@ namespace qv {
 namespace {
 
 bool SameBits(Extended a, Extended b) {
-  return std::memcmp(&a, &b, 10) == 0;
+  return std::memcmp(&a, &b, kExtendedBytes) == 0;
 }
 
 // The x87 value with this mantissa and sign/exponent word.
