@@ -207,11 +207,6 @@ void TForm1::PutValueInActiveField(const std::string& text) {
   FocusEquals();
 }
 
-void TForm1::ReapplyLiveFunction() {
-  // The trigonometry panel (1-6) and the function panel (7) re-apply their function here
-  // once they exist.
-}
-
 void TForm1::LeavePanelEdit(LeaveKey key) {
   if (key != LeaveKey::Clear && GraphShown()) S.InputState = 1;
   if (S.ExtMode != 0) {

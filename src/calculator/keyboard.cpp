@@ -18,11 +18,13 @@ void TForm1::ChooseCurrencyByKey(int entry) {
   Frame31.ComboBox2.SetItemIndex(entry - 1);
 }
 
-// F5 to F8 apply the tangent, cotangent, secant and cosecant of the trigonometry panel.
+// F5 to F8 apply the tangent, cotangent, secant and cosecant of the trigonometry panel, as
+// far as the hyperbolic mode leaves them enabled.
 void TForm1::PressTrigonometryKey(Key key) {
   Button* const functions[] = {&Frame11.Button3, &Frame11.Button4, &Frame11.Button5,
                                &Frame11.Button6};
-  functions[static_cast<int>(key) - static_cast<int>(Key::F5)]->Click();
+  Button& function = *functions[static_cast<int>(key) - static_cast<int>(Key::F5)];
+  if (function.Enabled()) function.Click();
 }
 
 bool TForm1::FormKeyDown(Key key, ShiftState shift) {

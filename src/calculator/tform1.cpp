@@ -58,6 +58,7 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   WireTapeEvents();
   WireCalculatorSwitch();
   WireExtensionArea();
+  WireTrigonometryPanel();
   AddFrame(Frame11);
   AddFrame(Frame31);
   AddFrame(Frame51);

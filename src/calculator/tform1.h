@@ -224,6 +224,12 @@ class TForm1 : public Form {
   // At start: the area opens again as it was at the last close.
   void RestoreExtensionArea();
 
+  // ---- The trigonometry panel: function k = 1 Sin ... 6 Csc applied to field 1
+  void ApplyTrigFunction(int k);
+  void TrigHypClick();
+  void TrigArcClick();
+  void TrigUnitClick();
+
   // ---- Shell: closing, scaling, always on top, second currency, help
   // Closes the main window as its close button does; set by the program.
   std::function<bool()> CloseMainWindow;
@@ -293,6 +299,10 @@ class TForm1 : public Form {
   void WireTapeEvents();
   void WireCalculatorSwitch();
   void WireExtensionArea();
+  void WireTrigonometryPanel();
+  void SetHyperbolicMode(bool on);
+  // The function a click on a unit or on "Arc" applies again: Sin when none was applied.
+  int LastTrigFunction() const;
   void ShowPanelLetter();
   bool OperatorIndicatorInUse() const;
   void FinishOpening(int panel, MenuItem& item);

@@ -1,6 +1,7 @@
 #pragma once
 // The trigonometry panel below the calculator: the six circular functions, their inverses and
 // the hyperbolic functions applied to field 1. Its height is the height of the extension area.
+#include "panels/trig_functions.h"
 #include "platform/form.h"
 
 namespace qv {
@@ -20,6 +21,9 @@ class TFrame1 : public Form {
   CheckBox Arc{*this, "Arc", "Arc"};
   CheckBox hyp{*this, "hyp", "Hyp"};
   Button Button7{*this, "Button7", "Graph >"};
+
+  // What the graph draws of the last function applied.
+  TrigFigure Figure;
 };
 
 }  // namespace qv

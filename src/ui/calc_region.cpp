@@ -1,24 +1,13 @@
 #include "ui/calc_region.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
+#include <QWidget>
 #include <array>
+
+#include "ui/placed_widgets.h"
 
 namespace qv::ui {
 
 namespace {
-
-enum class Kind { Label, Key, Toggle, Radio, Spin };
-
-struct Place {
-  const char* name;
-  Kind kind;
-  int x, y, w, h;
-  const char* role = "";
-  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
-};
 
 // Five columns of keys, 45 wide with a 4 pixel gap.
 constexpr int Col(int c) {
@@ -98,40 +87,13 @@ constexpr std::array kPlaces{
     Place{"Button18", Kind::Key, 191, 390, 55, 24},
 };
 
-QWidget* Make(const Place& place, QWidget& parent) {
-  switch (place.kind) {
-    case Kind::Label: {
-      auto* label = new QLabel(&parent);
-      label->setAlignment(place.align);
-      return label;
-    }
-    case Kind::Key:
-      return new QPushButton(&parent);
-    case Kind::Toggle: {
-      auto* button = new QPushButton(&parent);
-      button->setCheckable(true);  // a speed button that stays down
-      return button;
-    }
-    case Kind::Radio:
-      return new QRadioButton(&parent);
-    case Kind::Spin:
-      return new QSpinBox(&parent);
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 QWidget* BuildCalculatorRegion(QWidget& parent) {
   auto* region = new QWidget(&parent);
   region->setObjectName(QStringLiteral("CalculatorRegion"));
   region->setGeometry(0, 0, 251, 420);
-  for (const Place& place : kPlaces) {
-    QWidget* widget = Make(place, *region);
-    widget->setObjectName(QString::fromLatin1(place.name));
-    widget->setGeometry(place.x, place.y, place.w, place.h);
-    if (*place.role) widget->setProperty("role", QString::fromLatin1(place.role));
-  }
+  PlaceWidgets(*region, kPlaces);
   return region;
 }
 

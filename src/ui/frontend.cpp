@@ -9,6 +9,7 @@
 #include "ui/main_window.h"
 #include "ui/tape_panel.h"
 #include "ui/tape_view.h"
+#include "ui/trig_panel.h"
 
 namespace qv::ui {
 
@@ -18,6 +19,8 @@ Frontend::Frontend(Program& program, Prompts& prompts)
       about_(new AboutDialog(window_.get())),
       tape_(BuildTapePanel(*window_->centralWidget(), program.Main().Frame41)),
       binder_(std::make_unique<Binder>(prompts)) {
+  // The panels of the extension area, which the binder binds with the window.
+  BuildTrigPanel(*window_->centralWidget(), program.Main().Frame11);
   binder_->AddWindow(program.Main(), *window_);
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "app/program.h"
-#include "ui/frontend.h"
 #include "fakes.h"
+#include "ui/frontend.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
 #include "ui/tape_printer.h"

@@ -1,5 +1,7 @@
 // The extension area through the real window: a panel command grows the window by the area's
-// height, and closing it returns the window to the calculator's height.
+// height and shows the panel, whose keys act on the calculator's fields.
+#include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include "ui_fixture.h"
@@ -7,14 +9,41 @@
 namespace qv::ui {
 namespace {
 
-TEST_F(UiTest, TheExtensionAreaGrowsAndShrinksTheWindow) {
+class ExtensionAreaTest : public UiTest {
+ protected:
+  // A widget of the trigonometry panel (the calculator has controls of the same names).
+  template <class W = QWidget>
+  W& PanelWidget(const char* name) {
+    auto* widget = Widget("Frame11").findChild<W*>(QString::fromLatin1(name));
+    if (!widget) throw std::runtime_error(std::string("no panel widget ") + name);
+    return *widget;
+  }
+};
+
+TEST_F(ExtensionAreaTest, TheAreaGrowsAndShrinksTheWindow) {
   const QSize base = frontend.Window().size();
   QTest::keyClick(&frontend.Window(), Qt::Key_R);
   EXPECT_EQ(frontend.Window().size(), base + QSize(0, form.Frame11.Height()));
+  EXPECT_TRUE(Widget("Frame11").isVisible());
   EXPECT_EQ(Widget<QPushButton>("Button41").text(), QStringLiteral("↑"));
   Click("Button41");
   EXPECT_EQ(frontend.Window().size(), base);
+  EXPECT_FALSE(Widget("Frame11").isVisible());
   EXPECT_EQ(Widget<QPushButton>("Button41").text(), QStringLiteral("↓"));
+}
+
+TEST_F(ExtensionAreaTest, TheTrigonometryKeysApplyToFieldOne) {
+  EXPECT_EQ(binder.Unbound(form.Frame11), std::vector<std::string>{});
+  QTest::keyClick(&frontend.Window(), Qt::Key_R);
+  QTest::keyClicks(&frontend.Window(), "30");
+  QTest::mouseClick(&PanelWidget("Button1"), Qt::LeftButton);
+  EXPECT_EQ(Widget<QLabel>("Label3").text(), QStringLiteral("0,5"));
+  EXPECT_EQ(Widget<QLabel>("Label2").text(), QStringLiteral("sin"));
+  // Ticking "Hyp" applies sinh and leaves only the hyperbolic keys enabled.
+  QTest::mouseClick(&PanelWidget<QCheckBox>("hyp"), Qt::LeftButton);
+  EXPECT_TRUE(PanelWidget<QCheckBox>("hyp").isChecked());
+  EXPECT_EQ(Widget<QLabel>("Label2").text(), QStringLiteral("sinh"));
+  EXPECT_FALSE(PanelWidget("Button4").isEnabled());
 }
 
 }  // namespace

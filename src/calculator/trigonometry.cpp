@@ -1,0 +1,109 @@
+// The trigonometry panel in the extension area: a function button applies its function to
+// field 1 and shows the result in field 2; the function stays live while field 1 changes.
+#include "calculator/tform1.h"
+#include "panels/trig_functions.h"
+
+namespace qv {
+
+namespace {
+
+// While the graph shows, the hyperbolic figure stays readable only up to this argument.
+constexpr Extended kGraphHypLimit = 39.7L;
+
+}  // namespace
+
+void TForm1::WireTrigonometryPanel() {
+  Button* const functions[] = {&Frame11.Button1, &Frame11.Button2, &Frame11.Button3,
+                               &Frame11.Button4, &Frame11.Button5, &Frame11.Button6};
+  for (int k = 1; k <= 6; ++k) functions[k - 1]->OnClick = [this, k] { ApplyTrigFunction(k); };
+  Frame11.RadioButton1.OnClick = Frame11.RadioButton2.OnClick = [this] { TrigUnitClick(); };
+  Frame11.Arc.OnClick = [this] { TrigArcClick(); };
+  Frame11.hyp.OnClick = [this] { TrigHypClick(); };
+}
+
+void TForm1::ReapplyLiveFunction() {
+  // The function panel's term (7) re-applies here once that panel computes.
+  if (S.ExtMode >= 1 && S.ExtMode <= 6) ApplyTrigFunction(S.ExtMode);
+}
+
+void TForm1::ApplyTrigFunction(int k) {
+  if (S.FormatMode != 3) Formatierung3Click();
+  S.RepeatMode = 0;
+  S.RepeatCount = 0;
+  Label5.SetText("0");
+  if (S.InputState == 2) return;
+  const TrigOptions options{.degrees = Frame11.RadioButton1.Checked(),
+                            .arc = Frame11.Arc.Checked(),
+                            .hyp = Frame11.hyp.Checked(),
+                            .graphShown = GraphShown()};
+  const TrigOutcome out = ComputeTrigFunction(k, ReadEntryText(S.Entry1), options, Frame11.Figure);
+  if (!out.ok) {
+    if (out.setsField1Tag) Label4.SetText(out.field1Tag);
+    ports.prompts.ShowMessage(out.refusal);
+    // Unticking "Hyp" ends the hyperbolic mode and applies the function as a circular one.
+    if (out.overflow) Frame11.hyp.SetChecked(false);
+    return;
+  }
+  S.CurValue = out.result;
+  FormatValue();
+  Label3.SetText(S.DisplayText);
+  Label4.SetText(out.field1Tag);
+  Label2.SetText(out.field2Tag);
+  FocusEquals();
+  Radio1.SetChecked(true);
+  S.InputState = 1;
+  S.ExtMode = k;
+  if (options.hyp && !options.arc) SetHyperbolicMode(true);
+}
+
+// The hyperbolic functions have no angle unit and no cotangent, secant or cosecant.
+void TForm1::SetHyperbolicMode(bool on) {
+  for (Control* c :
+       std::initializer_list<Control*>{&Frame11.RadioButton1, &Frame11.RadioButton2,
+                                       &Frame11.Button4, &Frame11.Button5, &Frame11.Button6})
+    c->SetEnabled(!on);
+}
+
+int TForm1::LastTrigFunction() const {
+  return S.ExtMode == 0 ? 1 : S.ExtMode;
+}
+
+void TForm1::TrigHypClick() {
+  if (S.InputState == 4) return;
+  if (S.ExtMode > 3) S.ExtMode = 3;
+  if (S.ExtMode == 0) S.ExtMode = 1;
+  if (Frame11.hyp.Checked()) {
+    if ((S.ExtMode == 1 || S.ExtMode == 2) && GraphShown() &&
+        ReadEntryText(S.Entry1) > kGraphHypLimit) {
+      ports.prompts.ShowMessage("Zahl darf nicht größer als 39.7 sein wenn Graph sichtbar ist");
+      FocusEquals();
+      Frame11.hyp.SetChecked(false);
+      return;
+    }
+    SetHyperbolicMode(true);
+  } else {
+    SetHyperbolicMode(false);
+  }
+  ApplyTrigFunction(S.ExtMode);
+}
+
+void TForm1::TrigArcClick() {
+  if (Frame11.Arc.Checked() && !Frame11.hyp.Checked() && S.ExtMode <= 2) {
+    const Extended x = ReadEntryText(S.Entry1);
+    if (x > 1 || x < -1) {
+      ports.prompts.ShowMessage(x > 1 ? "Wert darf nicht höher als 1 sein"
+                                      : "Wert darf nicht kleiner als -1 sein");
+      Frame11.Arc.SetChecked(false);
+      return;
+    }
+  }
+  ApplyTrigFunction(LastTrigFunction());
+  FocusEquals();
+}
+
+void TForm1::TrigUnitClick() {
+  if (S.InputState == 4) return;
+  ApplyTrigFunction(LastTrigFunction());
+}
+
+}  // namespace qv

@@ -1,0 +1,24 @@
+#pragma once
+// Widgets placed at fixed design positions and named like the logic's controls, so that the
+// binder finds them: the calculator region and the panels below it are tables of places.
+#include <Qt>
+#include <span>
+
+class QWidget;
+
+namespace qv::ui {
+
+enum class Kind { Label, Key, Toggle, Radio, Check, Spin };
+
+struct Place {
+  const char* name;
+  Kind kind;
+  int x, y, w, h;
+  const char* role = "";  // a style-sheet role ("field", "operator", ...)
+  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// Creates the widgets of `places` as children of `parent`.
+void PlaceWidgets(QWidget& parent, std::span<const Place> places);
+
+}  // namespace qv::ui
