@@ -1,7 +1,9 @@
 // The expression parser on arbitrary terms: the compiled evaluation must give exactly what
 // the direct algorithm gives (value, error number, message, position, length, blamed operands),
-// also when the same parser evaluates the term again with other constant values. The first
-// byte chooses the operator table, the angle mode and the value of "x"; the rest is the term.
+// also when the same parser evaluates the term again: with other constant values, with
+// nothing changed, with a value set to itself and after the angle mode switched, so that the
+// results a compiled term keeps between calls are met in every state. The first byte chooses
+// the operator table, the angle mode and the values of "x"; the rest is the term.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Compare(parser, term);
   parser.SetConstantValue("x", xs[(data[0] >> 5) & 7]);
   parser.SetConstantValue("b", 0);
+  Compare(parser, term);
+  Compare(parser, term);
+  parser.SetConstantValue("a", parser.GetConstantValue("a"));
+  qv::DegreeMode = !qv::DegreeMode;
   Compare(parser, term);
   return 0;
 }

@@ -1,6 +1,8 @@
 #include "parser/mathparser.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "parser/default_operators.h"
 #include "parser/term_text.h"
@@ -20,6 +22,29 @@ constexpr std::size_t kCompiledTerms = 4;
 
 std::string Quoted(const char* before, std::string_view name, const char* after) {
   return before + std::string(name) + after;
+}
+
+// Whether the texts are equal, compared a word at a time from the front, then the last word
+// (overlapping): terms are short, and a call of the library's comparison costs more.
+template <class TWord>
+bool SameWords(std::string_view a, std::string_view b) {
+  const auto word = [](std::string_view text, std::size_t at) {
+    TWord value;
+    std::memcpy(&value, text.data() + at, sizeof value);
+    return value;
+  };
+  const std::size_t last = a.size() - sizeof(TWord);
+  for (std::size_t at = 0; at < last; at += sizeof(TWord)) {
+    if (word(a, at) != word(b, at)) return false;
+  }
+  return word(a, last) == word(b, last);
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  if (a.size() >= sizeof(std::uint64_t)) return SameWords<std::uint64_t>(a, b);
+  if (a.size() >= sizeof(std::uint32_t)) return SameWords<std::uint32_t>(a, b);
+  return a == b;
 }
 
 // A sub-term that is no operator application, bracket, signed term, constant or number.
@@ -112,7 +137,8 @@ Extended TMathParser::Parse(std::string_view Term) {
 Extended TMathParser::EvaluateCompiled(std::string_view Term) {
   // Mostly the text parsed last, decided without a look at the others.
   TCompiledTerm& compiled =
-      !FCompiled.empty() && FCompiled.front().Text() == Term ? FCompiled.front() : Compiled(Term);
+      !FCompiled.empty() && SameText(FCompiled.front().Text(), Term) ? FCompiled.front()
+                                                                     : Compiled(Term);
   return compiled.Evaluate(*this);
 }
 

@@ -194,6 +194,22 @@ TEST(CompiledTerms, ServeSeveralTermsInTurn) {
   }
 }
 
+// Texts of equal length that differ in a single character, at every place, are different
+// terms: "1111" and "1121" in turn give their own values.
+TEST(CompiledTerms, TellApartTextsOfEqualLengthByEveryCharacter) {
+  TMathParser parser(true);
+  for (std::size_t length = 1; length <= 24; ++length) {
+    const std::string ones(length, '1');
+    for (std::size_t place = 0; place < length; ++place) {
+      std::string other = ones;
+      other[place] = '2';
+      for (const std::string& term : {ones, other, ones}) {
+        EXPECT_EQ(parser.Parse(term), parser.ReferenceParse(term)) << term;
+      }
+    }
+  }
+}
+
 TEST(CompiledTerms, ReadTheAngleModeAtEachParse) {
   TMathParser parser(true);
   EXPECT_NEAR(static_cast<double>(parser.Parse("sin(90)")), std::sin(90.0), 1e-15);
