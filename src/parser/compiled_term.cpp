@@ -203,14 +203,16 @@ TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>
 }
 
 Extended TCompiledTerm::Evaluate(TMathParser& parser) {
-  if (!FKept || FKeptDegrees != DegreeMode) return Run(parser, FSteps);
+  if (!FKept || FKeptDegrees != DegreeMode) return Run(parser, FSteps, 0);
   const TInputSet changed = ChangedInputs(parser);
   if (changed == 0) {
     FKeptStamp = parser.FConstantStamp;  // nothing the term reads got a new value
     return *FValue;
   }
-  if (changed != FPartInputs) SelectPart(changed);
-  return Run(parser, FPart);
+  // Results the last run did not write down are computed again.
+  const TInputSet rerun = changed | FUnwritten;
+  if (rerun != FPartInputs) SelectPart(rerun);
+  return Run(parser, FPart, FPartUnwritten);
 }
 
 TCompiledTerm::TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser) const {
@@ -225,25 +227,39 @@ TCompiledTerm::TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser)
   return changed;
 }
 
+// Every result has one reader, the step of the operator it is an operand of, which depends on
+// whatever the result depends on, so it comes later in the part. When it comes right after,
+// it takes the result at hand, and the result need not be written down: then the part must
+// run again as a whole next time, which depending on these inputs it does.
 void TCompiledTerm::SelectPart(TInputSet changed) {
   FPart.clear();
   for (std::size_t index = 0; index < FSteps.size(); ++index) {
     if ((FNeeds[index] & changed) != 0) FPart.push_back(FSteps[index]);
   }
   FPartInputs = changed;
+  FPartUnwritten = 0;
+  for (std::size_t index = 0; index + 1 < FPart.size(); ++index) {
+    const TStep& reader = FPart[index + 1];
+    const Extended* result = FPart[index].result;
+    if (reader.left != result && reader.right != result) continue;
+    FPart[index].written = false;
+    FPartUnwritten = changed;
+  }
 }
 
 // The steps run in order, and the term's value is the last one's result whenever any ran: it
 // depends on every step. The result just computed is kept at hand for the next step, which
 // mostly takes it as an operand.
-Extended TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps) {
+Extended TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps,
+                            TInputSet unwritten) {
   FKept = false;
   Extended last = 0;
   const Extended* lastAt = nullptr;
   const auto read = [&](const Extended* at) { return at == lastAt ? last : *at; };
   for (const TStep& step : steps) {
     const auto call = [&] {
-      return parser.CallOperator(step.op, *step.left, *step.right, step.position, step.length);
+      return parser.CallOperator(step.op, read(step.left), read(step.right), step.position,
+                                 step.length);
     };
     Extended value = 0;
     switch (step.kind) {
@@ -296,11 +312,12 @@ Extended TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps
     // A non-finite result is left to the method, which raises or returns what it always
     // does; a method's own result is taken as it is.
     if (step.kind > TStepKind::Call && !IsFinite(value)) value = call();
-    *step.result = value;
+    if (step.written) *step.result = value;
     last = value;
     lastAt = step.result;
   }
   FKept = FReusable;
+  FUnwritten = unwritten;
   FKeptStamp = parser.FConstantStamp;
   FKeptDegrees = DegreeMode;
   return steps.empty() ? *FValue : last;

@@ -56,6 +56,7 @@ class TCompiledTerm {
 
   struct TStep {
     TStepKind kind = TStepKind::Fail;
+    bool written = true;  // whether the result goes to its place, for steps run later
     int op = 0;        // index in the operator table
     int position = 0;  // the operator, or the sub-term that fails (1-based)
     int length = 0;
@@ -71,7 +72,9 @@ class TCompiledTerm {
   TInputSet ChangedInputs(const TMathParser& parser) const;
   // Makes FPart the steps that depend on any of these inputs.
   void SelectPart(TInputSet changed);
-  Extended Run(TMathParser& parser, const std::vector<TStep>& steps);
+  // Runs these steps; the results of steps that depend on the inputs `unwritten` may be left
+  // out of their places.
+  Extended Run(TMathParser& parser, const std::vector<TStep>& steps, TInputSet unwritten);
 
   std::string FText;
   std::vector<TStep> FSteps;
@@ -87,8 +90,12 @@ class TCompiledTerm {
   bool FKept = false;
   std::uint64_t FKeptStamp = 0;  // the parser's constant stamp then
   bool FKeptDegrees = false;
-  // The steps that depend on any constant of FPartInputs, in order.
+  // Steps that depend on these inputs may have left their results out of their places.
+  TInputSet FUnwritten = 0;
+  // The steps that depend on any constant of FPartInputs, in order; FPartUnwritten is
+  // FPartInputs if any of them leaves its result out, else 0.
   TInputSet FPartInputs = 0;
+  TInputSet FPartUnwritten = 0;
   std::vector<TStep> FPart;
   TSineCosine FSineCosine;
 };

@@ -119,13 +119,16 @@ const std::vector<Change> kChanges{
      }},
 };
 
-// Every change after every term: the term is parsed (and kept), the change happens, and the
-// term is parsed again.
+// Every change after every term: the term is parsed (and kept) with two values of x in turn,
+// the change happens, and the term is parsed again.
 TEST_F(KeptResultsTest, EveryChangeReachesEveryTerm) {
   for (const Change& change : kChanges) {
     for (const std::string& term : kTerms) {
       SetUp();
       DegreeMode = false;
+      Check(term);
+      // A new x alone runs only the steps that depend on it.
+      FParser.SetConstantValue("x", 0.75L);
       Check(term);
       change.apply(FParser);
       SCOPED_TRACE(change.name);
