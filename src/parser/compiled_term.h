@@ -30,6 +30,12 @@ class TCompiledTerm {
   // terms whenever a constant or an operator is added or removed.
   TCompiledTerm(std::string_view term, const std::vector<TOperator>& operators,
                 const std::vector<TConstant>& constants);
+  // The steps point into the term's own results and numbers, which a move takes along and a
+  // copy would not.
+  TCompiledTerm(const TCompiledTerm&) = delete;
+  TCompiledTerm& operator=(const TCompiledTerm&) = delete;
+  TCompiledTerm(TCompiledTerm&&) noexcept = default;
+  TCompiledTerm& operator=(TCompiledTerm&&) noexcept = default;
 
   const std::string& Text() const { return FText; }
   // The term's value with the parser's current constant values and angle mode.
