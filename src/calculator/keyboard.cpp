@@ -14,8 +14,8 @@ int DigitOf(Key key, Key zero) {
 // Ctrl with a digit chooses that entry of the currency list, when the list has it.
 void TForm1::ChooseCurrencyByKey(int entry) {
   if (entry > static_cast<int>(Frame31.ComboBox1.Items().size())) return;
-  Frame31.ComboBox1.SetItemIndex(entry - 1);
-  Frame31.ComboBox2.SetItemIndex(entry - 1);
+  Frame31.SelectEntry(entry - 1);
+  CurrencyChoose();
 }
 
 // F5 to F8 apply the tangent, cotangent, secant and cosecant of the trigonometry panel, as
@@ -31,7 +31,11 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
   if (RunMenuShortcut(key, shift)) return true;
   if (S.InputState == 4) {
     if (key == Key::Escape) {
-      LeavePanelEdit(LeaveKey::Escape);
+      // Esc in the currency list's name or rate field cancels the entry.
+      if (Frame31.ListEditState != 0)
+        CurrencyCancelEdit();
+      else
+        LeavePanelEdit(LeaveKey::Escape);
       return true;
     }
     return false;
@@ -188,6 +192,13 @@ void TForm1::FormKeyPress(char32_t ch) {
       break;
     case U'g':
       Graf1Click();
+      break;
+    case U'q':
+      CurrencyConvertActiveField();
+      break;
+    case U'<':
+    case U'>':
+      CurrencyDirectionKey(static_cast<char>(ch));
       break;
     case U'f':
       Finanz.Click();

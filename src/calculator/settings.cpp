@@ -134,6 +134,7 @@ void TForm1::LoadSettings() {
 }
 
 void TForm1::ApplyStartValues() {
+  CurrencyStart();
   if (Frame61.ComboBox1.ItemIndex() < 0) Frame61.ChooseKind(0);
   ShowPanelLetter();
   Waehr2.SetChecked(Shell.SecondCurrencyLine == 1);
@@ -149,6 +150,8 @@ void TForm1::ApplyStartValues() {
 }
 
 void TForm1::SaveSettings() {
+  // The converter's direction is kept as 1: the foreign field is the input at the next start.
+  if (Frame31.CurrencyDirection == 2) CurrencyReverse();
   if (Shell.Scaling != 100) {
     Shell.ExtOpen = false;
     Shell.TapeShown = false;

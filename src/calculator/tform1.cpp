@@ -59,6 +59,7 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   WireCalculatorSwitch();
   WireExtensionArea();
   WireTrigonometryPanel();
+  WireCurrencyPanel();
   AddFrame(Frame11);
   AddFrame(Frame31);
   AddFrame(Frame51);

@@ -224,6 +224,32 @@ class TForm1 : public Form {
   // At start: the area opens again as it was at the last close.
   void RestoreExtensionArea();
 
+  // ---- The currency converter below the tape
+  void CurrencyStart();
+  // A currency chosen in the list (also by Ctrl with a digit).
+  void CurrencyChoose();
+  void CurrencyReverse();
+  // Shows a calculator amount on the output side and its equivalent on the input side.
+  void CurrencyShowValue(const std::string& entry);
+  void CurrencyTakeResult();
+  void CurrencyWriteTape();
+  // Key "q": the active field's value converted in place.
+  void CurrencyConvertActiveField();
+  // Keys "<" and ">".
+  void CurrencyDirectionKey(char key);
+  void CurrencyDropValue(const Control& source, Edit& field);
+  void CurrencyAddClick();
+  void CurrencyEditClick();
+  void CurrencySaveEntry();
+  void CurrencyCancelEdit();
+  void CurrencyDeleteEntry();
+  bool CurrencyPanelShown() const { return Frame31.Visible(); }
+  // The second currency's code and amount text for the line after a total.
+  struct CurrencyAmount {
+    std::string code, amount;
+  };
+  std::optional<CurrencyAmount> SecondCurrencyAmount() const;
+
   // ---- The trigonometry panel: function k = 1 Sin ... 6 Csc applied to field 1
   void ApplyTrigFunction(int k);
   void TrigHypClick();
@@ -300,6 +326,19 @@ class TForm1 : public Form {
   void WireCalculatorSwitch();
   void WireExtensionArea();
   void WireTrigonometryPanel();
+  void WireCurrencyPanel();
+  // The input state kept while an edit box had the keyboard; 0 or 4 give field 1.
+  void RestoreSavedInputState();
+  void OpenListEdit(int state);
+  void WireCurrencyAmounts();
+  // The base field (true) or the foreign field of the converter.
+  Edit& AmountField(bool base);
+  void AmountFieldPressed(bool base);
+  void AmountFieldKeyDown(bool base, Key key);
+  void AmountFieldKeyUp(bool base, Key key);
+  void AmountFieldSum(Edit& field, char op);
+  void AmountFieldEnter(Edit& field);
+  void CloseListEdit();
   void SetHyperbolicMode(bool on);
   // The function a click on a unit or on "Arc" applies again: Sin when none was applied.
   int LastTrigFunction() const;
@@ -370,13 +409,6 @@ class TForm1 : public Form {
   void UnitConversionRecompute() {}
   void UnitConversionOff() {}
   bool UnitConversionLive() const { return false; }
-  bool CurrencyPanelShown() const { return false; }
-  void CurrencyShowValue(const std::string& /*entry*/) {}
-  // The second currency's code and amount text for the line after a total.
-  struct CurrencyAmount {
-    std::string code, amount;
-  };
-  std::optional<CurrencyAmount> SecondCurrencyAmount() const { return std::nullopt; }
   void TaxPanelRecompute() {}
   std::string FunctionTermText() const { return Frame71.ComboBox1.Text(); }
 };

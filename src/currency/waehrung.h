@@ -1,10 +1,12 @@
 #pragma once
 // The currency converter panel: a base currency and one chosen currency of an editable list
-// of names and exchange rates.
+// of names and exchange rates, with an amount field for each; the direction decides which
+// field is the input and which shows the conversion.
 #include <string>
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/numbers.h"
 
 namespace qv {
 
@@ -12,15 +14,38 @@ class TFrame3 : public Form {
  public:
   TFrame3();
 
+  Label Label1{*this, "Label1", "Währung "};
   // Names ("EUR,Euro") are the items of ComboBox1; the rates the items of the hidden ComboBox2.
   ComboBox ComboBox1{*this, "ComboBox1"};
   ComboBox ComboBox2{*this, "ComboBox2"};
-  Label Label6{*this, "Label6"};
-  Edit Edit4{*this, "Edit4"};
+  Label Label2{*this, "Label2", "Kurs"};
+  Edit Edit4{*this, "Edit4"};  // the rate of the chosen currency
+  Edit Edit1{*this, "Edit1"};  // the name while an entry is added or edited
+  Label Label5{*this, "Label5", "Enter -> Speichern / Esc -> Abbr."};
+  Button SpeedButton1{*this, "SpeedButton1"};
+  Button SpeedButton5{*this, "SpeedButton5"};
+  Button SpeedButton2{*this, "SpeedButton2"};
+  Button SpeedButton4{*this, "SpeedButton4"};
+  Button SpeedButton3{*this, "SpeedButton3"};
+  Label Label6{*this, "Label6"};       // the base currency's name
+  Label Label3{*this, "Label3"};       // the chosen currency's name
+  Edit Edit2{*this, "Edit2", "1"};     // base field
+  Label Label4{*this, "Label4", "è"};  // direction arrow: "è" to the right, "ç" to the left
+  Edit Edit3{*this, "Edit3", "1"};     // foreign field
 
-  // 2: the base field is the input; 1: the foreign field is the input (3 and 4 as those).
+  // 2: the base field is the input; 1: the foreign field is; 4 and 3 as 2 and 1, but the
+  // amount is the stored one, the field showing it formatted.
   int CurrencyDirection = 2;
+  std::string BaseAmount = "1";
+  std::string ForeignAmount;
+  std::string ConvertedText;
+  std::string ConvertedValue;
+  int ListEditState = 0;  // 1 adding an entry, 2 editing one
+  int EditedIndex = 0;
+  int SummingMode = 0;  // 2 a sum starts, 1 summing with the keypad plus and minus
+  int SummingFormat = 0;
   std::string SecondCurrency = "€";
+  std::string OtherCurrencyCode;
 
   // The default list, used when the settings file has none.
   static const std::vector<std::pair<std::string, std::string>>& DefaultList();
@@ -28,6 +53,24 @@ class TFrame3 : public Form {
   void SetList(const std::vector<std::string>& names, const std::vector<std::string>& rates);
   // The code of an entry: the text before its first ",".
   static std::string CodeOf(const std::string& name);
+  // The chosen entry (the rate list follows the name list).
+  void SelectEntry(int index);
+  std::string SelectedCode() const;
+  // Shows the chosen entry's name above the foreign field and its rate.
+  void ShowSelectedEntry();
+
+  // Converts according to the direction.
+  void CurrencyRecompute();
+  // Reads the input as the direction says and converts it into the foreign field, or into the
+  // base field, whatever the direction.
+  void ConvertInputToForeign();
+  void ConvertInputToBase();
+
+ private:
+  void ReadInput();
+  void ConvertToForeign(Extended base);
+  void ConvertToBase(Extended foreign);
+  Extended lastBase_ = 0, lastForeign_ = 0;
 };
 
 }  // namespace qv

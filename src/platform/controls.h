@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/keys.h"
+
 namespace qv {
 
 class Form;
@@ -63,7 +65,7 @@ class Control {
   Handler OnChange;
   Handler OnEnter;
   Handler OnExit;
-  Handler OnMouseDown;      // left button pressed (drag start)
+  Handler OnMouseDown;     // left button pressed (drag start)
   Handler OnContextPopup;  // right click, before the control's context menu opens
   Handler OnMouseMove;     // the mouse pointer enters or moves over the control
   // Pressing the left mouse button on the control and moving starts dragging it.
@@ -140,6 +142,10 @@ class Edit : public Control {
   // Keys typed while the edit owns the keyboard: the handler may swallow a key by setting it
   // to '\0'.
   std::function<void(char32_t& key)> OnKeyPress;
+  // Keys pressed and released while the edit has the keyboard, also those that type nothing
+  // (the keypad's plus and minus, Enter); a press comes before its character.
+  std::function<void(Key key)> OnKeyDown;
+  std::function<void(Key key)> OnKeyUp;
 
  private:
   bool readOnly_ = false;
@@ -199,7 +205,8 @@ class ListControl : public Control {
 
 class ComboBox : public ListControl {
  public:
-  ComboBox(Form& owner, std::string name) : ListControl(owner, std::move(name), ControlKind::ComboBox) {}
+  ComboBox(Form& owner, std::string name)
+      : ListControl(owner, std::move(name), ControlKind::ComboBox) {}
   // The text follows the chosen item.
   void SetItemIndex(int index) override;
   void Select(int index) override;
@@ -209,7 +216,8 @@ class ComboBox : public ListControl {
 
 class ListBox : public ListControl {
  public:
-  ListBox(Form& owner, std::string name) : ListControl(owner, std::move(name), ControlKind::ListBox) {}
+  ListBox(Form& owner, std::string name)
+      : ListControl(owner, std::move(name), ControlKind::ListBox) {}
 };
 
 class SpinEdit : public Control {
@@ -233,12 +241,14 @@ class SpinEdit : public Control {
 // carries only its name, focus, popup menu and events.
 class RichEdit : public Control {
  public:
-  RichEdit(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::RichEdit) {}
+  RichEdit(Form& owner, std::string name)
+      : Control(owner, std::move(name), ControlKind::RichEdit) {}
 };
 
 class PopupMenu : public Control {
  public:
-  PopupMenu(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::PopupMenu) {}
+  PopupMenu(Form& owner, std::string name)
+      : Control(owner, std::move(name), ControlKind::PopupMenu) {}
   // Fired before the menu shows (OnPopup); Click() shows it.
 };
 

@@ -8,27 +8,6 @@
 
 namespace qv {
 
-// Keys as the window sees them before its controls. Character keys also arrive as a
-// key press with their character.
-enum class Key {
-  Other,
-  D0, D1, D2, D3, D4, D5, D6, D7, D8, D9,  // digits of the main keyboard
-  Num0, Num1, Num2, Num3, Num4, Num5, Num6, Num7, Num8, Num9,
-  NumPlus, NumMinus, NumMultiply, NumDivide, NumDecimal,
-  Enter, Escape, Backspace, Delete, Insert, Home, End, PageUp, PageDown,
-  Up, Down, Left, Right,
-  F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12,
-  A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R, S, T, U, V, W, X, Y, Z,
-  WheelUp, WheelDown,
-};
-
-
-struct ShiftState {
-  bool shift = false;
-  bool ctrl = false;
-  bool alt = false;
-};
-
 // "F2", "Ctrl+K", "Alt+1": the text of a key as menu shortcuts are written.
 std::string KeyText(Key key, ShiftState shift);
 

@@ -20,6 +20,8 @@ struct TapeHost {
   std::function<void()> keyboardToCalculator;
   std::function<void()> focusCalculator;
   std::function<std::string()> dataFolder;
+  // After a clearing: the currency converter turns back to its input side.
+  std::function<void()> afterClear;
 };
 
 class TFrame4 : public Form {

@@ -58,6 +58,7 @@ void TFrame4::Button1Click() {
   Tape.TapeClear();
   openName_ = "Tape";
   SpeedButton2.Click();
+  if (Host.afterClear) Host.afterClear();
 }
 
 void TFrame4::RestoreTape() {

@@ -213,6 +213,8 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
       case QEvent::MouseButtonPress:
         dragStart_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && control.OnMouseDown)
+          Run(control.OnMouseDown);
         [[fallthrough]];
       case QEvent::MouseButtonRelease:
         pressModifiers_ = static_cast<QMouseEvent*>(event)->modifiers();

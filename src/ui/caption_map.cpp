@@ -21,6 +21,8 @@ constexpr std::array kSymbolCaptions{
     SymbolCaption{"Button44", "à", "→"},
     SymbolCaption{"Button41", "â", "↓"},  // Wingdings: open / close the extension area
     SymbolCaption{"Button41", "á", "↑"},
+    SymbolCaption{"Label4", "è", "→"},  // Wingdings: the currency converter's direction
+    SymbolCaption{"Label4", "ç", "←"},
 };
 
 }  // namespace

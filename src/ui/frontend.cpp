@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "ui/about_dialog.h"
 #include "ui/binder.h"
+#include "ui/currency_panel.h"
 #include "ui/key_router.h"
 #include "ui/main_window.h"
 #include "ui/tape_panel.h"
@@ -19,8 +20,9 @@ Frontend::Frontend(Program& program, Prompts& prompts)
       about_(new AboutDialog(window_.get())),
       tape_(BuildTapePanel(*window_->centralWidget(), program.Main().Frame41)),
       binder_(std::make_unique<Binder>(prompts)) {
-  // The panels of the extension area, which the binder binds with the window.
+  // The panels below the calculator and the tape, which the binder binds with the window.
   BuildTrigPanel(*window_->centralWidget(), program.Main().Frame11);
+  BuildCurrencyPanel(*window_->centralWidget(), program.Main().Frame31);
   binder_->AddWindow(program.Main(), *window_);
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);

@@ -50,7 +50,11 @@ KeyRouter::~KeyRouter() {
 
 bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (type == QEvent::KeyRelease) passed_ = {};  // a press has gone all its way by now
+  if (type == QEvent::KeyRelease) {
+    passed_ = {};  // a press has gone all its way by now
+    KeyRelease(static_cast<QKeyEvent&>(*event), watched);
+    return false;
+  }
   if (type != QEvent::KeyPress && type != QEvent::Wheel) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   // Keys of the window only: a dialog or an open menu is a window of its own; the menu bar
@@ -85,8 +89,13 @@ bool KeyRouter::Key(QKeyEvent& event) {
     const bool editing = TakesKeys(form_.ActiveControl());
     if (ch >= 32 && ch != 127) form_.FormKeyPress(ch);
     if (!editing || !TakesKeys(form_.ActiveControl())) return;
+    auto* edit = dynamic_cast<Edit*>(form_.ActiveControl());
+    if (edit && edit->OnKeyDown) {
+      edit->OnKeyDown(key);
+      if (form_.ActiveControl() != edit) return;  // the key has handed the keyboard on
+    }
     // An edit box's own key handler may swallow the key or put another character in its place.
-    if (auto* edit = dynamic_cast<Edit*>(form_.ActiveControl()); edit && edit->OnKeyPress && ch) {
+    if (edit && edit->OnKeyPress && ch) {
       const char32_t typed = ch;
       edit->OnKeyPress(ch);
       if (ch == 0) return;
@@ -103,6 +112,15 @@ bool KeyRouter::Key(QKeyEvent& event) {
   const std::string typed = line->text().toStdString();
   binder_.Run([&] { edit->SetText(typed); }, edit);
   return true;
+}
+
+// The edit box that has the keyboard sees the release of a key once, when its widget gets it.
+void KeyRouter::KeyRelease(QKeyEvent& event, QObject* watched) {
+  if (event.isAutoRepeat() || watched != QApplication::focusWidget()) return;
+  auto* edit = dynamic_cast<Edit*>(form_.ActiveControl());
+  if (!edit || !edit->OnKeyUp || binder_.WidgetOf(*edit) != watched) return;
+  const qv::Key key = MapKey(event.key(), event.modifiers(), ScanCodeOf(event));
+  binder_.Run([&] { edit->OnKeyUp(key); });
 }
 
 bool KeyRouter::Wheel(QWheelEvent& event) {

@@ -28,6 +28,7 @@ class KeyRouter : public QObject {
 
  private:
   bool Key(QKeyEvent& event);
+  void KeyRelease(QKeyEvent& event, QObject* watched);
   bool Wheel(QWheelEvent& event);
   // An event let through to a widget that ignores it goes on to the widget's parents: it is
   // routed to the form only once.

@@ -1,7 +1,9 @@
 #include "ui/placed_widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -30,6 +32,10 @@ QWidget* Make(const Place& place, QWidget& parent) {
       return new QCheckBox(&parent);
     case Kind::Spin:
       return new QSpinBox(&parent);
+    case Kind::Edit:
+      return new QLineEdit(&parent);
+    case Kind::Combo:
+      return new QComboBox(&parent);
   }
   return nullptr;
 }

@@ -163,6 +163,11 @@ std::vector<Action> Actions() {
   for (char32_t ch : {U'r', U'e', U's', U'w', U'g'})
     list.push_back({"panel key", [ch](qv::TForm1& f) { f.FormKeyPress(ch); }});
   list.push_back({"Button41", [](qv::TForm1& f) { f.Button41.Click(); }});
+  // The currency converter: its keys, the take-over and the tape button.
+  for (char32_t ch : {U'q', U'<', U'>'})
+    list.push_back({"currency key", [ch](qv::TForm1& f) { f.FormKeyPress(ch); }});
+  for (auto* name : {"SpeedButton1", "SpeedButton5", "Label4"})
+    list.push_back({name, [name](qv::TForm1& f) { f.Frame31.Find(name)->Click(); }});
   list.push_back({"Label8", [](qv::TForm1& f) { f.Label8.Click(); }});
   return list;
 }

@@ -23,7 +23,9 @@ class SettingsFileTest : public ::testing::Test, protected qvs::Sandbox {
 };
 
 TEST_F(SettingsFileTest, Windows1252FileIsReadAndWrittenBackAsUtf8) {
-  WriteSettings("[Config]\r\nwaehr=\x80\r\nwaehr1=\xA3\r\n[Waehrung]\r\n0=EUR,W\xE4hrung\r\n");
+  // Direction 1: the converter keeps its symbol at close (direction 2 would turn it first).
+  WriteSettings(
+      "[Config]\r\naktiv=1\r\nwaehr=\x80\r\nwaehr1=\xA3\r\n[Waehrung]\r\n0=EUR,W\xE4hrung\r\n");
   {
     qv::Program program(Ports());
     EXPECT_EQ(program.Main().S.CurrencySymbol, "€");
@@ -56,7 +58,9 @@ TEST_F(SettingsFileTest, UnreadableFileStartsWithFirstStartValuesAndIsNotOverwri
   prompts.messages.clear();
   program.Close();
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages.front().rfind("Die Einstellungen konnten nicht gespeichert werden: ", 0), 0u);
+  EXPECT_EQ(
+      prompts.messages.front().rfind("Die Einstellungen konnten nicht gespeichert werden: ", 0),
+      0u);
   EXPECT_TRUE(fs::is_directory(dir / "Quorvel.ini"));
 }
 
@@ -71,7 +75,9 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
   program.Close();
   fs::rename(moved, dir);
   ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages.front().rfind("Die Einstellungen konnten nicht gespeichert werden: ", 0), 0u);
+  EXPECT_EQ(
+      prompts.messages.front().rfind("Die Einstellungen konnten nicht gespeichert werden: ", 0),
+      0u);
   EXPECT_EQ(ReadIni(), old);
 }
 

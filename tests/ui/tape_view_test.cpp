@@ -59,10 +59,14 @@ TEST_F(TapeViewTest, ProgramWritesAppearLineByLine) {
   for (const char* key : {"Button3", "Button14", "Button4", "Button16"}) Click(key);
   EXPECT_EQ(View().document()->firstBlock().userState(), 42);
   EXPECT_EQ(View().toPlainText().split(QChar('\n')), Lines(tape));
+  // The total in bold, followed by its amount in the second currency in regular weight.
   const QTextBlock last = View().document()->lastBlock();
-  EXPECT_EQ(last.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+  const QTextBlock total = last.previous();
+  ASSERT_TRUE(total.text().endsWith(QStringLiteral(" T")));
+  EXPECT_EQ(total.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
             Qt::AlignRight | Qt::AlignAbsolute);
-  EXPECT_EQ(last.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+  EXPECT_EQ(total.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+  EXPECT_EQ(last.begin().fragment().charFormat().fontWeight(), QFont::Normal);
   // Undoing the last step removes its lines from the view too.
   tape.TapeRemoveLastLine();
   tape.TapeRemoveLastLine();

@@ -194,6 +194,10 @@ void Runner::SendKey(const std::string& spec, const Command& c) {
     // What the window did not take goes to the edit box that owns the keyboard.
     auto* edit = dynamic_cast<qv::Edit*>(form.ActiveControl());
     if (!editing || !edit || edit->ReadOnly()) return;
+    if (edit->OnKeyDown) {
+      edit->OnKeyDown(k.key);
+      if (form.ActiveControl() != edit) return;
+    }
     char32_t ch = k.ch;
     if (edit->OnKeyPress && ch) edit->OnKeyPress(ch);
     if (ch == 8) {
@@ -204,6 +208,9 @@ void Runner::SendKey(const std::string& spec, const Command& c) {
       edit->SetText(edit->Text() + utf8);
     }
   });
+  // The release of the key goes to the edit box that has the keyboard by then.
+  if (auto* edit = dynamic_cast<qv::Edit*>(form.ActiveControl()); edit && edit->OnKeyUp)
+    Event([&] { edit->OnKeyUp(k.key); });
 }
 
 void Runner::Execute(const Command& c) {
@@ -268,7 +275,12 @@ void Runner::Execute(const Command& c) {
   if (verb == "click" || verb == "ctrlclick") {
     qv::Form& owner = control.Owner();
     owner.SetClickShift(qv::ShiftState{false, verb == "ctrlclick", false});
-    Event([&] { control.Click(); });
+    Event([&] {
+      // A click into an edit box gives it the keyboard; a press comes before every click.
+      if (dynamic_cast<qv::Edit*>(&control)) owner.SetFocus(control);
+      if (control.OnMouseDown) control.OnMouseDown();
+      control.Click();
+    });
     owner.SetClickShift({});
   } else if (verb == "dblclick") {
     Event([&] { control.DblClick(); });

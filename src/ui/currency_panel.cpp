@@ -1,0 +1,67 @@
+#include "ui/currency_panel.h"
+
+#include <QStyle>
+#include <QToolButton>
+#include <array>
+
+#include "ui/placed_widgets.h"
+
+namespace qv::ui {
+
+namespace {
+
+// Below the tape panel, which starts 6 pixels into the calculator's right edge.
+constexpr int kLeft = 245;
+constexpr int kTop = 420;
+
+constexpr std::array kPlaces{
+    Place{"Label1", Kind::Label, 4, 2, 150, 16},
+    Place{"ComboBox1", Kind::Combo, 4, 18, 150, 22},
+    Place{"Edit1", Kind::Edit, 4, 18, 150, 22},
+    Place{"ComboBox2", Kind::Combo, 4, 18, 150, 22},
+    Place{"Label2", Kind::Label, 158, 2, 88, 16},
+    Place{"Edit4", Kind::Edit, 158, 18, 88, 22},
+    Place{"Label5", Kind::Label, 132, 44, 114, 22},
+    Place{"Label6", Kind::Label, 4, 70, 104, 16},
+    Place{"Label3", Kind::Label, 142, 70, 104, 16},
+    Place{"Edit2", Kind::Edit, 4, 86, 104, 24},
+    Place{"Label4", Kind::Label, 110, 86, 30, 24, "", Qt::AlignCenter},
+    Place{"Edit3", Kind::Edit, 142, 86, 104, 24},
+};
+
+struct Tool {
+  const char* name;
+  QStyle::StandardPixmap icon;
+  bool checkable = false;
+};
+
+constexpr Tool kTools[] = {
+    {"SpeedButton1", QStyle::SP_ArrowLeft},
+    {"SpeedButton5", QStyle::SP_FileDialogDetailedView},
+    {"SpeedButton2", QStyle::SP_FileDialogNewFolder, true},
+    {"SpeedButton4", QStyle::SP_FileDialogContentsView, true},
+    {"SpeedButton3", QStyle::SP_TrashIcon},
+};
+
+}  // namespace
+
+QWidget* BuildCurrencyPanel(QWidget& clientArea, const TFrame3& frame) {
+  auto* panel = new QWidget(&clientArea);
+  panel->setObjectName(QStringLiteral("Frame31"));
+  panel->setGeometry(kLeft, kTop, frame.Width(), frame.Height());
+  PlaceWidgets(*panel, kPlaces);
+  int x = 4;
+  for (const Tool& tool : kTools) {
+    auto* button = new QToolButton(panel);
+    button->setObjectName(QString::fromLatin1(tool.name));
+    button->setIcon(panel->style()->standardIcon(tool.icon));
+    button->setCheckable(tool.checkable);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(x, 44, 24, 22);
+    x += 25;
+  }
+  panel->hide();
+  return panel;
+}
+
+}  // namespace qv::ui
