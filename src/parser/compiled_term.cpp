@@ -203,16 +203,21 @@ TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>
 }
 
 Extended TCompiledTerm::Evaluate(TMathParser& parser) {
-  if (!FKept || FKeptDegrees != DegreeMode) return Run(parser, FSteps, 0);
-  const TInputSet changed = ChangedInputs(parser);
-  if (changed == 0) {
-    FKeptStamp = parser.FConstantStamp;  // nothing the term reads got a new value
-    return *FValue;
+  const std::vector<TStep>* steps = &FSteps;
+  TInputSet unwritten = 0;
+  if (FKept && FKeptDegrees == DegreeMode) {
+    const TInputSet changed = ChangedInputs(parser);
+    if (changed == 0) {
+      FKeptStamp = parser.FConstantStamp;  // nothing the term reads got a new value
+      return *FValue;
+    }
+    // Results the last run did not write down are computed again.
+    const TInputSet rerun = changed | FUnwritten;
+    if (rerun != FPartInputs) SelectPart(rerun);
+    steps = &FPart;
+    unwritten = FPartUnwritten;
   }
-  // Results the last run did not write down are computed again.
-  const TInputSet rerun = changed | FUnwritten;
-  if (rerun != FPartInputs) SelectPart(rerun);
-  return Run(parser, FPart, FPartUnwritten);
+  return Run(parser, *steps, unwritten);
 }
 
 TCompiledTerm::TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser) const {
