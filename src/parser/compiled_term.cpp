@@ -267,6 +267,7 @@ Extended TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps
                                  step.length);
     };
     Extended value = 0;
+    bool inPlace = step.kind > TStepKind::Call;  // not by the method
     switch (step.kind) {
       case TStepKind::Negate:
         value = -read(step.left);
@@ -287,14 +288,14 @@ Extended TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps
         break;
       case TStepKind::Divide: {
         const Extended right = read(step.right);
-        value = right == 0 ? call() : read(step.left) / right;
+        inPlace = right != 0;
+        value = inPlace ? read(step.left) / right : call();
         break;
       }
       case TStepKind::Power: {
         const Extended right = read(step.right);
-        value = right >= 0 && IsIntPowerExponent(right)
-                    ? IntPower(read(step.left), static_cast<std::int64_t>(right))
-                    : call();
+        inPlace = right >= 0 && IsIntPowerExponent(right);
+        value = inPlace ? IntPower(read(step.left), static_cast<std::int64_t>(right)) : call();
         break;
       }
       case TStepKind::WholePower:
@@ -316,7 +317,7 @@ Extended TCompiledTerm::Run(TMathParser& parser, const std::vector<TStep>& steps
     }
     // A non-finite result is left to the method, which raises or returns what it always
     // does; a method's own result is taken as it is.
-    if (step.kind > TStepKind::Call && !IsFinite(value)) value = call();
+    if (inPlace && !IsFinite(value)) value = call();
     if (step.written) *step.result = value;
     last = value;
     lastAt = step.result;
