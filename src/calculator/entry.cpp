@@ -140,7 +140,7 @@ void TForm1::ToggleSign() {
 }
 
 void TForm1::ClearAll() {
-  // The currency panel's reversed direction is turned back first, once that panel exists.
+  if (Frame31.CurrencyDirection == 2) CurrencyReverse();
   if (S.InputState == 4) {
     LeavePanelEdit(LeaveKey::Clear);
     return;
@@ -159,6 +159,7 @@ void TForm1::ClearAll() {
   S.InputState = 1;
   S.ExtMode = 0;
   Radio1.SetChecked(true);
+  if (Frame71.Visible()) Frame71.ClearHistory();
   SetCaption(CalcCaption());
   FocusEquals();
 }

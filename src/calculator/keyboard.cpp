@@ -38,6 +38,13 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
         LeavePanelEdit(LeaveKey::Escape);
       return true;
     }
+    // Enter evaluates the term while the function panel is shown; the currency converter's
+    // boxes keep their own Enter.
+    const bool inConverter = ActiveControl() && &ActiveControl()->Owner() == &Frame31;
+    if (key == Key::Enter && Frame71.Visible() && !inConverter) {
+      EvaluateFunctionTerm();
+      return true;
+    }
     return false;
   }
   if (key >= Key::D0 && key <= Key::D9) {

@@ -103,10 +103,12 @@ void TForm1::LoadSettings() {
     if (ini.SectionExists("Terms")) {
       const std::vector<std::string> terms = ReadNumberedList(ini, "Terms");
       Frame71.ComboBox1.SetItems(terms);
-      Frame71.Constants = ReadPairedList(ini, "Konstant", terms.size(), ";;");
+      Frame71.ListBox1.SetItems(ReadPairedList(ini, "Konstant", terms.size(), ";;"));
     }
-    if (!Frame71.ComboBox1.Items().empty())
+    if (!Frame71.ComboBox1.Items().empty()) {
       Frame71.ComboBox1.SetItemIndex(ini.ReadInteger(kConfig, "FunktionsIndex", 0));
+      Frame71.TermPicked(false);
+    }
 
     const int listSize = static_cast<int>(Frame31.ComboBox1.Items().size());
     const int chosen = currencyIndex >= listSize ? 0 : currencyIndex;
@@ -198,7 +200,8 @@ void TForm1::SaveSettings() {
   WritePairedLists(ini, "Waehrung", names, "Kurse",
                    Fitted(Frame31.ComboBox2.Items(), names.size(), "0"));
   const auto& terms = Frame71.ComboBox1.Items();
-  WritePairedLists(ini, "Terms", terms, "Konstant", Fitted(Frame71.Constants, terms.size(), ";;"));
+  WritePairedLists(ini, "Terms", terms, "Konstant",
+                   Fitted(Frame71.ListBox1.Items(), terms.size(), ";;"));
 
   const IniSaveResult saved = ini.UpdateFile();
   if (!saved.ok)

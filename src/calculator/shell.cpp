@@ -110,8 +110,14 @@ void TForm1::Waehr2Click() {
 }
 
 void TForm1::Hilfe1Click() {
+  OpenHelp("");
+}
+
+// The page of the start directory, else the installed one.
+void TForm1::OpenHelp(const std::string& anchor) {
   const std::string local = ports.folders.CurrentDir() + "/Hilfe.htm";
-  ports.shell.Open(ports.folders.FileExists(local) ? local : QV_INSTALLED_HELP);
+  const std::string path = ports.folders.FileExists(local) ? local : QV_INSTALLED_HELP;
+  ports.shell.Open(anchor.empty() ? path : "file://" + path + anchor);
 }
 
 void TForm1::OnlineLexikon1Click() {

@@ -60,6 +60,7 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   WireExtensionArea();
   WireTrigonometryPanel();
   WireCurrencyPanel();
+  WireFunctionPanel();
   AddFrame(Frame11);
   AddFrame(Frame31);
   AddFrame(Frame51);

@@ -250,6 +250,12 @@ class TForm1 : public Form {
   };
   std::optional<CurrencyAmount> SecondCurrencyAmount() const;
 
+  // ---- The function-term panel
+  // "f(x)": the term with x from field 1; the result goes into field 2.
+  void EvaluateFunctionTerm();
+  // History back (-1) or forward (+1); the term box gets the keyboard.
+  void StepTermHistory(int step);
+
   // ---- The trigonometry panel: function k = 1 Sin ... 6 Csc applied to field 1
   void ApplyTrigFunction(int k);
   void TrigHypClick();
@@ -266,6 +272,8 @@ class TForm1 : public Form {
   void StayOnTop1Click();
   void Waehr2Click();
   void Hilfe1Click();
+  // The help page in the desktop's program, at an anchor ("#Funktionen") when one is given.
+  void OpenHelp(const std::string& anchor);
   void OnlineLexikon1Click();
   void VorsilbenClick();
   void Label2MouseMove();
@@ -327,6 +335,7 @@ class TForm1 : public Form {
   void WireExtensionArea();
   void WireTrigonometryPanel();
   void WireCurrencyPanel();
+  void WireFunctionPanel();
   // The input state kept while an edit box had the keyboard; 0 or 4 give field 1.
   void RestoreSavedInputState();
   void OpenListEdit(int state);

@@ -22,8 +22,8 @@ void TForm1::WireTrigonometryPanel() {
 }
 
 void TForm1::ReapplyLiveFunction() {
-  // The function panel's term (7) re-applies here once that panel computes.
   if (S.ExtMode >= 1 && S.ExtMode <= 6) ApplyTrigFunction(S.ExtMode);
+  if (S.ExtMode == 7) EvaluateFunctionTerm();
 }
 
 void TForm1::ApplyTrigFunction(int k) {

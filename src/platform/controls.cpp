@@ -9,7 +9,9 @@ Control::Control(Form& owner, std::string name, ControlKind kind)
   owner_.Register(*this);
 }
 
-Control::~Control() { owner_.Unregister(*this); }
+Control::~Control() {
+  owner_.Unregister(*this);
+}
 
 void Control::MarkDirty() {
   dirty_ = true;
@@ -46,11 +48,28 @@ void Control::SetColor(int32_t rgb) {
   MarkDirty();
 }
 
-void Control::Click() { Fire(OnClick); }
+void Control::SetSelection(int start, int length) {
+  NoteSelection(start, length);
+  selectionRequested_ = true;
+  MarkDirty();
+}
 
-void Control::DblClick() { Fire(OnDblClick); }
+void Control::NoteSelection(int start, int length) {
+  selStart_ = start;
+  selLength_ = length;
+}
 
-void Control::RightClick() { Fire(OnContextPopup); }
+void Control::Click() {
+  Fire(OnClick);
+}
+
+void Control::DblClick() {
+  Fire(OnDblClick);
+}
+
+void Control::RightClick() {
+  Fire(OnContextPopup);
+}
 
 void Control::DragDrop(Control& source) {
   if (OnDragDrop) OnDragDrop(source);
@@ -96,7 +115,9 @@ void CheckBox::SetChecked(bool checked) {
   Fire(OnClick);
 }
 
-void CheckBox::Click() { SetChecked(!checked_); }
+void CheckBox::Click() {
+  SetChecked(!checked_);
+}
 
 void RadioButton::SetChecked(bool checked) {
   if (checked_ == checked) return;

@@ -59,6 +59,17 @@ class Control {
   int32_t Color() const { return color_; }
   void SetColor(int32_t rgb);
 
+  // The caret and the selection in the text of an edit or combo box, in characters from 0.
+  int SelStart() const { return selStart_; }
+  int SelLength() const { return selLength_; }
+  // Selects a part of the text as the logic wants it shown.
+  void SetSelection(int start, int length);
+  // The caret and selection the user left; this changes nothing on the screen.
+  void NoteSelection(int start, int length);
+  // Set by SetSelection until the view has shown the selection.
+  bool SelectionRequested() const { return selectionRequested_; }
+  void ClearSelectionRequest() { selectionRequested_ = false; }
+
   // Events, wired by the form that owns the control.
   Handler OnClick;
   Handler OnDblClick;
@@ -99,6 +110,8 @@ class Control {
   bool enabled_ = true;
   std::string hint_;
   int32_t color_ = kDefaultColor;
+  int selStart_ = 0, selLength_ = 0;
+  bool selectionRequested_ = false;
   bool dirty_ = true;
 };
 

@@ -9,7 +9,9 @@ Form::Form(std::string className, std::string name)
 
 Form::~Form() = default;
 
-void Form::Register(Control& control) { controls_.push_back(&control); }
+void Form::Register(Control& control) {
+  controls_.push_back(&control);
+}
 
 void Form::Unregister(Control& control) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
@@ -22,7 +24,10 @@ Control* Form::Find(const std::string& name) const {
   return nullptr;
 }
 
-void Form::AddFrame(Form& frame) { frames_.push_back(&frame); }
+void Form::AddFrame(Form& frame) {
+  frames_.push_back(&frame);
+  frame.host_ = this;
+}
 
 Form* Form::FindFrame(const std::string& name) const {
   for (Form* f : frames_)
@@ -81,6 +86,8 @@ void Form::SetStayOnTop(bool onTop) {
 }
 
 void Form::SetFocus(Control& control) {
+  // A frame's controls take the keyboard in the window that embeds it.
+  if (host_) return host_->SetFocus(control);
   if (active_ == &control) return;
   Control* old = active_;
   active_ = &control;
@@ -121,7 +128,9 @@ bool Form::RunMenuShortcut(Key key, ShiftState shift) {
   return false;
 }
 
-bool Form::FormKeyDown(Key, ShiftState) { return false; }
+bool Form::FormKeyDown(Key, ShiftState) {
+  return false;
+}
 
 void Form::FormKeyPress(char32_t) {}
 

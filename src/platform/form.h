@@ -48,9 +48,9 @@ class Form {
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool onTop);
 
-  // The control that owns the keyboard. Moving the focus runs OnExit of the old control and
-  // OnEnter of the new one.
-  Control* ActiveControl() const { return active_; }
+  // The control that owns the keyboard (for a frame: in the window that embeds it). Moving the
+  // focus runs OnExit of the old control and OnEnter of the new one.
+  Control* ActiveControl() const { return host_ ? host_->ActiveControl() : active_; }
   void SetFocus(Control& control);
 
   // Runs the enabled menu item whose shortcut is this key; answers whether there was one.
@@ -89,6 +89,7 @@ class Form {
   int height_ = 0;
   bool stayOnTop_ = false;
   Control* active_ = nullptr;
+  Form* host_ = nullptr;  // the window a frame is embedded in
   ShiftState clickShift_;
   bool dirty_ = true;
 };

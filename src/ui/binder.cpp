@@ -111,14 +111,17 @@ void Binder::Connect(Control& control, QWidget& widget) {
   } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
     connect(edit, &QLineEdit::textEdited, this,
             [this, c](const QString& text) { Run([&] { c->SetText(text.toStdString()); }, c); });
+    NoteSelections(*c, *edit);
   } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
     auto* list = dynamic_cast<ListControl*>(c);
     if (list)
       connect(combo, &QComboBox::activated, this,
               [this, list](int index) { Run([&] { list->Select(index); }, list); });
-    if (QLineEdit* line = combo->lineEdit())
+    if (QLineEdit* line = combo->lineEdit()) {
       connect(line, &QLineEdit::textEdited, this,
               [this, c](const QString& text) { Run([&] { c->SetText(text.toStdString()); }, c); });
+      NoteSelections(*c, *line);
+    }
   } else if (auto* listWidget = qobject_cast<QListWidget*>(&widget)) {
     if (auto* list = dynamic_cast<ListControl*>(c))
       connect(listWidget, &QListWidget::currentRowChanged, this,
@@ -130,6 +133,17 @@ void Binder::Connect(Control& control, QWidget& widget) {
   } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
     label->setTextFormat(Qt::PlainText);
   }
+}
+
+// The caret and the selection the user leaves are kept with the control, without an event.
+void Binder::NoteSelections(Control& control, QLineEdit& line) {
+  const auto note = [&control, &line] {
+    const bool selected = line.hasSelectedText();
+    control.NoteSelection(selected ? line.selectionStart() : line.cursorPosition(),
+                          selected ? static_cast<int>(line.selectedText().size()) : 0);
+  };
+  connect(&line, &QLineEdit::cursorPositionChanged, this, note);
+  connect(&line, &QLineEdit::selectionChanged, this, note);
 }
 
 void Binder::Connect(Control& control, QAction& action) {

@@ -14,6 +14,7 @@
 #include "platform/ports.h"
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QWidget;
 
@@ -74,6 +75,9 @@ class Binder : public QObject {
   void PushForm(FormView& view);
   void PushControl(Control& control);
   void PushWidget(const Control& control, QWidget& widget);
+  // A selection the logic asked for, in an edit box or an editable combo box.
+  void PushSelection(Control& control, QWidget& widget);
+  void NoteSelections(Control& control, QLineEdit& line);
   void PushAction(const Control& control, QAction& action);
 
   Prompts& prompts_;

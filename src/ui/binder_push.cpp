@@ -76,9 +76,10 @@ void Binder::Sync() {
 }
 
 void Binder::PushControl(Control& control) {
-  if (QWidget* widget = WidgetOf(control))
+  if (QWidget* widget = WidgetOf(control)) {
     PushWidget(control, *widget);
-  else if (QAction* action = ActionOf(control))
+    PushSelection(control, *widget);
+  } else if (QAction* action = ActionOf(control))
     PushAction(control, *action);
   control.ClearDirty();
 }
@@ -159,6 +160,14 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
       spin->setValue(spinEdit->Value());
     }
   }
+}
+
+void Binder::PushSelection(Control& control, QWidget& widget) {
+  if (!control.SelectionRequested()) return;
+  control.ClearSelectionRequest();
+  auto* line = qobject_cast<QLineEdit*>(&widget);
+  if (auto* combo = qobject_cast<QComboBox*>(&widget)) line = combo->lineEdit();
+  if (line) line->setSelection(control.SelStart(), control.SelLength());
 }
 
 void Binder::PushAction(const Control& control, QAction& action) {

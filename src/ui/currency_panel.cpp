@@ -1,6 +1,5 @@
 #include "ui/currency_panel.h"
 
-#include <QStyle>
 #include <QToolButton>
 #include <array>
 
@@ -27,20 +26,11 @@ constexpr std::array kPlaces{
     Place{"Edit2", Kind::Edit, 4, 86, 104, 24},
     Place{"Label4", Kind::Label, 110, 86, 30, 24, "", Qt::AlignCenter},
     Place{"Edit3", Kind::Edit, 142, 86, 104, 24},
-};
-
-struct Tool {
-  const char* name;
-  QStyle::StandardPixmap icon;
-  bool checkable = false;
-};
-
-constexpr Tool kTools[] = {
-    {"SpeedButton1", QStyle::SP_ArrowLeft},
-    {"SpeedButton5", QStyle::SP_FileDialogDetailedView},
-    {"SpeedButton2", QStyle::SP_FileDialogNewFolder, true},
-    {"SpeedButton4", QStyle::SP_FileDialogContentsView, true},
-    {"SpeedButton3", QStyle::SP_TrashIcon},
+    Place{"SpeedButton1", Kind::Tool, 4, 44, 24, 22, "SP_ArrowLeft"},
+    Place{"SpeedButton5", Kind::Tool, 29, 44, 24, 22, "SP_FileDialogDetailedView"},
+    Place{"SpeedButton2", Kind::Tool, 54, 44, 24, 22, "SP_FileDialogNewFolder"},
+    Place{"SpeedButton4", Kind::Tool, 79, 44, 24, 22, "SP_FileDialogContentsView"},
+    Place{"SpeedButton3", Kind::Tool, 104, 44, 24, 22, "SP_TrashIcon"},
 };
 
 }  // namespace
@@ -50,16 +40,9 @@ QWidget* BuildCurrencyPanel(QWidget& clientArea, const TFrame3& frame) {
   panel->setObjectName(QStringLiteral("Frame31"));
   panel->setGeometry(kLeft, kTop, frame.Width(), frame.Height());
   PlaceWidgets(*panel, kPlaces);
-  int x = 4;
-  for (const Tool& tool : kTools) {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(QString::fromLatin1(tool.name));
-    button->setIcon(panel->style()->standardIcon(tool.icon));
-    button->setCheckable(tool.checkable);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(x, 44, 24, 22);
-    x += 25;
-  }
+  // Adding and editing an entry keep their button down until the entry is saved.
+  for (const char* name : {"SpeedButton2", "SpeedButton4"})
+    panel->findChild<QToolButton*>(QString::fromLatin1(name))->setCheckable(true);
   panel->hide();
   return panel;
 }

@@ -6,6 +6,7 @@
 #include "ui/about_dialog.h"
 #include "ui/binder.h"
 #include "ui/currency_panel.h"
+#include "ui/function_panel.h"
 #include "ui/key_router.h"
 #include "ui/main_window.h"
 #include "ui/tape_panel.h"
@@ -23,6 +24,7 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   // The panels below the calculator and the tape, which the binder binds with the window.
   BuildTrigPanel(*window_->centralWidget(), program.Main().Frame11);
   BuildCurrencyPanel(*window_->centralWidget(), program.Main().Frame31);
+  BuildFunctionPanel(*window_->centralWidget(), program.Main().Frame71);
   binder_->AddWindow(program.Main(), *window_);
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);

@@ -4,9 +4,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QToolButton>
 
 namespace qv::ui {
 
@@ -36,6 +39,21 @@ QWidget* Make(const Place& place, QWidget& parent) {
       return new QLineEdit(&parent);
     case Kind::Combo:
       return new QComboBox(&parent);
+    case Kind::EditCombo: {
+      auto* combo = new QComboBox(&parent);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);  // the logic keeps the list
+      return combo;
+    }
+    case Kind::Tool: {
+      auto* button = new QToolButton(&parent);
+      const int icon = QStyle::staticMetaObject
+                           .enumerator(QStyle::staticMetaObject.indexOfEnumerator("StandardPixmap"))
+                           .keyToValue(place.role);
+      button->setIcon(parent.style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)));
+      button->setFocusPolicy(Qt::NoFocus);
+      return button;
+    }
   }
   return nullptr;
 }
@@ -47,7 +65,8 @@ void PlaceWidgets(QWidget& parent, std::span<const Place> places) {
     QWidget* widget = Make(place, parent);
     widget->setObjectName(QString::fromLatin1(place.name));
     widget->setGeometry(place.x, place.y, place.w, place.h);
-    if (*place.role) widget->setProperty("role", QString::fromLatin1(place.role));
+    if (*place.role && place.kind != Kind::Tool)
+      widget->setProperty("role", QString::fromLatin1(place.role));
   }
 }
 

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace qv::ui {
 
-enum class Kind { Label, Key, Toggle, Radio, Check, Spin, Edit, Combo };
+enum class Kind { Label, Key, Toggle, Radio, Check, Spin, Edit, Combo, EditCombo, Tool };
 
 struct Place {
   const char* name;
@@ -18,7 +18,8 @@ struct Place {
   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
-// Creates the widgets of `places` as children of `parent`.
+// Creates the widgets of `places` as children of `parent`. A Tool is a small image button whose
+// standard icon is given as its role ("SP_TrashIcon").
 void PlaceWidgets(QWidget& parent, std::span<const Place> places);
 
 }  // namespace qv::ui

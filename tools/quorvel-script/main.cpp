@@ -29,6 +29,8 @@ key KEY...                one character (5 + , p) or Enter Esc Backspace Delete 
 set NAME "TEXT"           type TEXT into an edit or combo box (fires its change handler)
 select NAME INDEX         choose item INDEX (from 0) of a combo or list box
 focus NAME                give a control the keyboard focus
+caret NAME START [LENGTH] put the caret of an edit or combo box at START (from 0), or select
+                            LENGTH characters from there, as the user does
 drag NAME TARGET          drag a control onto another
 answer yes|no|cancel|ok   the answer for the next question or dialog
 answer "TEXT"             the answer for the next input box
@@ -38,6 +40,7 @@ answer filter N             ... and the file type (from 1) chosen with it
 clipboard "TEXT"          put a text on the clipboard
 expect NAME "TEXT"        the control's text or caption
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
+expect NAME selection START LENGTH   the part of the text the program selected
 expect state NAME "TEXT"  a state value of the calculator (Extended values canonical)
 expect message "TEXT"     the next message, question or input box shown
 expect no-message

@@ -297,6 +297,10 @@ void Runner::Execute(const Command& c) {
   } else if (verb == "drag") {
     qv::Control& target = ControlOf(Arg(c, 2));
     Event([&] { target.DragDrop(control); });
+  } else if (verb == "caret") {
+    // caret NAME START [LENGTH]: where the user left the caret, or what the user selected.
+    const int length = c.words.size() > 3 ? std::stoi(Arg(c, 3)) : 0;
+    control.NoteSelection(std::stoi(Arg(c, 2)), length);
   } else if (verb == "focus") {
     Event([&] { control.Owner().SetFocus(control); });
   } else {
@@ -323,6 +327,12 @@ void Runner::ExpectControlState(qv::Control& control, const std::string& what, c
   } else if (what == "enabled" || what == "disabled") {
     positive = what == "enabled";
     value = control.Enabled();
+  } else if (what == "selection") {
+    // expect NAME selection START LENGTH: the part of the text the logic selected.
+    const std::string got =
+        std::to_string(control.SelStart()) + " " + std::to_string(control.SelLength());
+    const std::string wanted = Arg(c, 3) + " " + Arg(c, 4);
+    return Check(c, got == wanted, wanted, got);
   } else if (what == "down" || what == "up") {
     positive = what == "down";
     auto* b = dynamic_cast<qv::Button*>(&control);
