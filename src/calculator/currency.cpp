@@ -23,8 +23,11 @@ void TForm1::WireCurrencyPanel() {
     else
       CurrencyDeleteEntry();
   };
-  panel.Edit2.OnDragDrop = [this](Control& source) { CurrencyDropValue(source, Frame31.Edit2); };
-  panel.Edit3.OnDragDrop = [this](Control& source) { CurrencyDropValue(source, Frame31.Edit3); };
+  // A field display dropped onto an amount field enters its value there.
+  for (Edit* field : {&panel.Edit2, &panel.Edit3})
+    field->OnDragDrop = [this, field](Control& source) {
+      CurrencyDropValue(ReadEntryText(&source == &Label1 ? S.Entry1 : S.Entry2), *field);
+    };
   // Enter in the name or rate field saves the entry being added or edited.
   const auto saveOnEnter = [this](char32_t& key) {
     if (key == U',') key = U'.';
@@ -207,9 +210,8 @@ void TForm1::CurrencyDirectionKey(char key) {
   CurrencyReverse();
 }
 
-void TForm1::CurrencyDropValue(const Control& source, Edit& field) {
+void TForm1::CurrencyDropValue(Extended value, Edit& field) {
   TFrame3& panel = Frame31;
-  const Extended value = ReadEntryText(&source == &Label1 ? S.Entry1 : S.Entry2);
   S.CurValue = value;
   field.SetText(FormatPattern("%8.2n", value));
   panel.ConvertedValue = NormalizeNumberText(FormatGeneral(value));

@@ -265,7 +265,7 @@ void TForm1::ApplyBranchC(const ComputedResult& r) {
     S.Entry2.clear();
     if (S.FormatMode == 2) CurrencyShowValue(S.Entry1);
     WriteResultTape(r.percentAmount);
-    TaxPanelRecompute();
+    TaxRecompute();
     ShowResult();
   } else if (S.RepeatMode == 2) {
     EndRepeatSeries();

@@ -138,6 +138,7 @@ void TForm1::LoadSettings() {
 void TForm1::ApplyStartValues() {
   CurrencyStart();
   if (Frame61.ComboBox1.ItemIndex() < 0) Frame61.ChooseKind(0);
+  TaxRecompute();
   ShowPanelLetter();
   Waehr2.SetChecked(Shell.SecondCurrencyLine == 1);
   SetPosition(Shell.PosLeft, Shell.PosTop);

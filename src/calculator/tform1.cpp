@@ -61,6 +61,7 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   WireTrigonometryPanel();
   WireCurrencyPanel();
   WireFunctionPanel();
+  WireTaxPanel();
   AddFrame(Frame11);
   AddFrame(Frame31);
   AddFrame(Frame51);

@@ -153,6 +153,11 @@ class TForm1 : public Form {
   MenuItem Einheiten1{*this, "Einheiten1", "Einheiten", &PopupMenu3};
   MenuItem Steuer2{*this, "Steuer2", "Steuer", &PopupMenu3};
   MenuItem Funktionen2{*this, "Funktionen2", "Funktionen", &PopupMenu3};
+  // The tax panel's list of kinds, edited from its right-click menu.
+  PopupMenu PopupMenu2{*this, "PopupMenu2"};
+  MenuItem StBearbeiten{*this, "StBearbeiten", "Eintrag bearbeiten", &PopupMenu2};
+  MenuItem Eintraglschen1{*this, "Eintraglschen1", "Eintrag löschen", &PopupMenu2};
+  MenuItem NeuerEintrag1{*this, "NeuerEintrag1", "Neuer Eintrag", &PopupMenu2};
 
   // ---- Entry (number keys, sign, clearing, field choice)
   void ZeiButtonClick(Button& sender);
@@ -237,7 +242,8 @@ class TForm1 : public Form {
   void CurrencyConvertActiveField();
   // Keys "<" and ">".
   void CurrencyDirectionKey(char key);
-  void CurrencyDropValue(const Control& source, Edit& field);
+  // A value entered into the base field or the foreign field, as a drop does.
+  void CurrencyDropValue(Extended value, Edit& field);
   void CurrencyAddClick();
   void CurrencyEditClick();
   void CurrencySaveEntry();
@@ -255,6 +261,15 @@ class TForm1 : public Form {
   void EvaluateFunctionTerm();
   // History back (-1) or forward (+1); the term box gets the keyboard.
   void StepTermHistory(int step);
+
+  // ---- The tax panel
+  // Recomputes the amounts from the current value (after every result).
+  void TaxRecompute();
+  // Recomputes from field 1 with the last factor (after an undo restored the fields).
+  void TaxPanelRecompute();
+  void TaxNewKind();
+  void TaxTakeAmount();
+  void TaxWriteTape();
 
   // ---- The trigonometry panel: function k = 1 Sin ... 6 Csc applied to field 1
   void ApplyTrigFunction(int k);
@@ -336,6 +351,7 @@ class TForm1 : public Form {
   void WireTrigonometryPanel();
   void WireCurrencyPanel();
   void WireFunctionPanel();
+  void WireTaxPanel();
   // The input state kept while an edit box had the keyboard; 0 or 4 give field 1.
   void RestoreSavedInputState();
   void OpenListEdit(int state);
@@ -418,7 +434,6 @@ class TForm1 : public Form {
   void UnitConversionRecompute() {}
   void UnitConversionOff() {}
   bool UnitConversionLive() const { return false; }
-  void TaxPanelRecompute() {}
   std::string FunctionTermText() const { return Frame71.ComboBox1.Text(); }
 };
 

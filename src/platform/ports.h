@@ -47,9 +47,14 @@ class Prompts {
   virtual bool AskYesNo(const std::string& text) = 0;
   // "Ja" / "Nein" / "Abbrechen".
   virtual Answer AskYesNoCancel(const std::string& text) = 0;
-  // An input box; a cancelled box answers its default text.
-  virtual std::string InputBox(const std::string& title, const std::string& prompt,
-                               const std::string& defaultText) = 0;
+  // An input box with "OK" and "Abbrechen": no value when cancelled.
+  virtual std::optional<std::string> InputQuery(const std::string& title, const std::string& prompt,
+                                                const std::string& defaultText) = 0;
+  // An input box whose cancelling answers its default text.
+  std::string InputBox(const std::string& title, const std::string& prompt,
+                       const std::string& defaultText) {
+    return InputQuery(title, prompt, defaultText).value_or(defaultText);
+  }
   // File dialogs: no value when cancelled.
   virtual std::optional<FileChoice> OpenFile(const FileDialog& dialog) = 0;
   virtual std::optional<FileChoice> SaveFile(const FileDialog& dialog) = 0;

@@ -11,6 +11,7 @@
 #include "ui/main_window.h"
 #include "ui/tape_panel.h"
 #include "ui/tape_view.h"
+#include "ui/tax_panel.h"
 #include "ui/trig_panel.h"
 
 namespace qv::ui {
@@ -25,6 +26,7 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   BuildTrigPanel(*window_->centralWidget(), program.Main().Frame11);
   BuildCurrencyPanel(*window_->centralWidget(), program.Main().Frame31);
   BuildFunctionPanel(*window_->centralWidget(), program.Main().Frame71);
+  BuildTaxPanel(*window_->centralWidget(), program.Main().Frame61);
   binder_->AddWindow(program.Main(), *window_);
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);

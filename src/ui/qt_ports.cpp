@@ -80,15 +80,16 @@ Answer QtPrompts::AskYesNoCancel(const std::string& text) {
   }
 }
 
-std::string QtPrompts::InputBox(const std::string& title, const std::string& prompt,
-                                const std::string& defaultText) {
+std::optional<std::string> QtPrompts::InputQuery(const std::string& title,
+                                                 const std::string& prompt,
+                                                 const std::string& defaultText) {
   QInputDialog dialog(DialogParent());
   dialog.setWindowTitle(Q(title));
   dialog.setLabelText(Q(prompt));
   dialog.setTextValue(Q(defaultText));
   dialog.setOkButtonText(QStringLiteral("OK"));
   dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-  if (dialog.exec() != QDialog::Accepted) return defaultText;
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue().toStdString();
 }
 

@@ -17,8 +17,8 @@ class QtPrompts : public Prompts {
   void ShowError(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   Answer AskYesNoCancel(const std::string& text) override;
-  std::string InputBox(const std::string& title, const std::string& prompt,
-                       const std::string& defaultText) override;
+  std::optional<std::string> InputQuery(const std::string& title, const std::string& prompt,
+                                        const std::string& defaultText) override;
   std::optional<FileChoice> OpenFile(const FileDialog& dialog) override;
   std::optional<FileChoice> SaveFile(const FileDialog& dialog) override;
   bool PrinterSetup() override;

@@ -2,6 +2,7 @@
 // height and shows the panel, whose keys act on the calculator's fields.
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "ui_fixture.h"
@@ -44,6 +45,17 @@ TEST_F(ExtensionAreaTest, TheTrigonometryKeysApplyToFieldOne) {
   EXPECT_TRUE(PanelWidget<QCheckBox>("hyp").isChecked());
   EXPECT_EQ(Widget<QLabel>("Label2").text(), QStringLiteral("sinh"));
   EXPECT_FALSE(PanelWidget("Button4").isEnabled());
+}
+
+TEST_F(ExtensionAreaTest, TheTaxPanelFollowsTheResult) {
+  EXPECT_EQ(binder.Unbound(form.Frame61), std::vector<std::string>{});
+  QTest::keyClick(&frontend.Window(), Qt::Key_S);
+  ASSERT_TRUE(Widget("Frame61").isVisible());
+  QTest::keyClicks(&frontend.Window(), "100+19");
+  QTest::keyClick(&frontend.Window(), Qt::Key_Return);
+  auto* net = Widget("Frame61").findChild<QLineEdit*>(QStringLiteral("Edit4"));
+  ASSERT_NE(net, nullptr);
+  EXPECT_EQ(net->text(), QStringLiteral("100,00"));
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ class RecordingPrompts : public Prompts {
     shown.push_back(text);
     return Answer::Yes;
   }
-  std::string InputBox(const std::string&, const std::string&, const std::string& d) override {
+  std::optional<std::string> InputQuery(const std::string&, const std::string&,
+                                        const std::string& d) override {
     return d;
   }
   std::optional<FileChoice> OpenFile(const FileDialog&) override { return std::nullopt; }

@@ -23,12 +23,16 @@ qv::Answer FakePrompts::AskYesNoCancel(const std::string& text) {
   return qv::Answer::Cancel;
 }
 
-std::string FakePrompts::InputBox(const std::string& title, const std::string& prompt,
-                                  const std::string& defaultText) {
+// A text answer is typed in; "answer ok" takes the default text, any other answer cancels.
+std::optional<std::string> FakePrompts::InputQuery(const std::string& title,
+                                                   const std::string& prompt,
+                                                   const std::string& defaultText) {
   const std::string what = title + ": " + prompt;
   messages.push_back(what);
   const QueuedAnswer a = Next(what);
-  return a.kind == QueuedAnswer::Text ? a.text : defaultText;
+  if (a.kind == QueuedAnswer::Text) return a.text;
+  if (a.kind == QueuedAnswer::Ok) return defaultText;
+  return std::nullopt;
 }
 
 std::optional<qv::FileChoice> FakePrompts::FileAnswer(const std::string& what,

@@ -29,8 +29,8 @@ class FakePrompts : public qv::Prompts {
   void ShowError(const std::string& text) override { messages.push_back(text); }
   bool AskYesNo(const std::string& text) override;
   qv::Answer AskYesNoCancel(const std::string& text) override;
-  std::string InputBox(const std::string& title, const std::string& prompt,
-                       const std::string& defaultText) override;
+  std::optional<std::string> InputQuery(const std::string& title, const std::string& prompt,
+                                        const std::string& defaultText) override;
   std::optional<qv::FileChoice> OpenFile(const qv::FileDialog& dialog) override;
   std::optional<qv::FileChoice> SaveFile(const qv::FileDialog& dialog) override;
   bool PrinterSetup() override;
