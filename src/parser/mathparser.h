@@ -120,7 +120,8 @@ class TMathParser {
   std::uint64_t FConstantStamp = 0;
   std::size_t FLastSet = 0;  // the constant SetConstantValue found last
   // The last few terms this parser compiled, most recent first; dropped whenever an operator
-  // or a constant is added or removed, since both decide how a text splits.
+  // or a constant is added or removed, since both decide how a text splits and the compiled
+  // steps read the constants at their places in FConstants.
   std::vector<TCompiledTerm> FCompiled;
 };
 
