@@ -137,6 +137,7 @@ void TForm1::EinheitenClick() {
   Formatierung3Click();
   OpenExtensionArea();
   Frame51.Show();
+  UnitShowRemembered();
   FinishOpening(1, Einheiten);
 }
 

@@ -191,8 +191,8 @@ void TForm1::FormKeyPress(char32_t ch) {
       EinheitenClick();
       break;
     case U'E':
-      // The conversion itself comes from the unit panel once it is open.
       if (!Frame51.Visible()) EinheitenClick();
+      UnitConvert();
       break;
     case U's':
       Steuer1Click();

@@ -62,6 +62,7 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   WireCurrencyPanel();
   WireFunctionPanel();
   WireTaxPanel();
+  WireUnitPanel();
   AddFrame(Frame11);
   AddFrame(Frame31);
   AddFrame(Frame51);

@@ -262,6 +262,14 @@ class TForm1 : public Form {
   // History back (-1) or forward (+1); the term box gets the keyboard.
   void StepTermHistory(int step);
 
+  // ---- The unit conversion panel
+  void UnitConvert();
+  void UnitShowRemembered();
+  // After a conversion field 2 follows field 1 until "=" or "Löschen".
+  void UnitConversionRecompute();
+  void UnitConversionOff() { unitConversionLive_ = false; }
+  bool UnitConversionLive() const { return unitConversionLive_; }
+
   // ---- The tax panel
   // Recomputes the amounts from the current value (after every result).
   void TaxRecompute();
@@ -352,6 +360,9 @@ class TForm1 : public Form {
   void WireCurrencyPanel();
   void WireFunctionPanel();
   void WireTaxPanel();
+  void WireUnitPanel();
+  void LeaveCurrencyFormat();
+  bool unitConversionLive_ = false;
   // The input state kept while an edit box had the keyboard; 0 or 4 give field 1.
   void RestoreSavedInputState();
   void OpenListEdit(int state);
@@ -431,9 +442,6 @@ class TForm1 : public Form {
   // Seams to panels that later work fills in; until then they do nothing.
   bool GraphShown() const { return false; }
   bool HoldPressed() const { return false; }
-  void UnitConversionRecompute() {}
-  void UnitConversionOff() {}
-  bool UnitConversionLive() const { return false; }
   std::string FunctionTermText() const { return Frame71.ComboBox1.Text(); }
 };
 

@@ -177,6 +177,11 @@ void ComboBox::SetItemIndex(int index) {
   Control::SetText(itemIndex_ >= 0 ? items_[itemIndex_] : std::string());
 }
 
+void PageControl::SetItemIndex(int index) {
+  ListControl::SetItemIndex(index);
+  Control::SetText(itemIndex_ >= 0 ? items_[itemIndex_] : std::string());
+}
+
 void ComboBox::Select(int index) {
   SetItemIndex(index);
   Fire(OnChange);

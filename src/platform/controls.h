@@ -30,6 +30,7 @@ enum class ControlKind {
   PopupMenu,
   SpinEdit,
   RichEdit,
+  PageControl,
 };
 
 // Colours as 0xRRGGBB; kDefaultColor leaves the look to the front end.
@@ -231,6 +232,15 @@ class ListBox : public ListControl {
  public:
   ListBox(Form& owner, std::string name)
       : ListControl(owner, std::move(name), ControlKind::ListBox) {}
+};
+
+// Pages of a tab control: the items are the page captions, the index the page shown.
+class PageControl : public ListControl {
+ public:
+  PageControl(Form& owner, std::string name)
+      : ListControl(owner, std::move(name), ControlKind::PageControl) {}
+  // The text is the caption of the page shown.
+  void SetItemIndex(int index) override;
 };
 
 class SpinEdit : public Control {

@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <set>
 
 #include "platform/errors.h"
@@ -126,6 +127,10 @@ void Binder::Connect(Control& control, QWidget& widget) {
     if (auto* list = dynamic_cast<ListControl*>(c))
       connect(listWidget, &QListWidget::currentRowChanged, this,
               [this, list](int row) { Run([&] { list->Select(row); }, list); });
+  } else if (auto* tabs = qobject_cast<QTabBar*>(&widget)) {
+    if (auto* list = dynamic_cast<ListControl*>(c))
+      connect(tabs, &QTabBar::currentChanged, this,
+              [this, list](int index) { Run([&] { list->Select(index); }, list); });
   } else if (auto* spin = qobject_cast<QSpinBox*>(&widget)) {
     if (auto* spinEdit = dynamic_cast<SpinEdit*>(c))
       connect(spin, &QSpinBox::valueChanged, this,

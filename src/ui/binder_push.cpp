@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <QTabBar>
 #include <optional>
 
 #include "ui/binder.h"
@@ -44,6 +45,17 @@ void PushList(const ListControl& list, QComboBox& combo) {
   combo.setCurrentIndex(list.ItemIndex());
   const QString text = QString::fromStdString(list.Text());
   if (combo.isEditable() && combo.currentText() != text) combo.setEditText(text);
+}
+
+void PushList(const ListControl& list, QTabBar& tabs) {
+  const QStringList items = QtItems(list.Items());
+  QStringList shown;
+  for (int i = 0; i < tabs.count(); ++i) shown << tabs.tabText(i);
+  if (shown != items) {
+    while (tabs.count() > 0) tabs.removeTab(0);
+    for (const QString& item : items) tabs.setTabToolTip(tabs.addTab(item), item);
+  }
+  tabs.setCurrentIndex(list.ItemIndex());
 }
 
 void PushList(const ListControl& list, QListWidget& widget) {
@@ -154,6 +166,8 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
     }
   } else if (auto* listWidget = qobject_cast<QListWidget*>(&widget)) {
     if (const auto* list = dynamic_cast<const ListControl*>(&control)) PushList(*list, *listWidget);
+  } else if (auto* tabs = qobject_cast<QTabBar*>(&widget)) {
+    if (const auto* list = dynamic_cast<const ListControl*>(&control)) PushList(*list, *tabs);
   } else if (auto* spin = qobject_cast<QSpinBox*>(&widget)) {
     if (const auto* spinEdit = dynamic_cast<const SpinEdit*>(&control)) {
       spin->setRange(spinEdit->MinValue(), spinEdit->MaxValue());

@@ -13,6 +13,7 @@
 #include "ui/tape_view.h"
 #include "ui/tax_panel.h"
 #include "ui/trig_panel.h"
+#include "ui/unit_panel.h"
 
 namespace qv::ui {
 
@@ -27,6 +28,7 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   BuildCurrencyPanel(*window_->centralWidget(), program.Main().Frame31);
   BuildFunctionPanel(*window_->centralWidget(), program.Main().Frame71);
   BuildTaxPanel(*window_->centralWidget(), program.Main().Frame61);
+  BuildUnitPanel(*window_->centralWidget(), program.Main().Frame51);
   binder_->AddWindow(program.Main(), *window_);
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTabBar>
 #include <QToolButton>
 
 namespace qv::ui {
@@ -44,6 +45,12 @@ QWidget* Make(const Place& place, QWidget& parent) {
       combo->setEditable(true);
       combo->setInsertPolicy(QComboBox::NoInsert);  // the logic keeps the list
       return combo;
+    }
+    case Kind::Tabs: {
+      auto* tabs = new QTabBar(&parent);
+      tabs->setUsesScrollButtons(true);
+      tabs->setExpanding(false);
+      return tabs;
     }
     case Kind::Tool: {
       auto* button = new QToolButton(&parent);

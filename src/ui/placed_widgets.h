@@ -8,7 +8,7 @@ class QWidget;
 
 namespace qv::ui {
 
-enum class Kind { Label, Key, Toggle, Radio, Check, Spin, Edit, Combo, EditCombo, Tool };
+enum class Kind { Label, Key, Toggle, Radio, Check, Spin, Edit, Combo, EditCombo, Tool, Tabs };
 
 struct Place {
   const char* name;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 
 #include "ui_fixture.h"
 
@@ -56,6 +57,19 @@ TEST_F(ExtensionAreaTest, TheTaxPanelFollowsTheResult) {
   auto* net = Widget("Frame61").findChild<QLineEdit*>(QStringLiteral("Edit4"));
   ASSERT_NE(net, nullptr);
   EXPECT_EQ(net->text(), QStringLiteral("100,00"));
+}
+
+TEST_F(ExtensionAreaTest, AnotherPageOfTheUnitPanelConvertsAtOnce) {
+  EXPECT_EQ(binder.Unbound(form.Frame51), std::vector<std::string>{});
+  QTest::keyClicks(&frontend.Window(), "10e");
+  auto* tabs = Widget("Frame51").findChild<QTabBar*>(QStringLiteral("PageControl1"));
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_EQ(tabs->count(), 8);
+  EXPECT_EQ(tabs->tabText(0), QStringLiteral("Länge"));
+  tabs->setCurrentIndex(4);
+  EXPECT_EQ(Widget<QLabel>("Label3").text(), QStringLiteral("6,21371192237334"));
+  EXPECT_TRUE(Widget("Frame51").findChild<QWidget*>(QStringLiteral("Combo9"))->isVisible());
+  EXPECT_FALSE(Widget("Frame51").findChild<QWidget*>(QStringLiteral("Combo1"))->isVisible());
 }
 
 }  // namespace
