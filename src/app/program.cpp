@@ -8,17 +8,33 @@ Program::Program(Ports ports) : ports_(ports) {
   main_ = std::make_unique<TForm1>(ports);
   finance_ = std::make_unique<TFinanzrechner>();
   subsidy_ = std::make_unique<TFoerder>();
-  rateUpdate_ = std::make_unique<TForm4>();
+  rateUpdate_ = std::make_unique<TForm4>(ports, main_->Frame31);
   range_ = std::make_unique<TBereich>();
   about_ = std::make_unique<TAboutBox>();
-  windows_ = {main_.get(), finance_.get(), subsidy_.get(), rateUpdate_.get(), range_.get(),
-              about_.get()};
+  windows_ = {main_.get(),       finance_.get(), subsidy_.get(),
+              rateUpdate_.get(), range_.get(),   about_.get()};
   main_->About.OnClick = [this] { about_->Show(); };
   main_->Finanz.OnClick = [this] { finance_->Show(); };
   main_->CloseMainWindow = [this] { return Close(); };
+  WireRateUpdate();
 }
 
 Program::~Program() = default;
+
+// "Kurse aktualisieren" in both menus and a Ctrl+click on the converter's arrow open the
+// rate-update dialog.
+void Program::WireRateUpdate() {
+  TForm1& main = *main_;
+  rateUpdate_->Host = {
+      .stayOnTop = [&main] { return main.StayOnTop(); },
+      .toggleStayOnTop = [&main] { main.StayOnTop1Click(); },
+      .currencyChosen = [&main] { main.CurrencyChoose(); },
+  };
+  const auto open = [this] { rateUpdate_->Open(); };
+  main.Kurseaktualisieren1.OnClick = open;
+  main.Whrungskurse1.OnClick = open;
+  main.OpenRateUpdate = open;
+}
 
 Form* Program::FindWindow(const std::string& className) const {
   for (Form* f : windows_)
@@ -26,7 +42,9 @@ Form* Program::FindWindow(const std::string& className) const {
   return nullptr;
 }
 
-void Program::Start() { main_->Show(); }
+void Program::Start() {
+  main_->Show();
+}
 
 bool Program::Close() {
   if (closed_) return true;

@@ -20,6 +20,7 @@ class Program {
 
   TForm1& Main() { return *main_; }
   TAboutBox& AboutBox() { return *about_; }
+  TForm4& RateUpdate() { return *rateUpdate_; }
   // Every window in the order of creation, the main window first.
   const std::vector<Form*>& Windows() const { return windows_; }
   // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
@@ -32,6 +33,7 @@ class Program {
   bool Closed() const { return closed_; }
 
  private:
+  void WireRateUpdate();
   Ports ports_;
   std::unique_ptr<TForm1> main_;
   std::unique_ptr<TFinanzrechner> finance_;

@@ -10,8 +10,10 @@ void TForm1::WireCurrencyPanel() {
   TFrame3& panel = Frame31;
   panel.ComboBox1.OnChange = [this] { CurrencyChoose(); };
   panel.Label4.OnClick = [this] {
-    // Ctrl with the click opens the rate-update dialog once that exists.
-    if (!Frame31.ClickShift().ctrl) CurrencyReverse();
+    if (!Frame31.ClickShift().ctrl)
+      CurrencyReverse();
+    else if (OpenRateUpdate)
+      OpenRateUpdate();
   };
   panel.SpeedButton1.OnClick = [this] { CurrencyTakeResult(); };
   panel.SpeedButton5.OnClick = [this] { CurrencyWriteTape(); };

@@ -288,6 +288,8 @@ class TForm1 : public Form {
   // ---- Shell: closing, scaling, always on top, second currency, help
   // Closes the main window as its close button does; set by the program.
   std::function<bool()> CloseMainWindow;
+  // Opens the rate-update dialog; set by the program.
+  std::function<void()> OpenRateUpdate;
   void Button18Click();
   // Asks "Rechner beenden?" while the tape has content; answers whether to close.
   bool FormCloseQuery();

@@ -63,6 +63,7 @@ void Form::Hide() {
   if (!visible_) return;
   visible_ = false;
   dirty_ = true;
+  if (OnHide) OnHide();
 }
 
 void Form::SetPosition(int left, int top) {

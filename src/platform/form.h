@@ -61,6 +61,8 @@ class Form {
   virtual void FormKeyPress(char32_t ch);
 
   Handler OnShow;
+  // Runs when a shown form is hidden (a dialog closed).
+  Handler OnHide;
 
   // The modifier keys held during the click being handled (a Ctrl+click asks for more).
   ShiftState ClickShift() const { return clickShift_; }

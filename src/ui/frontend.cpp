@@ -9,6 +9,7 @@
 #include "ui/function_panel.h"
 #include "ui/key_router.h"
 #include "ui/main_window.h"
+#include "ui/rate_dialog.h"
 #include "ui/tape_panel.h"
 #include "ui/tape_view.h"
 #include "ui/tax_panel.h"
@@ -32,6 +33,7 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   binder_->AddWindow(program.Main(), *window_);
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);
+  binder_->AddWindow(program.RateUpdate(), *BuildRateDialog(*window_, program.RateUpdate()));
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
     bool closed = false;

@@ -45,6 +45,7 @@ expect state NAME "TEXT"  a state value of the calculator (Extended values canon
 expect message "TEXT"     the next message, question or input box shown
 expect no-message
 expect clipboard "TEXT"
+expect opened "TARGET"    the file or web address the desktop was last asked to open
 expect caption "TEXT"     the main window's caption
 expect size W H           the main window's client size at 100 %
 expect tape               the whole tape, one block line per tape line

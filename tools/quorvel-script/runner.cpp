@@ -360,6 +360,10 @@ void Runner::Expect(const Command& c) {
     if (!prompts_.messages.empty()) prompts_.messages.pop_front();
     return Check(c, got.empty(), "no message", Quote(got));
   }
+  if (what == "opened") {
+    const std::string got = shell_.opened.empty() ? "nothing" : shell_.opened.back();
+    return Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
+  }
   if (what == "clipboard")
     return Check(c, clipboard_.text == Arg(c, 2), Quote(Arg(c, 2)), Quote(clipboard_.text));
   if (what == "file") {
