@@ -16,7 +16,6 @@
 #include "app/program.h"
 #include "fakes.h"
 #include "ui/frontend.h"
-#include "fakes.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
 #include "ui/tape_printer.h"
@@ -92,8 +91,9 @@ void BM_BuildAndShowWindows(benchmark::State& state) {
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
+  qvs::FakeWordProcessor word;
   for (auto _ : state) {
-    qv::Program program({prompts, clipboard, shell, folders, printer});
+    qv::Program program({prompts, clipboard, shell, folders, printer, word});
     qv::ui::Frontend frontend(program, prompts);
     frontend.Start();
     frontend.Window().repaint();

@@ -19,7 +19,8 @@ struct ShownTape {
   qvs::FakeShell shell;
   qvs::SandboxFolders folders;
   qvs::FakePrinter printer;
-  qv::TFrame4 frame{qv::Ports{prompts, clipboard, shell, folders, printer}};
+  qvs::FakeWordProcessor word;
+  qv::TFrame4 frame{qv::Ports{prompts, clipboard, shell, folders, printer, word}};
   qv::ui::TapeView view{frame, nullptr};
 
   ShownTape() {

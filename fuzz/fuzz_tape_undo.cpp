@@ -32,9 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qvs::FakeClipboard clipboard;
   qvs::FakeShell shell;
   qvs::FakePrinter printer;
+  qvs::FakeWordProcessor word;
   qvs::SandboxFolders folders;
   folders.startDir = folders.documentsDir = SandboxDir();
-  qv::TForm1 form({prompts, clipboard, shell, folders, printer});
+  qv::TForm1 form({prompts, clipboard, shell, folders, printer, word});
   form.Button46Click();
   qv::TapeModel& tape = form.Frame41.Tape;
   tape.TapeClear();

@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
+#include "ui/desktop_word.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
@@ -95,7 +96,11 @@ int main(int argc, char** argv) {
   qv::LocalFolders folders;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   std::optional<qv::Program> program;
-  qv::RunGuarded(prompts, [&] { program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer}); });
+  // The document handed to the word processor lies in the data folder.
+  qv::ui::DesktopWord word([&program] { return program->Main().DataFolder() + "/Word.rtf"; });
+  qv::RunGuarded(prompts, [&] {
+    program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer, word});
+  });
   if (!program) return 1;
   qv::ui::Frontend frontend(*program, prompts);
 

@@ -141,6 +141,7 @@ void TForm1::ApplyStartValues() {
   TaxRecompute();
   ShowPanelLetter();
   Waehr2.SetChecked(Shell.SecondCurrencyLine == 1);
+  Umrandung.SetEnabled(Textbox1.Checked());
   SetPosition(Shell.PosLeft, Shell.PosTop);
   if (S.SyntaxMode == 0) Syntax_1.SetChecked(true);
   if (S.SyntaxMode == 1) Syntax_2.SetChecked(true);

@@ -31,6 +31,15 @@ void TForm1::WireTapeEvents() {
       .focusCalculator = [this] { FocusEquals(); },
       .dataFolder = [this] { return DataFolder(); },
   };
+  Frame41.Host.wordOptions = [this] {
+    return WordExportOptions{.textBox = Textbox1.Checked(), .noBorder = Umrandung.Checked()};
+  };
+  // The text-box options: the second is offered only while the first is ticked.
+  Textbox1.OnClick = [this] {
+    Textbox1.SetChecked(!Textbox1.Checked());
+    Umrandung.SetEnabled(Textbox1.Checked());
+  };
+  Umrandung.OnClick = [this] { Umrandung.SetChecked(!Umrandung.Checked()); };
   Frame41.OnRestoreEnabled = [this] { TapeW.SetEnabled(true); };
   Frame41.RichEdit1.OnDragDrop = [this](Control& source) { TapeDrop(source); };
   Label1.DragOnPress = Label3.DragOnPress = true;

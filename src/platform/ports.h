@@ -126,12 +126,46 @@ class Printer {
 };
 
 // The services one program instance works with.
+// A word processor driven as an automation client drives one: a document, its insertion
+// point, an inserted file, a text box with typed lines. Every call answers whether it worked.
+class WordProcessor {
+ public:
+  virtual ~WordProcessor() = default;
+  // Reaches a running word processor or starts one with a new document; false with the
+  // reason when none can be reached.
+  virtual bool Connect(std::string& error) = 0;
+  virtual void AddDocument() = 0;
+  virtual void MakeVisible() = 0;
+  // Inserts a rich-text file at the insertion point.
+  virtual bool InsertFile(const std::string& path) = 0;
+  // The insertion point on the page in points: left and top.
+  virtual bool InsertionPoint(double& left, double& top) = 0;
+  // Adds a text box at the position and selects its text.
+  virtual bool AddTextBox(double left, double top, double width, double height) = 0;
+  virtual void SetBoxMargins(double points) = 0;
+  virtual void SetBoxWrapSquare() = 0;
+  // No border, or a border of round dots in a thin-thin double line.
+  virtual void SetBoxBorder(bool visible) = 0;
+  virtual void SetFont(const std::string& name, double size, bool bold) = 0;
+  // The colour index of the text: 0 automatic, 6 red, 11 green.
+  virtual void SetColorIndex(int index) = 0;
+  // 0 left, 1 centred, 2 right.
+  virtual void SetAlignment(int alignment) = 0;
+  virtual void TypeText(const std::string& text) = 0;
+  virtual void SetBoxSize(double width, double height) = 0;
+  // Puts the insertion point at the end of the box's text.
+  virtual void FinishBox() = 0;
+  // Ends the connection; the word processor stays open with the document.
+  virtual void Release() = 0;
+};
+
 struct Ports {
   Prompts& prompts;
   Clipboard& clipboard;
   Shell& shell;
   Folders& folders;
   Printer& printer;
+  WordProcessor& word;
 };
 
 }  // namespace qv

@@ -35,6 +35,7 @@ void TFrame4::WireEvents() {
   SpeedButton5.OnClick = [this] { SpeedButton5Click(); };
   BitBtn2.OnClick = [this] { BitBtn2Click(); };
   SpeedButton3.OnClick = [this] { SpeedButton3Click(); };
+  SpeedButton4.OnClick = [this] { SpeedButton4Click(); };
   Kommentar1.OnClick = [this] { Kommentar1Click(); };
   Schrift1.OnClick = [this] { Schrift1Click(); };
   Tape1.OnClick = [this] { Tape.TapeSetStyle(TapeCommandStyle()); };

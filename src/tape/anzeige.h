@@ -9,6 +9,7 @@
 #include "platform/ports.h"
 #include "tape/tape_editor.h"
 #include "tape/tape_model.h"
+#include "tape/word_export.h"
 
 namespace qv {
 
@@ -22,6 +23,8 @@ struct TapeHost {
   std::function<std::string()> dataFolder;
   // After a clearing: the currency converter turns back to its input side.
   std::function<void()> afterClear;
+  // The word export's options of the window's menu.
+  std::function<WordExportOptions()> wordOptions;
 };
 
 class TFrame4 : public Form {
@@ -75,6 +78,7 @@ class TFrame4 : public Form {
   void SpeedButton2Click();  // record mode
   void SpeedButton1Click();  // edit mode
   void Button1Click();       // clear, with backup
+  void SpeedButton4Click();  // hand the tape to the word processor
   void RestoreTape();        // "Tape wiederherstellen?"
   bool RestoreEnabled() const { return restoreEnabled_; }
   void FileOpenDialog1Click();

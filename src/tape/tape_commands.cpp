@@ -61,6 +61,14 @@ void TFrame4::Button1Click() {
   if (Host.afterClear) Host.afterClear();
 }
 
+// The tape goes to the word processor through the transfer file "Temp.rtf" of the data folder.
+void TFrame4::SpeedButton4Click() {
+  SyncEdits();
+  const WordExportOptions options = Host.wordOptions ? Host.wordOptions() : WordExportOptions{};
+  ExportToWord(Tape.Document(), options, Host.dataFolder() + "/Temp.rtf", ports_.word,
+               ports_.prompts);
+}
+
 void TFrame4::RestoreTape() {
   if (!ports_.prompts.AskYesNo("Tape wiederherstellen?")) return;
   LoadInto(BackupPath(), false);

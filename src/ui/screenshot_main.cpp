@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
-  qv::Program program({prompts, clipboard, shell, folders, printer});
+  qvs::FakeWordProcessor word;
+  qv::Program program({prompts, clipboard, shell, folders, printer, word});
   qv::ui::Frontend frontend(program, prompts);
   frontend.Start();
   QApplication::processEvents();

@@ -82,6 +82,7 @@ class RandomKeysTest : public ::testing::TestWithParam<RandomCase> {
   qvs::FakeClipboard clipboard;
   qvs::FakeShell shell;
   qvs::FakePrinter printer;
+  qvs::FakeWordProcessor word;
   qvs::SandboxFolders folders;
 };
 
@@ -207,7 +208,7 @@ TEST_P(RandomKeysTest, StateStaysSoundAfterEveryKey) {
   for (int sequence = 0; sequence < kSequences; ++sequence) {
     prompts.answers.clear();
     prompts.messages.clear();
-    qv::TForm1 form({prompts, clipboard, shell, folders, printer});
+    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word});
     form.Show();
     std::vector<std::string> log;
     for (int step = 0; step < kKeysPerSequence; ++step) {

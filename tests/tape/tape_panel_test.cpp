@@ -84,7 +84,8 @@ class TapePanelTest : public testing::Test {
   qvs::FakeShell shell;
   qvs::SandboxFolders folders;
   qvs::FakePrinter printer;
-  TFrame4 frame{Ports{prompts, clipboard, shell, folders, printer}};
+  qvs::FakeWordProcessor word;
+  TFrame4 frame{Ports{prompts, clipboard, shell, folders, printer, word}};
 };
 
 TEST_F(TapePanelTest, ClearingWritesTheWholeTapeToTheBackupFirst) {

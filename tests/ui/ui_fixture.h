@@ -53,6 +53,29 @@ class NullShell : public Shell {
   void RequestRestart() override {}
 };
 
+class NullWordProcessor : public WordProcessor {
+ public:
+  bool Connect(std::string& error) override {
+    error = "keine Textverarbeitung";
+    return false;
+  }
+  void AddDocument() override {}
+  void MakeVisible() override {}
+  bool InsertFile(const std::string&) override { return false; }
+  bool InsertionPoint(double&, double&) override { return false; }
+  bool AddTextBox(double, double, double, double) override { return false; }
+  void SetBoxMargins(double) override {}
+  void SetBoxWrapSquare() override {}
+  void SetBoxBorder(bool) override {}
+  void SetFont(const std::string&, double, bool) override {}
+  void SetColorIndex(int) override {}
+  void SetAlignment(int) override {}
+  void TypeText(const std::string&) override {}
+  void SetBoxSize(double, double) override {}
+  void FinishBox() override {}
+  void Release() override {}
+};
+
 class SandboxFolders : public LocalFolders {
  public:
   explicit SandboxFolders(std::string dir) : dir_(std::move(dir)) {}
@@ -90,7 +113,8 @@ class UiTest : public testing::Test {
     pdf.setOutputFileName(dir.filePath(QStringLiteral("tape.pdf")));
     return pdf;
   }};
-  Program program{Ports{prompts, clipboard, shell, folders, printer}};
+  NullWordProcessor word;
+  Program program{Ports{prompts, clipboard, shell, folders, printer, word}};
   Frontend frontend{program, prompts};
   TForm1& form = program.Main();
   Binder& binder = frontend.GetBinder();

@@ -1,5 +1,8 @@
 #include "fakes.h"
 
+#include <filesystem>
+#include <sstream>
+
 namespace qvs {
 
 QueuedAnswer FakePrompts::Next(const std::string& what) {
@@ -73,6 +76,67 @@ std::optional<int32_t> FakePrompts::ChooseColor(int32_t current) {
   if (a.kind == QueuedAnswer::Cancel || a.kind == QueuedAnswer::No) return std::nullopt;
   if (a.kind == QueuedAnswer::Text) return static_cast<int32_t>(std::stol(a.text, nullptr, 16));
   return current;
+}
+
+namespace {
+
+std::string Number(double value) {
+  std::ostringstream out;
+  out << value;
+  return out.str();
+}
+
+}  // namespace
+
+bool FakeWordProcessor::Connect(std::string& error) {
+  calls.push_back("Connect");
+  if (!available) error = "Keine Textverarbeitung gefunden";
+  return available;
+}
+
+bool FakeWordProcessor::InsertFile(const std::string& path) {
+  calls.push_back("InsertFile " + std::filesystem::path(path).filename().string());
+  return std::filesystem::exists(path);
+}
+
+bool FakeWordProcessor::InsertionPoint(double& left, double& top) {
+  left = top = 72;
+  calls.push_back("InsertionPoint");
+  return true;
+}
+
+bool FakeWordProcessor::AddTextBox(double left, double top, double width, double height) {
+  calls.push_back("AddTextBox " + Number(left) + " " + Number(top) + " " + Number(width) + " " +
+                  Number(height));
+  return true;
+}
+
+void FakeWordProcessor::SetBoxMargins(double points) {
+  calls.push_back("SetBoxMargins " + Number(points));
+}
+
+void FakeWordProcessor::SetBoxBorder(bool visible) {
+  calls.push_back(visible ? "SetBoxBorder dotted" : "SetBoxBorder none");
+}
+
+void FakeWordProcessor::SetFont(const std::string& name, double size, bool bold) {
+  calls.push_back("SetFont " + name + " " + Number(size) + (bold ? " bold" : " regular"));
+}
+
+void FakeWordProcessor::SetColorIndex(int index) {
+  calls.push_back("SetColorIndex " + std::to_string(index));
+}
+
+void FakeWordProcessor::SetAlignment(int alignment) {
+  calls.push_back("SetAlignment " + std::to_string(alignment));
+}
+
+void FakeWordProcessor::TypeText(const std::string& text) {
+  calls.push_back("TypeText " + text);
+}
+
+void FakeWordProcessor::SetBoxSize(double width, double height) {
+  calls.push_back("SetBoxSize " + Number(width) + " " + Number(height));
 }
 
 }  // namespace qvs

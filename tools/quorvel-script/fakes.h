@@ -42,6 +42,29 @@ class FakePrompts : public qv::Prompts {
   std::optional<qv::FileChoice> FileAnswer(const std::string& what, const qv::FileDialog& dialog);
 };
 
+// Records every call as a line ("AddTextBox 72 72 60 42"); Connect fails when told to.
+class FakeWordProcessor : public qv::WordProcessor {
+ public:
+  std::vector<std::string> calls;
+  bool available = true;
+  bool Connect(std::string& error) override;
+  void AddDocument() override { calls.push_back("AddDocument"); }
+  void MakeVisible() override { calls.push_back("MakeVisible"); }
+  bool InsertFile(const std::string& path) override;
+  bool InsertionPoint(double& left, double& top) override;
+  bool AddTextBox(double left, double top, double width, double height) override;
+  void SetBoxMargins(double points) override;
+  void SetBoxWrapSquare() override { calls.push_back("SetBoxWrapSquare"); }
+  void SetBoxBorder(bool visible) override;
+  void SetFont(const std::string& name, double size, bool bold) override;
+  void SetColorIndex(int index) override;
+  void SetAlignment(int alignment) override;
+  void TypeText(const std::string& text) override;
+  void SetBoxSize(double width, double height) override;
+  void FinishBox() override { calls.push_back("FinishBox"); }
+  void Release() override { calls.push_back("Release"); }
+};
+
 class FakeClipboard : public qv::Clipboard {
  public:
   std::string text;

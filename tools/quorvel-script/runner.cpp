@@ -156,8 +156,8 @@ void Runner::EnsureStarted() {
   iniAllowed_ = false;
   if (program_ && !program_->Closed()) return;
   program_.reset();
-  program_ =
-      std::make_unique<qv::Program>(qv::Ports{prompts_, clipboard_, shell_, folders_, printer_});
+  program_ = std::make_unique<qv::Program>(
+      qv::Ports{prompts_, clipboard_, shell_, folders_, printer_, word_});
   Event([this] { program_->Start(); });
 }
 

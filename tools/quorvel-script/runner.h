@@ -39,6 +39,7 @@ class Runner {
   FakeClipboard clipboard_;
   FakeShell shell_;
   FakePrinter printer_;
+  FakeWordProcessor word_;
   SandboxFolders folders_;
   std::unique_ptr<qv::Program> program_;
   bool iniAllowed_ = true;

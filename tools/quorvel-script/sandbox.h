@@ -17,13 +17,14 @@ class Sandbox {
 
   // Writes the settings file "Quorvel.ini" of the start directory.
   void WriteSettings(const std::string& text) const;
-  qv::Ports Ports() { return {prompts, clipboard, shell, folders, printer}; }
+  qv::Ports Ports() { return {prompts, clipboard, shell, folders, printer, word}; }
 
   std::filesystem::path dir;  // the start directory; its "Documents" is the documents folder
   FakePrompts prompts;
   FakeClipboard clipboard;
   FakeShell shell;
   FakePrinter printer;
+  FakeWordProcessor word;
   SandboxFolders folders;
 };
 
