@@ -36,14 +36,10 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildCurrencyPanel(QWidget& clientArea, const TFrame3& frame) {
-  auto* panel = new QWidget(&clientArea);
-  panel->setObjectName(QStringLiteral("Frame31"));
-  panel->setGeometry(kLeft, kTop, frame.Width(), frame.Height());
-  PlaceWidgets(*panel, kPlaces);
+  QWidget* panel = BuildPanel(clientArea, frame, kLeft, kTop, kPlaces);
   // Adding and editing an entry keep their button down until the entry is saved.
   for (const char* name : {"SpeedButton2", "SpeedButton4"})
     panel->findChild<QToolButton*>(QString::fromLatin1(name))->setCheckable(true);
-  panel->hide();
   return panel;
 }
 

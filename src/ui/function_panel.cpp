@@ -1,7 +1,6 @@
 #include "ui/function_panel.h"
 
 #include <QLabel>
-#include <QWidget>
 #include <array>
 
 #include "ui/placed_widgets.h"
@@ -31,17 +30,13 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildFunctionPanel(QWidget& clientArea, const TFrame7& frame) {
-  auto* panel = new QWidget(&clientArea);
-  panel->setObjectName(QStringLiteral("Frame71"));
-  panel->setGeometry(0, kTop, frame.Width(), frame.Height());
-  PlaceWidgets(*panel, kPlaces);
+  QWidget* panel = BuildPanel(clientArea, frame, 0, kTop, kPlaces);
   // The captions of the constant boxes.
   const std::array<std::pair<const char*, int>, 3> captions{{{"a:", 4}, {"b:", 86}, {"c:", 168}}};
   for (const auto& [caption, x] : captions) {
     auto* label = new QLabel(QString::fromLatin1(caption), panel);
     label->setGeometry(x, 33, 14, 22);
   }
-  panel->hide();
   return panel;
 }
 

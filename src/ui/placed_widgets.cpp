@@ -1,5 +1,7 @@
 #include "ui/placed_widgets.h"
 
+#include "platform/form.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -66,6 +68,16 @@ QWidget* Make(const Place& place, QWidget& parent) {
 }
 
 }  // namespace
+
+QWidget* BuildPanel(QWidget& clientArea, const qv::Form& frame, int left, int top,
+                    std::span<const Place> places) {
+  auto* panel = new QWidget(&clientArea);
+  panel->setObjectName(QString::fromStdString(frame.Name()));
+  panel->setGeometry(left, top, frame.Width(), frame.Height());
+  PlaceWidgets(*panel, places);
+  panel->hide();
+  return panel;
+}
 
 void PlaceWidgets(QWidget& parent, std::span<const Place> places) {
   for (const Place& place : places) {

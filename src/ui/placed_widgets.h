@@ -6,6 +6,10 @@
 
 class QWidget;
 
+namespace qv {
+class Form;
+}
+
 namespace qv::ui {
 
 enum class Kind { Label, Key, Toggle, Radio, Check, Spin, Edit, Combo, EditCombo, Tool, Tabs };
@@ -21,5 +25,10 @@ struct Place {
 // Creates the widgets of `places` as children of `parent`. A Tool is a small image button whose
 // standard icon is given as its role ("SP_TrashIcon").
 void PlaceWidgets(QWidget& parent, std::span<const Place> places);
+
+// A panel of the window named like its frame, at (left, top) in the frame's size, holding the
+// widgets of `places`; hidden until the logic shows the frame.
+QWidget* BuildPanel(QWidget& clientArea, const qv::Form& frame, int left, int top,
+                    std::span<const Place> places);
 
 }  // namespace qv::ui

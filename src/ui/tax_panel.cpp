@@ -1,6 +1,5 @@
 #include "ui/tax_panel.h"
 
-#include <QWidget>
 #include <array>
 
 #include "ui/placed_widgets.h"
@@ -30,12 +29,7 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildTaxPanel(QWidget& clientArea, const TFrame6& frame) {
-  auto* panel = new QWidget(&clientArea);
-  panel->setObjectName(QStringLiteral("Frame61"));
-  panel->setGeometry(0, kTop, frame.Width(), frame.Height());
-  PlaceWidgets(*panel, kPlaces);
-  panel->hide();
-  return panel;
+  return BuildPanel(clientArea, frame, 0, kTop, kPlaces);
 }
 
 }  // namespace qv::ui

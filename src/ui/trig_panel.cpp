@@ -1,6 +1,5 @@
 #include "ui/trig_panel.h"
 
-#include <QWidget>
 #include <array>
 
 #include "ui/placed_widgets.h"
@@ -34,12 +33,7 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildTrigPanel(QWidget& clientArea, const TFrame1& frame) {
-  auto* panel = new QWidget(&clientArea);
-  panel->setObjectName(QStringLiteral("Frame11"));
-  panel->setGeometry(0, kTop, frame.Width(), frame.Height());
-  PlaceWidgets(*panel, kPlaces);
-  panel->hide();
-  return panel;
+  return BuildPanel(clientArea, frame, 0, kTop, kPlaces);
 }
 
 }  // namespace qv::ui

@@ -1,6 +1,5 @@
 #include "ui/unit_panel.h"
 
-#include <QWidget>
 #include <array>
 
 #include "ui/placed_widgets.h"
@@ -44,12 +43,7 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildUnitPanel(QWidget& clientArea, const TFrame5& frame) {
-  auto* panel = new QWidget(&clientArea);
-  panel->setObjectName(QStringLiteral("Frame51"));
-  panel->setGeometry(0, kTop, frame.Width(), frame.Height());
-  PlaceWidgets(*panel, kPlaces);
-  panel->hide();
-  return panel;
+  return BuildPanel(clientArea, frame, 0, kTop, kPlaces);
 }
 
 }  // namespace qv::ui

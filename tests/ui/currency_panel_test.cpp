@@ -8,28 +8,19 @@
 namespace qv::ui {
 namespace {
 
-class CurrencyPanelTest : public UiTest {
- protected:
-  // A widget of the panel (the calculator has controls of the same names).
-  template <class W = QWidget>
-  W& PanelWidget(const char* name) {
-    auto* widget = Widget("Frame31").findChild<W*>(QString::fromLatin1(name));
-    if (!widget) throw std::runtime_error(std::string("no panel widget ") + name);
-    return *widget;
-  }
-};
+using CurrencyPanelTest = UiTest;
 
 TEST_F(CurrencyPanelTest, TypingInTheBaseFieldConvertsAndEnterTakesTheAmount) {
   EXPECT_EQ(binder.Unbound(form.Frame31), std::vector<std::string>{});
   QTest::keyClick(&frontend.Window(), Qt::Key_W);
   ASSERT_TRUE(Widget("Frame31").isVisible());
-  auto& base = PanelWidget<QLineEdit>("Edit2");
+  auto& base = PanelWidget<QLineEdit>("Frame31", "Edit2");
   QTest::mouseClick(&base, Qt::LeftButton);
   EXPECT_EQ(form.S.InputState, 4);
   base.selectAll();
   QTest::keyClicks(&base, "100");
-  EXPECT_EQ(PanelWidget<QLineEdit>("Edit3").text(), QStringLiteral("113,71"));
-  EXPECT_EQ(PanelWidget<QLabel>("Label4").text(), QStringLiteral("→"));
+  EXPECT_EQ(PanelWidget<QLineEdit>("Frame31", "Edit3").text(), QStringLiteral("113,71"));
+  EXPECT_EQ(PanelWidget<QLabel>("Frame31", "Label4").text(), QStringLiteral("→"));
   QTest::keyClick(&base, Qt::Key_Return);
   EXPECT_EQ(form.S.Entry1, "113.711");
   EXPECT_EQ(form.S.InputState, 1);

@@ -11,16 +11,7 @@
 namespace qv::ui {
 namespace {
 
-class ExtensionAreaTest : public UiTest {
- protected:
-  // A widget of the trigonometry panel (the calculator has controls of the same names).
-  template <class W = QWidget>
-  W& PanelWidget(const char* name) {
-    auto* widget = Widget("Frame11").findChild<W*>(QString::fromLatin1(name));
-    if (!widget) throw std::runtime_error(std::string("no panel widget ") + name);
-    return *widget;
-  }
-};
+using ExtensionAreaTest = UiTest;
 
 TEST_F(ExtensionAreaTest, TheAreaGrowsAndShrinksTheWindow) {
   const QSize base = frontend.Window().size();
@@ -38,14 +29,14 @@ TEST_F(ExtensionAreaTest, TheTrigonometryKeysApplyToFieldOne) {
   EXPECT_EQ(binder.Unbound(form.Frame11), std::vector<std::string>{});
   QTest::keyClick(&frontend.Window(), Qt::Key_R);
   QTest::keyClicks(&frontend.Window(), "30");
-  QTest::mouseClick(&PanelWidget("Button1"), Qt::LeftButton);
+  QTest::mouseClick(&PanelWidget("Frame11", "Button1"), Qt::LeftButton);
   EXPECT_EQ(Widget<QLabel>("Label3").text(), QStringLiteral("0,5"));
   EXPECT_EQ(Widget<QLabel>("Label2").text(), QStringLiteral("sin"));
   // Ticking "Hyp" applies sinh and leaves only the hyperbolic keys enabled.
-  QTest::mouseClick(&PanelWidget<QCheckBox>("hyp"), Qt::LeftButton);
-  EXPECT_TRUE(PanelWidget<QCheckBox>("hyp").isChecked());
+  QTest::mouseClick(&PanelWidget<QCheckBox>("Frame11", "hyp"), Qt::LeftButton);
+  EXPECT_TRUE(PanelWidget<QCheckBox>("Frame11", "hyp").isChecked());
   EXPECT_EQ(Widget<QLabel>("Label2").text(), QStringLiteral("sinh"));
-  EXPECT_FALSE(PanelWidget("Button4").isEnabled());
+  EXPECT_FALSE(PanelWidget("Frame11", "Button4").isEnabled());
 }
 
 TEST_F(ExtensionAreaTest, TheTaxPanelFollowsTheResult) {

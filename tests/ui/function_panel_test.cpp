@@ -9,21 +9,13 @@
 namespace qv::ui {
 namespace {
 
-class FunctionPanelTest : public UiTest {
- protected:
-  template <class W = QWidget>
-  W& PanelWidget(const char* name) {
-    auto* widget = Widget("Frame71").findChild<W*>(QString::fromLatin1(name));
-    if (!widget) throw std::runtime_error(std::string("no panel widget ") + name);
-    return *widget;
-  }
-};
+using FunctionPanelTest = UiTest;
 
 TEST_F(FunctionPanelTest, TheTermIsEvaluatedWithXFromFieldOne) {
   binder.ActionOf(form.Funktionen1)->trigger();
   ASSERT_TRUE(Widget("Frame71").isVisible());
   QTest::keyClicks(&frontend.Window(), "3");
-  QLineEdit& term = *PanelWidget<QComboBox>("ComboBox1").lineEdit();
+  QLineEdit& term = *PanelWidget<QComboBox>("Frame71", "ComboBox1").lineEdit();
   QTest::mouseClick(&term, Qt::LeftButton);
   EXPECT_EQ(form.S.InputState, 4);
   term.selectAll();
@@ -34,7 +26,7 @@ TEST_F(FunctionPanelTest, TheTermIsEvaluatedWithXFromFieldOne) {
   EXPECT_EQ(form.S.InputState, 1);
   // The picker inserts at the caret the user left in the term box.
   term.setCursorPosition(1);
-  auto& picker = PanelWidget<QComboBox>("ComboBox2");
+  auto& picker = PanelWidget<QComboBox>("Frame71", "ComboBox2");
   picker.activated(0);
   EXPECT_EQ(term.text(), QStringLiteral("x+^2"));
 }

@@ -100,6 +100,13 @@ class UiTest : public testing::Test {
     return *widget;
   }
   void Click(const char* name) { QTest::mouseClick(&Widget(name), Qt::LeftButton); }
+  // A widget of an embedded panel (the calculator has controls of the same names).
+  template <class W = QWidget>
+  W& PanelWidget(const char* frame, const char* name) {
+    auto* widget = Widget(frame).findChild<W*>(QString::fromLatin1(name));
+    if (!widget) throw std::runtime_error(std::string("no widget ") + frame + "." + name);
+    return *widget;
+  }
 
   QTemporaryDir dir;
   RecordingPrompts prompts;
