@@ -58,6 +58,14 @@ std::string DroppedLinesText(size_t withNul, size_t tooLong) {
   return text + (withNul + tooLong == 1 ? " wurde übergangen" : " wurden übergangen");
 }
 
+// The name before "=", without the blanks and control characters around it; a byte-order
+// mark in front is dropped too, since a written key must read back the same at a line start.
+std::string EntryKey(std::string_view beforeEquals) {
+  std::string key = Trim(beforeEquals);
+  while (key.starts_with(kUtf8Bom)) key = Trim(std::string_view(key).substr(kUtf8Bom.size()));
+  return key;
+}
+
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
@@ -127,14 +135,15 @@ void IniFile::AddLine(std::string_view line, size_t& current) {
   }
   std::vector<Line>& lines = current == std::string::npos ? leading_ : sections_[current].lines;
   const size_t equals = line.find('=');
-  const bool entry = !trimmed.empty() && trimmed.front() != '[' && !IsComment(trimmed) &&
-                     equals != std::string_view::npos && !Trim(line.substr(0, equals)).empty();
+  std::string key =
+      equals == std::string_view::npos ? std::string() : EntryKey(line.substr(0, equals));
+  const bool entry =
+      !trimmed.empty() && trimmed.front() != '[' && !IsComment(trimmed) && !key.empty();
   if (!entry || current == std::string::npos) {
     lines.push_back({{}, std::string(line)});
     return;
   }
   Section& section = sections_[current];
-  std::string key = Trim(line.substr(0, equals));
   if (!section.keys.emplace(LowerAscii(key), lines.size()).second) return;  // first one counts
   lines.push_back({std::move(key), std::string(line.substr(equals + 1))});
 }

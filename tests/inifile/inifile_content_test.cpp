@@ -73,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CrLineEnds", "[T]\rx=1\ry=2", "T", "x", "1"},
         ReadCase{"Bom", "\xEF\xBB\xBF[T]\nx=1\n", "T", "x", "1"},
         ReadCase{"BomsAtALineStart", "[T]\n\xEF\xBB\xBF\xEF\xBB\xBFx=1\n", "T", "x", "1"},
+        ReadCase{"BomBehindAControlCharacter", "[T]\n\x0e\xEF\xBB\xBFx=1\n", "T", "x", "1"},
         ReadCase{"Windows1252Euro", "[Config]\nwaehr=\x80\n", "Config", "waehr", "€"},
         ReadCase{"Windows1252Umlauts", "[T]\nx=\xE4\xF6\xFC\xDF\n", "T", "x", "äöüß"},
         ReadCase{"Utf8LineBesideWindows1252Line", "[T]\nx=\xE2\x82\xAC\ny=\xE4\n", "T", "x", "€"}),
@@ -105,6 +106,15 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberValue,
                                          NumberCase{"", 7, true}, NumberCase{"true", 7, true},
                                          NumberCase{"2147483647", 2147483647, true},
                                          NumberCase{"2147483648", 7, true}));
+
+// A key whose name is only a byte-order mark would be written at a line start, where a
+// mark is invisible: read back, the line would be no entry. It is no entry from the start.
+TEST(IniContent, AByteOrderMarkAloneIsNoKeyAndTheLineRoundTrips) {
+  IniFile ini = IniFile::FromBytes("[T]\n\x0e\xEF\xBB\xBF\t=1\n");
+  EXPECT_TRUE(ini.ReadSection("T").empty());
+  const std::string written = ini.ToBytes();
+  EXPECT_EQ(IniFile::FromBytes(written).ToBytes(), written);
+}
 
 TEST(IniContent, MissingKeysGiveTheFallback) {
   const IniFile ini = IniFile::FromBytes("[Config]\nnk=2\n");
