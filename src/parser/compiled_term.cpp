@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "parser/default_operators.h"
 #include "parser/mathparser.h"
@@ -48,8 +49,6 @@ class TCompiler {
 
  private:
   using TStep = TCompiledTerm::TStep;
-  using TStepKind = TCompiledTerm::TStepKind;
-  using TInputSet = TCompiledTerm::TInputSet;
 
   // Where a value comes from while the steps are written down; turned into an address once
   // all steps and numbers are known.
@@ -142,9 +141,11 @@ class TCompiler {
     return {TValue::Constant, bit};
   }
 
-  TValue Emit(const TStep& step, const TValue& left, const TValue& right) {
+  TValue Emit(TStep step, const TValue& left, const TValue& right) {
+    step.leftNeeds = Needs(left);
+    step.rightNeeds = Needs(right);
     FTarget.FSteps.push_back(step);
-    FTarget.FNeeds.push_back(Needs(left) | Needs(right));
+    FTarget.FNeeds.push_back(step.leftNeeds | step.rightNeeds);
     FOperands.push_back({left, right});
     return {TValue::Step, static_cast<int>(FTarget.FSteps.size()) - 1};
   }
@@ -202,25 +203,8 @@ TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>
   TCompiler(*this, operators, constants).Run();
 }
 
-Extended TCompiledTerm::Evaluate(TMathParser& parser) {
-  const std::vector<TStep>* steps = &FSteps;
-  TInputSet unwritten = 0;
-  if (FKept && FKeptDegrees == DegreeMode) {
-    const TInputSet changed = ChangedInputs(parser);
-    if (changed == 0) {
-      FKeptStamp = parser.FConstantStamp;  // nothing the term reads got a new value
-      return *FValue;
-    }
-    // Results the last run did not write down are computed again.
-    const TInputSet rerun = changed | FUnwritten;
-    if (rerun != FPartInputs) SelectPart(rerun);
-    steps = &FPart;
-    unwritten = FPartUnwritten;
-  }
-  return Run(parser, *steps, unwritten);
-}
-
-TCompiledTerm::TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser) const {
+// Both inline: Parse asks them on every call.
+inline TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser) const {
   const std::uint64_t valuesSet = parser.FConstantStamp - FKeptStamp;
   if (valuesSet == 0) return 0;
   // A caller mostly sets one variable between two calls.
@@ -230,6 +214,43 @@ TCompiledTerm::TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser)
     if (parser.FConstantStamps[FInputs[bit]] > FKeptStamp) changed |= TInputSet{1} << bit;
   }
   return changed;
+}
+
+inline TInputSet TCompiledTerm::Rerun(const TMathParser& parser) const {
+  return ChangedInputs(parser) | FUnwritten;
+}
+
+Extended TCompiledTerm::Evaluate(TMathParser& parser) {
+  if (!FKept || FKeptDegrees != DegreeMode) {
+    FPartInputs = 0;  // every step runs, and the values FUnchecked took may change
+    return Run(parser, FSteps, 0);
+  }
+  const TInputSet rerun = Rerun(parser);
+  if (rerun == 0) {
+    FKeptStamp = parser.FConstantStamp;  // nothing the term reads got a new value
+    return *FValue;
+  }
+  if (rerun != FPartInputs) SelectPart(rerun);
+  return Run(parser, FPart, FPartUnwritten);
+}
+
+Extended TCompiledTerm::EvaluateKept(const TMathParser& parser) {
+  constexpr Extended kUndecided = std::numeric_limits<Extended>::quiet_NaN();
+  if (!FKept || FKeptDegrees != DegreeMode) return kUndecided;
+  const TInputSet rerun = Rerun(parser);
+  if (rerun != 0) {
+    if (rerun != FPartInputs) SelectPart(rerun);
+    if (!FUnchecked.Ready()) return kUndecided;
+    if (!FUnchecked.Empty()) {
+      const Extended value = FUnchecked.Run(FSineCosine);
+      if (value != value) return kUndecided;
+      FUnwritten = rerun;  // the last step's result, at least, is not in its place
+      FKeptStamp = parser.FConstantStamp;
+      return value;
+    }
+  }
+  FKeptStamp = parser.FConstantStamp;
+  return *FValue;
 }
 
 // Every result has one reader, the step of the operator it is an operand of, which depends on
@@ -250,6 +271,7 @@ void TCompiledTerm::SelectPart(TInputSet changed) {
     FPart[index].written = false;
     FPartUnwritten = changed;
   }
+  FUnchecked.Build(FPart, changed);
 }
 
 // The steps run in order, and the term's value is the last one's result whenever any ran: it

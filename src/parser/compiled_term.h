@@ -12,13 +12,19 @@
 // step none of whose constants got a new value since the last evaluation that ran to its end
 // would compute what it computed then, and is skipped. An evaluation that fails keeps nothing:
 // the next one runs every step again, so a failure comes out the same on every call.
+//
+// Parse first asks the steps that must run again in their unchecked form (see
+// unchecked_part.h), which cannot fail; only when that form does not apply or meets a value
+// that is not finite do the checked steps run.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "parser/compiled_step.h"
 #include "parser/operator_table.h"
 #include "parser/sine_cosine.h"
+#include "parser/unchecked_part.h"
 
 namespace qv {
 
@@ -40,42 +46,21 @@ class TCompiledTerm {
   const std::string& Text() const { return FText; }
   // The term's value with the parser's current constant values and angle mode.
   Extended Evaluate(TMathParser& parser);
+  // The same value when the kept results and the unchecked form of the steps a change
+  // reaches give it; NaN leaves the call to Evaluate (also for a value that is NaN). Changes
+  // nothing that Evaluate depends on unless it gives the value.
+  Extended EvaluateKept(const TMathParser& parser);
 
  private:
   friend class TCompiler;
 
-  enum class TStepKind : std::uint8_t {
-    Negate,
-    Fail,
-    Call,  // the operator's method
-    // standard methods computed in place while the result is finite
-    Add,
-    Subtract,
-    Multiply,
-    Divide,
-    Power,
-    WholePower,  // "^" with a whole non-negative number written as the exponent
-    Square,      // ... and with 2: what the repeated squaring gives, 1 * (base * base)
-    Sin,
-    Cos
-  };
-
-  struct TStep {
-    TStepKind kind = TStepKind::Fail;
-    bool written = true;  // whether the result goes to its place, for steps run later
-    int op = 0;        // index in the operator table
-    int position = 0;  // the operator, or the sub-term that fails (1-based)
-    int length = 0;
-    const Extended* left = nullptr;  // Negate: the value negated
-    const Extended* right = nullptr;
-    Extended* result = nullptr;
-  };
-
-  // Bit i stands for the constant FInputs[i].
-  using TInputSet = std::uint64_t;
+  using TStep = TCompiledStep;
 
   // The inputs set since the last evaluation that ran to its end.
   TInputSet ChangedInputs(const TMathParser& parser) const;
+  // The inputs whose steps must run again: those set since the last evaluation that ran to
+  // its end, and those whose steps then left results out of their places.
+  TInputSet Rerun(const TMathParser& parser) const;
   // Makes FPart the steps that depend on any of these inputs.
   void SelectPart(TInputSet changed);
   // Runs these steps; the results of steps that depend on the inputs `unwritten` may be left
@@ -98,11 +83,15 @@ class TCompiledTerm {
   bool FKeptDegrees = false;
   // Steps that depend on these inputs may have left their results out of their places.
   TInputSet FUnwritten = 0;
-  // The steps that depend on any constant of FPartInputs, in order; FPartUnwritten is
-  // FPartInputs if any of them leaves its result out, else 0.
+  // The steps that depend on any constant of FPartInputs (0: none selected), in order;
+  // FPartUnwritten is FPartInputs if any of them leaves its result out, else 0.
   TInputSet FPartInputs = 0;
   TInputSet FPartUnwritten = 0;
   std::vector<TStep> FPart;
+  // The same steps unchecked. It takes the values that no change reaches as they were when
+  // FPart was selected, so the selection is dropped with every run of all steps, which may
+  // change them.
+  TUncheckedPart FUnchecked;
   TSineCosine FSineCosine;
 };
 

@@ -44,7 +44,9 @@ bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   if (a.size() >= sizeof(std::uint64_t)) return SameWords<std::uint64_t>(a, b);
   if (a.size() >= sizeof(std::uint32_t)) return SameWords<std::uint32_t>(a, b);
-  return a == b;
+  // One to three characters: the first, the middle and the last are all of them.
+  const std::size_t size = a.size();
+  return size == 0 || (a[0] == b[0] && a[size / 2] == b[size / 2] && a[size - 1] == b[size - 1]);
 }
 
 // A sub-term that is no operator application, bracket, signed term, constant or number.
@@ -111,6 +113,13 @@ std::size_t TMathParser::ConstantIndex(std::string_view Name) {
   return index;
 }
 
+void TMathParser::SetOtherConstant(std::string_view Name, Extended Value) {
+  FLastSet = ConstantIndex(Name);
+  FLastSetConstant = &FConstants[FLastSet];
+  FLastSetConstant->Value = Value;
+  FConstantStamps[FLastSet] = ++FConstantStamp;
+}
+
 Extended TMathParser::GetConstantValue(std::string_view Name) const {
   const int index = FindConstant(FConstants, Name);
   if (index < 0) throw EMathParser(kOutOfBounds);
@@ -131,14 +140,21 @@ TConstant TMathParser::GetConstant(int Index) const {
 }
 
 Extended TMathParser::Parse(std::string_view Term) {
+  // A plotter's call: the text parsed last, with new values that reach no step that could
+  // fail. It leaves the error state as it is: only a failure shows it, and the next call that
+  // can fail resets it first.
+  if (!FCompiled.empty() && SameText(FCompiled.front().Text(), Term)) {
+    const Extended value = FCompiled.front().EvaluateKept(*this);
+    if (value == value) return value;
+  }
   return Guarded<&TMathParser::EvaluateCompiled>(Term);
 }
 
 Extended TMathParser::EvaluateCompiled(std::string_view Term) {
   // Mostly the text parsed last, decided without a look at the others.
-  TCompiledTerm& compiled =
-      !FCompiled.empty() && SameText(FCompiled.front().Text(), Term) ? FCompiled.front()
-                                                                     : Compiled(Term);
+  TCompiledTerm& compiled = !FCompiled.empty() && SameText(FCompiled.front().Text(), Term)
+                                ? FCompiled.front()
+                                : Compiled(Term);
   return compiled.Evaluate(*this);
 }
 

@@ -8,7 +8,6 @@
 // Positions and lengths count characters (UTF-8), 1-based positions, so that a "²" or "€"
 // typed into a term counts as one character wherever the faulty part is selected.
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,15 +67,15 @@ class TMathParser {
   int OperatorCount() const { return static_cast<int>(FOperators.size()); }
 
   // Callers mostly set the same variable again and again, as a plotter does with "x": that
-  // case is decided here, without a call. The value's ten bytes are copied as bytes: the next
-  // Parse reads them back at once, and the processor hands on plain moves to that read sooner
-  // than an 80-bit floating-point store.
+  // case is decided here, without a call, and the value goes straight from the processor's
+  // register to its place, where the next Parse reads it back at once.
   void SetConstantValue(std::string_view Name, Extended Value) {
-    if (FLastSet >= FConstants.size() || FConstants[FLastSet].Name != Name) {
-      FLastSet = ConstantIndex(Name);
+    if (FLastSetConstant != nullptr && FLastSetConstant->Name == Name) {
+      FLastSetConstant->Value = Value;
+      FConstantStamps[FLastSet] = ++FConstantStamp;
+    } else {
+      SetOtherConstant(Name, Value);
     }
-    std::memcpy(&FConstants[FLastSet].Value, &Value, kExtendedBytes);
-    FConstantStamps[FLastSet] = ++FConstantStamp;
   }
   Extended GetConstantValue(std::string_view Name) const;
   void RemoveConstant(const std::string& Name);
@@ -101,10 +100,14 @@ class TMathParser {
   Extended ReferenceTerm(const TTermText& text, int first, int last, int depth);
   // The index of the constant of this name; a new name is added first.
   std::size_t ConstantIndex(std::string_view Name);
+  void SetOtherConstant(std::string_view Name, Extended Value);
   Extended CallOperator(int index, Extended left, Extended right, int position, int length);
   [[noreturn]] void SyntaxFault(int position, int length);
   TCompiledTerm& Compiled(std::string_view Term);
-  void TableChanged() { FCompiled.clear(); }
+  void TableChanged() {
+    FCompiled.clear();
+    FLastSetConstant = nullptr;
+  }
 
   int FError = 0;
   std::string FErrorDescription;
@@ -118,7 +121,10 @@ class TMathParser {
   // term reuses the results that depend only on constants older than its last evaluation.
   std::vector<std::uint64_t> FConstantStamps;
   std::uint64_t FConstantStamp = 0;
-  std::size_t FLastSet = 0;  // the constant SetConstantValue found last
+  // The constant SetConstantValue found last, and where it stands; none after the table
+  // changed.
+  std::size_t FLastSet = 0;
+  TConstant* FLastSetConstant = nullptr;
   // The last few terms this parser compiled, most recent first; dropped whenever an operator
   // or a constant is added or removed, since both decide how a text splits and the compiled
   // steps read the constants at their places in FConstants.
