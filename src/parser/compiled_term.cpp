@@ -2,9 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "parser/default_operators.h"
+#include "parser/kept_evaluation.h"
 #include "parser/mathparser.h"
 #include "parser/operator_math.h"
 #include "parser/split_index.h"
@@ -203,23 +203,6 @@ TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>
   TCompiler(*this, operators, constants).Run();
 }
 
-// Both inline: Parse asks them on every call.
-inline TInputSet TCompiledTerm::ChangedInputs(const TMathParser& parser) const {
-  const std::uint64_t valuesSet = parser.FConstantStamp - FKeptStamp;
-  if (valuesSet == 0) return 0;
-  // A caller mostly sets one variable between two calls.
-  if (valuesSet == 1) return FInputOf[parser.FLastSet];
-  TInputSet changed = 0;
-  for (std::size_t bit = 0; bit < FInputs.size(); ++bit) {
-    if (parser.FConstantStamps[FInputs[bit]] > FKeptStamp) changed |= TInputSet{1} << bit;
-  }
-  return changed;
-}
-
-inline TInputSet TCompiledTerm::Rerun(const TMathParser& parser) const {
-  return ChangedInputs(parser) | FUnwritten;
-}
-
 Extended TCompiledTerm::Evaluate(TMathParser& parser) {
   if (!FKept || FKeptDegrees != DegreeMode) {
     FPartInputs = 0;  // every step runs, and the values FUnchecked took may change
@@ -232,25 +215,6 @@ Extended TCompiledTerm::Evaluate(TMathParser& parser) {
   }
   if (rerun != FPartInputs) SelectPart(rerun);
   return Run(parser, FPart, FPartUnwritten);
-}
-
-Extended TCompiledTerm::EvaluateKept(const TMathParser& parser) {
-  constexpr Extended kUndecided = std::numeric_limits<Extended>::quiet_NaN();
-  if (!FKept || FKeptDegrees != DegreeMode) return kUndecided;
-  const TInputSet rerun = Rerun(parser);
-  if (rerun != 0) {
-    if (rerun != FPartInputs) SelectPart(rerun);
-    if (!FUnchecked.Ready()) return kUndecided;
-    if (!FUnchecked.Empty()) {
-      const Extended value = FUnchecked.Run(FSineCosine);
-      if (value != value) return kUndecided;
-      FUnwritten = rerun;  // the last step's result, at least, is not in its place
-      FKeptStamp = parser.FConstantStamp;
-      return value;
-    }
-  }
-  FKeptStamp = parser.FConstantStamp;
-  return *FValue;
 }
 
 // Every result has one reader, the step of the operator it is an operand of, which depends on

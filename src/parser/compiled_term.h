@@ -48,7 +48,7 @@ class TCompiledTerm {
   Extended Evaluate(TMathParser& parser);
   // The same value when the kept results and the unchecked form of the steps a change
   // reaches give it; NaN leaves the call to Evaluate (also for a value that is NaN). Changes
-  // nothing that Evaluate depends on unless it gives the value.
+  // nothing that Evaluate depends on unless it gives the value. Inline, in kept_evaluation.h.
   Extended EvaluateKept(const TMathParser& parser);
 
  private:

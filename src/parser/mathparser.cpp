@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "parser/default_operators.h"
+#include "parser/kept_evaluation.h"
 #include "parser/term_text.h"
 
 namespace qv {
