@@ -6,6 +6,8 @@
 //              adding to the last x, which in extended precision would make the loop wait on
 //              each addition's trip through memory.
 //   Direct:    the same, by the direct algorithm (re-splits the text every time).
+//   Alternating: as an intersection search does, two terms in turn with the same x, on one
+//              parser: a+b*x and the term given; time per evaluation.
 //   HandWritten: no parser at all, the term written out in C++ in 80-bit extended, reading its
 //              values where a parser keeps them (x set in memory before each call). What an
 //              80-bit evaluation cannot go below on this machine, for comparison with both.
@@ -102,6 +104,34 @@ void BM_MuParserRepeated(benchmark::State& state) {
   Label(state);
 }
 
+void BM_QuorvelAlternating(benchmark::State& state) {
+  const std::string& term = kTerms[state.range(0)];
+  qv::TMathParser parser(true);
+  SetConstants(parser, 0.1L);
+  std::int64_t n = 0;
+  for (auto _ : state) {
+    parser.SetConstantValue("x", 0.1L + static_cast<qv::Extended>(n++ / 2) * 0.001L);
+    benchmark::DoNotOptimize(parser.Parse(n % 2 == 0 ? kTerms[0] : term));
+  }
+  Label(state);
+}
+
+void BM_MuParserAlternating(benchmark::State& state) {
+  MuVariables vars;
+  mu::Parser first;
+  mu::Parser second;
+  vars.Define(first);
+  vars.Define(second);
+  first.SetExpr(kTerms[0]);
+  second.SetExpr(kTerms[state.range(0)]);
+  std::int64_t n = 0;
+  for (auto _ : state) {
+    vars.x = 0.1 + static_cast<double>(n++ / 2) * 0.001;
+    benchmark::DoNotOptimize(n % 2 == 0 ? first.Eval() : second.Eval());
+  }
+  Label(state);
+}
+
 // The values a, b, c, x where the hand-written terms find them; a, b and c are doubles, as
 // the parser loads them once it has seen that they are.
 struct HandValues {
@@ -145,6 +175,8 @@ BENCHMARK(BM_MuParserFirst)->DenseRange(0, 3);
 BENCHMARK(BM_QuorvelRepeated)->DenseRange(0, 3);
 BENCHMARK(BM_MuParserRepeated)->DenseRange(0, 3);
 BENCHMARK(BM_QuorvelDirect)->DenseRange(0, 3);
+BENCHMARK(BM_QuorvelAlternating)->DenseRange(1, 3);
+BENCHMARK(BM_MuParserAlternating)->DenseRange(1, 3);
 BENCHMARK(BM_HandWritten)->DenseRange(0, 3);
 
 }  // namespace

@@ -141,12 +141,14 @@ TConstant TMathParser::GetConstant(int Index) const {
 }
 
 Extended TMathParser::Parse(std::string_view Term) {
-  // A plotter's call: the text parsed last, with new values that reach no step that could
-  // fail. It leaves the error state as it is: only a failure shows it, and the next call that
-  // can fail resets it first.
-  if (!FCompiled.empty() && SameText(FCompiled.front().Text(), Term)) {
-    const Extended value = FCompiled.front().EvaluateKept(*this);
+  // A plotter's call, or an intersection search's, which takes two terms in turn: a text parsed
+  // lately, with new values that reach no step that could fail. It leaves the error state as
+  // it is: only a failure shows it, and the next call that can fail resets it first.
+  for (TCompiledTerm& compiled : FCompiled) {
+    if (!SameText(compiled.Text(), Term)) continue;
+    const Extended value = compiled.EvaluateKept(*this);
     if (value == value) return value;
+    break;
   }
   return Guarded<&TMathParser::EvaluateCompiled>(Term);
 }
