@@ -5,10 +5,11 @@
 //
 // Only steps that the checked run computes in place as long as their results are finite take
 // this form: negation, the four arithmetic operators, "^" with an exponent that no change
-// reaches and that is a whole non-negative number, sine and cosine. Their values are summed up
-// as value - value, which is 0 for finite values alone, so one test at the end tells whether
-// every step stayed finite; if not, the checked run decides: it starts again from the first
-// step and calls the operator methods where it must.
+// reaches and that is a whole non-negative number, sine and cosine. A value that is not finite
+// stays so through these steps except as a divisor or as the base of "^0", so one test at the
+// end, of the last value and of those operands, tells whether every step stayed finite; if not,
+// the checked run decides: it starts again from the first step and calls the operator methods
+// where it must.
 //
 // 80-bit values are slow to move through memory, so the form moves as few as it can. An
 // operand that no change reaches is taken once, when the form is built: as a double when it is
