@@ -28,7 +28,7 @@ std::string Quoted(const char* before, std::string_view name, const char* after)
 // Whether the texts are equal, compared a word at a time from the front, then the last word
 // (overlapping): terms are short, and a call of the library's comparison costs more.
 template <class TWord>
-bool SameWords(std::string_view a, std::string_view b) {
+[[gnu::always_inline]] inline bool SameWords(std::string_view a, std::string_view b) {
   const auto word = [](std::string_view text, std::size_t at) {
     TWord value;
     std::memcpy(&value, text.data() + at, sizeof value);
@@ -41,7 +41,7 @@ bool SameWords(std::string_view a, std::string_view b) {
   return word(a, last) == word(b, last);
 }
 
-bool SameText(std::string_view a, std::string_view b) {
+[[gnu::always_inline]] inline bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   if (a.size() >= sizeof(std::uint64_t)) return SameWords<std::uint64_t>(a, b);
   if (a.size() >= sizeof(std::uint32_t)) return SameWords<std::uint32_t>(a, b);

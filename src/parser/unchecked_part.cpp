@@ -64,7 +64,7 @@ void TUncheckedPart::Build(const std::vector<TCompiledStep>& steps, TInputSet ch
         !rightOnly && (step.kind == TStepKind::Negate || step.kind == TStepKind::Square ||
                        step.kind == TStepKind::WholePower);
     step.code = Code(step.kind, rightOnly ? TFrom::Last : step.left.from,
-                     leftOnly ? TFrom::Last : step.right.from);
+                     leftOnly ? TFrom::Last : step.right.from, step.to);
   }
   FReady = true;
 }
@@ -119,69 +119,79 @@ void TUncheckedPart::LoadInputOnce() {
   FInput = input;
 }
 
-// Every combination of a kind and its operands' sources is a case of its own, so that a step
-// costs one dispatch; the macros below write them out.
+// Every combination of a kind, its operands' sources and its result's destination is a case
+// of its own, so that a step costs one dispatch; the macros below write them out.
 #define QV_FROM_Last(operand) last
 #define QV_FROM_Held(operand) held
 #define QV_FROM_Input(operand) input
 #define QV_FROM_Memory(operand) (*(operand).at)
 #define QV_FROM_Double(operand) static_cast<Extended>((operand).value)
-#define QV_CASE(kind, leftFrom, rightFrom) \
-  case Code(TStepKind::kind, TFrom::leftFrom, TFrom::rightFrom)
-#define QV_EACH_SOURCE(unary) unary(Last) unary(Held) unary(Input) unary(Memory) unary(Double)
-
-#define QV_ADD(leftFrom, rightFrom)                                               \
-  QV_CASE(Add, leftFrom, rightFrom)                                               \
-      : result = QV_FROM_##leftFrom(step.left) + QV_FROM_##rightFrom(step.right); \
-  break;
-#define QV_SUBTRACT(leftFrom, rightFrom)                                          \
-  QV_CASE(Subtract, leftFrom, rightFrom)                                          \
-      : result = QV_FROM_##leftFrom(step.left) - QV_FROM_##rightFrom(step.right); \
-  break;
-#define QV_MULTIPLY(leftFrom, rightFrom)                                          \
-  QV_CASE(Multiply, leftFrom, rightFrom)                                          \
-      : result = QV_FROM_##leftFrom(step.left) * QV_FROM_##rightFrom(step.right); \
-  break;
-#define QV_DIVIDE(leftFrom, rightFrom)                        \
-  QV_CASE(Divide, leftFrom, rightFrom) : {                    \
-    const Extended divisor = QV_FROM_##rightFrom(step.right); \
-    unseen += divisor - divisor;                              \
-    result = QV_FROM_##leftFrom(step.left) / divisor;         \
-    break;                                                    \
-  }
-#define QV_EACH_RIGHT(binary, leftFrom)                                                          \
-  binary(leftFrom, Last) binary(leftFrom, Held) binary(leftFrom, Input) binary(leftFrom, Memory) \
-      binary(leftFrom, Double)
+#define QV_TO_Next
+#define QV_TO_Held held = result;
+#define QV_TO_Memory *step.result = result;
+#define QV_CASE(kind, leftFrom, rightFrom, to) \
+  case Code(TStepKind::kind, TFrom::leftFrom, TFrom::rightFrom, TTo::to)
+#define QV_EACH_TO(stepCase, ...) \
+  stepCase(__VA_ARGS__, Next) stepCase(__VA_ARGS__, Held) stepCase(__VA_ARGS__, Memory)
+#define QV_EACH_SOURCE(unary) \
+  QV_EACH_TO(unary, Last)     \
+  QV_EACH_TO(unary, Held)     \
+  QV_EACH_TO(unary, Input) QV_EACH_TO(unary, Memory) QV_EACH_TO(unary, Double)
+#define QV_EACH_RIGHT(binary, leftFrom)                                    \
+  QV_EACH_TO(binary, leftFrom, Last)                                       \
+  QV_EACH_TO(binary, leftFrom, Held)                                       \
+  QV_EACH_TO(binary, leftFrom, Input) QV_EACH_TO(binary, leftFrom, Memory) \
+      QV_EACH_TO(binary, leftFrom, Double)
 #define QV_EACH_PAIR(binary)  \
   QV_EACH_RIGHT(binary, Last) \
   QV_EACH_RIGHT(binary, Held) \
   QV_EACH_RIGHT(binary, Input) QV_EACH_RIGHT(binary, Memory) QV_EACH_RIGHT(binary, Double)
 
-#define QV_NEGATE(from)                                              \
-  QV_CASE(Negate, from, Last) : result = -QV_FROM_##from(step.left); \
-  break;
-#define QV_SQUARE(from)                              \
-  QV_CASE(Square, from, Last) : {                    \
+#define QV_ARITHMETIC(kind, op, leftFrom, rightFrom, to)                       \
+  QV_CASE(kind, leftFrom, rightFrom, to) : {                                   \
+    result = QV_FROM_##leftFrom(step.left) op QV_FROM_##rightFrom(step.right); \
+    QV_TO_##to break;                                                          \
+  }
+#define QV_ADD(leftFrom, rightFrom, to) QV_ARITHMETIC(Add, +, leftFrom, rightFrom, to)
+#define QV_SUBTRACT(leftFrom, rightFrom, to) QV_ARITHMETIC(Subtract, -, leftFrom, rightFrom, to)
+#define QV_MULTIPLY(leftFrom, rightFrom, to) QV_ARITHMETIC(Multiply, *, leftFrom, rightFrom, to)
+#define QV_DIVIDE(leftFrom, rightFrom, to)                    \
+  QV_CASE(Divide, leftFrom, rightFrom, to) : {                \
+    const Extended divisor = QV_FROM_##rightFrom(step.right); \
+    unseen += divisor - divisor;                              \
+    result = QV_FROM_##leftFrom(step.left) / divisor;         \
+    QV_TO_##to break;                                         \
+  }
+
+#define QV_NEGATE(from, to)              \
+  QV_CASE(Negate, from, Last, to) : {    \
+    result = -QV_FROM_##from(step.left); \
+    QV_TO_##to break;                    \
+  }
+#define QV_SQUARE(from, to)                          \
+  QV_CASE(Square, from, Last, to) : {                \
     const Extended base = QV_FROM_##from(step.left); \
     result = base * base;                            \
-    break;                                           \
+    QV_TO_##to break;                                \
   }
-#define QV_WHOLE_POWER(from)                         \
-  QV_CASE(WholePower, from, Last) : {                \
+#define QV_WHOLE_POWER(from, to)                     \
+  QV_CASE(WholePower, from, Last, to) : {            \
     const Extended base = QV_FROM_##from(step.left); \
     if (step.exponent == 0) unseen += base - base;   \
     result = IntPower(base, step.exponent);          \
-    break;                                           \
+    QV_TO_##to break;                                \
   }
-#define QV_SIN(from)                                                \
-  QV_CASE(Sin, Last, from) : {                                      \
+#define QV_SIN(from, to)                                            \
+  QV_CASE(Sin, Last, from, to) : {                                  \
     const Extended angle = QV_FROM_##from(step.right);              \
     result = SineIsZero(angle) ? 0 : sineCosine.Sine(Angle(angle)); \
-    break;                                                          \
+    QV_TO_##to break;                                               \
   }
-#define QV_COS(from)                                                                        \
-  QV_CASE(Cos, Last, from) : result = sineCosine.Cosine(Angle(QV_FROM_##from(step.right))); \
-  break;
+#define QV_COS(from, to)                                           \
+  QV_CASE(Cos, Last, from, to) : {                                 \
+    result = sineCosine.Cosine(Angle(QV_FROM_##from(step.right))); \
+    QV_TO_##to break;                                              \
+  }
 
 // A value that is not finite stays so through every later step (an infinity gives an infinity
 // or NaN, NaN gives NaN), except as a divisor, which gives 0, and as the base of "^0", which
@@ -205,13 +215,6 @@ Extended TUncheckedPart::Run(TSineCosine& sineCosine) const {
       QV_EACH_SOURCE(QV_COS)
       default:
         break;  // no other combination is built
-    }
-    if (step.to != TTo::Next) {
-      if (step.to == TTo::Held) {
-        held = result;
-      } else {
-        *step.result = result;
-      }
     }
     last = result;
   }

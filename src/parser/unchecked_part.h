@@ -44,14 +44,15 @@ class TUncheckedPart {
     const Extended* at = nullptr;
   };
   static constexpr int kSources = 5;
-  static constexpr std::uint16_t Code(TStepKind kind, TFrom left, TFrom right) {
-    return static_cast<std::uint16_t>((static_cast<int>(kind) * kSources + static_cast<int>(left)) *
-                                          kSources +
-                                      static_cast<int>(right));
+  static constexpr int kDestinations = 3;
+  static constexpr std::uint16_t Code(TStepKind kind, TFrom left, TFrom right, TTo to) {
+    const int sources = (static_cast<int>(kind) * kSources + static_cast<int>(left)) * kSources +
+                        static_cast<int>(right);
+    return static_cast<std::uint16_t>(sources * kDestinations + static_cast<int>(to));
   }
   struct TStep {
     TStepKind kind = TStepKind::Fail;
-    std::uint16_t code = 0;  // the kind with its operands' sources
+    std::uint16_t code = 0;  // the kind with its operands' sources and its destination
     TTo to = TTo::Next;
     TOperand left;
     TOperand right;
