@@ -13,7 +13,7 @@
 //              80-bit evaluation cannot go below on this machine, for comparison with both.
 // Ours computes in 80-bit extended, muparser in double. The repeated figures depend on where
 // the stack and the heap lie: in about one start of six, 80-bit stores and loads whose
-// addresses alias slow ours by half. `setarch -R` gives the same layout on every start.
+// addresses alias make ours markedly slower. `setarch -R` gives the same layout on every start.
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
