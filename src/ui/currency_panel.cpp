@@ -3,6 +3,7 @@
 #include <QToolButton>
 #include <array>
 
+#include "calculator/window_size.h"
 #include "ui/placed_widgets.h"
 
 namespace qv::ui {
@@ -11,7 +12,6 @@ namespace {
 
 // Below the tape panel, which starts 6 pixels into the calculator's right edge.
 constexpr int kLeft = 245;
-constexpr int kTop = 420;
 
 constexpr std::array kPlaces{
     Place{"Label1", Kind::Label, 4, 2, 150, 16},
@@ -36,7 +36,7 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildCurrencyPanel(QWidget& clientArea, const TFrame3& frame) {
-  QWidget* panel = BuildPanel(clientArea, frame, kLeft, kTop, kPlaces);
+  QWidget* panel = BuildPanel(clientArea, frame, kLeft, kBaseHeight, kPlaces);
   // Adding and editing an entry keep their button down until the entry is saved.
   for (const char* name : {"SpeedButton2", "SpeedButton4"})
     panel->findChild<QToolButton*>(QString::fromLatin1(name))->setCheckable(true);

@@ -3,14 +3,12 @@
 #include <QLabel>
 #include <array>
 
+#include "calculator/window_size.h"
 #include "ui/placed_widgets.h"
 
 namespace qv::ui {
 
 namespace {
-
-// The extension area starts below the calculator region.
-constexpr int kTop = 420;
 
 constexpr std::array kPlaces{
     Place{"ComboBox1", Kind::EditCombo, 4, 4, 146, 24, "term"},
@@ -30,7 +28,7 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildFunctionPanel(QWidget& clientArea, const TFrame7& frame) {
-  QWidget* panel = BuildPanel(clientArea, frame, 0, kTop, kPlaces);
+  QWidget* panel = BuildPanel(clientArea, frame, 0, kBaseHeight, kPlaces);
   // The captions of the constant boxes.
   const std::array<std::pair<const char*, int>, 3> captions{{{"a:", 4}, {"b:", 86}, {"c:", 168}}};
   for (const auto& [caption, x] : captions) {

@@ -2,14 +2,12 @@
 
 #include <array>
 
+#include "calculator/window_size.h"
 #include "ui/placed_widgets.h"
 
 namespace qv::ui {
 
 namespace {
-
-// The extension area starts below the calculator region.
-constexpr int kTop = 420;
 
 constexpr std::array kPlaces{
     Place{"Label1", Kind::Label, 4, 4, 90, 22},
@@ -29,7 +27,7 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildTaxPanel(QWidget& clientArea, const TFrame6& frame) {
-  return BuildPanel(clientArea, frame, 0, kTop, kPlaces);
+  return BuildPanel(clientArea, frame, 0, kBaseHeight, kPlaces);
 }
 
 }  // namespace qv::ui

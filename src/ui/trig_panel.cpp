@@ -2,14 +2,13 @@
 
 #include <array>
 
+#include "calculator/window_size.h"
 #include "ui/placed_widgets.h"
 
 namespace qv::ui {
 
 namespace {
 
-// The extension area starts below the calculator region.
-constexpr int kTop = 420;
 constexpr int kKeyW = 45;
 constexpr int kKeyH = 26;
 constexpr int Col(int c) {
@@ -33,7 +32,7 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildTrigPanel(QWidget& clientArea, const TFrame1& frame) {
-  return BuildPanel(clientArea, frame, 0, kTop, kPlaces);
+  return BuildPanel(clientArea, frame, 0, kBaseHeight, kPlaces);
 }
 
 }  // namespace qv::ui

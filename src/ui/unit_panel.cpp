@@ -2,14 +2,12 @@
 
 #include <array>
 
+#include "calculator/window_size.h"
 #include "ui/placed_widgets.h"
 
 namespace qv::ui {
 
 namespace {
-
-// The extension area starts below the calculator region.
-constexpr int kTop = 420;
 
 // The pages' lists and arrows share their places; the logic shows those of the page shown.
 constexpr std::array kPlaces{
@@ -43,7 +41,7 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QWidget* BuildUnitPanel(QWidget& clientArea, const TFrame5& frame) {
-  return BuildPanel(clientArea, frame, 0, kTop, kPlaces);
+  return BuildPanel(clientArea, frame, 0, kBaseHeight, kPlaces);
 }
 
 }  // namespace qv::ui
