@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "sandbox.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "fakes.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"

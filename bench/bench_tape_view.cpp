@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fakes.h"
-#include "tape/anzeige.h"
+#include "tape/tape_panel.h"
 #include "ui/tape_view.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "fakes.h"
 #include "platform/errors.h"
 

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
 #include "ui/desktop_word.h"

@@ -1,6 +1,6 @@
 // The two calculators R1 and R2 on the same keys and fields: the one shown works in the
 // fields, the other one waits parked in its slot.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 // Copying to and pasting from the system clipboard, the context menu of the two field
 // displays, and the take-over of field 1 from the other calculator.
 #include "calculator/number_reading.h"
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/text.h"
 
 namespace qv {

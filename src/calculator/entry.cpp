@@ -1,6 +1,6 @@
 // Number entry: digit keys, backspace, sign change, clearing, choice of the active field, and
 // the operations through which panels read and fill the active field.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/text.h"
 
 namespace qv {

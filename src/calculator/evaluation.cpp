@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/errors.h"
 #include "platform/text.h"
 

@@ -1,7 +1,7 @@
 // The extension area below the calculator: at most one of the trigonometry, unit, tax and
 // function-term panels. The panel commands open, close and exchange them as a whole and keep
 // the menu checks, the window height and the number format in step.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "calculator/window_size.h"
 
 namespace qv {

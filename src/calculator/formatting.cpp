@@ -1,6 +1,6 @@
 // Number display: the three formats, their menu commands, the decimals spinner and the
 // choice between formatting while typing and formatting results only.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/normalize.h"
 
 namespace qv {

@@ -2,7 +2,7 @@
 // function pending and presses "=", which puts the result with its marker into field 2.
 #include <numbers>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 
 namespace qv {
 

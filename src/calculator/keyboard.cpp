@@ -1,5 +1,5 @@
 // The main window's keyboard: it sees every key before its controls.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 
 namespace qv {
 

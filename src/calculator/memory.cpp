@@ -1,6 +1,6 @@
 // The memory register and its keys: clear, store, recall and the four arithmetic keys that
 // combine the register with the active number z.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 
 namespace qv {
 

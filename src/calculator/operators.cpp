@@ -1,7 +1,7 @@
 // The operator keys "x", "/", "+", "-", the percent key and the two evaluation modes. An
 // operator key takes field 1 as first operand and makes field 2 active; depending on the
 // mode and on the operator before it, it first lets "=" compute what is pending.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 
 namespace qv {
 

@@ -2,7 +2,7 @@
 // field 2, once or a requested number of times; "=" or an operator key closes the series.
 #include <string_view>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 
 namespace qv {
 

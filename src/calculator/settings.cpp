@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/commatext.h"
 #include "platform/inifile.h"
 

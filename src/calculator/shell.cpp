@@ -1,6 +1,6 @@
 // The window as a whole: closing, scaling with restart, always on top, the automatic
 // second-currency line, help and the table of metric prefixes.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "calculator/window_size.h"
 #include "platform/text.h"
 

@@ -1,6 +1,6 @@
 // The step keys raise or lower field 1 by the step factor while the graph panel is shown, so
 // that a live function follows the value step by step.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/text.h"
 
 namespace qv {

@@ -2,7 +2,7 @@
 // marker (" ^", an operator, " T", " S", " Z", ...), by which the undo reads the tape back.
 #include <string_view>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/text.h"
 
 namespace qv {

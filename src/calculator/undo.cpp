@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "calculator/number_reading.h"
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/text.h"
 
 namespace qv {

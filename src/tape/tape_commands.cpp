@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/text.h"
-#include "tape/anzeige.h"
+#include "tape/tape_panel.h"
 #include "tape/tape_file.h"
 
 namespace qv {

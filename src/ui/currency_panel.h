@@ -1,5 +1,5 @@
 #pragma once
-#include "currency/waehrung.h"
+#include "currency/currency_panel.h"
 
 class QWidget;
 

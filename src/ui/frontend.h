@@ -3,7 +3,7 @@
 // them and the keyboard routing of the main window.
 #include <memory>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace qv::ui {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "graph/unit7.h"
+#include "graph/function_term_panel.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "currency/unit4.h"
+#include "currency/rate_update_dialog.h"
 
 class QDialog;
 class QWidget;

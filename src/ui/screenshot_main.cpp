@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "fakes.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"

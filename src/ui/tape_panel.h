@@ -1,5 +1,5 @@
 #pragma once
-#include "tape/anzeige.h"
+#include "tape/tape_panel.h"
 
 class QWidget;
 

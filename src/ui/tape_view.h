@@ -6,7 +6,7 @@
 #include <QTextEdit>
 #include <functional>
 
-#include "tape/anzeige.h"
+#include "tape/tape_panel.h"
 #include "tape/tape_editor.h"
 #include "tape/tape_observer.h"
 

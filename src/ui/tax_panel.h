@@ -1,5 +1,5 @@
 #pragma once
-#include "panels/unit6.h"
+#include "panels/tax_panel.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "panels/trigon1.h"
+#include "panels/trig_panel.h"
 
 class QWidget;
 

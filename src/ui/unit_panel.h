@@ -1,5 +1,5 @@
 #pragma once
-#include "panels/unit5.h"
+#include "panels/unit_conversion_panel.h"
 
 class QWidget;
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "fakes.h"
 #include "platform/errors.h"
 #include "platform/text.h"

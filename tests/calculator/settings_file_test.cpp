@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "sandbox.h"
 
 namespace fs = std::filesystem;

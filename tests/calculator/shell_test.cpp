@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "sandbox.h"
 
 namespace fs = std::filesystem;

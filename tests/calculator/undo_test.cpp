@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "sandbox.h"
 #include "platform/errors.h"
 

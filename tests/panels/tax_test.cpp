@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "panels/unit6.h"
+#include "panels/tax_panel.h"
 
 namespace qv {
 namespace {

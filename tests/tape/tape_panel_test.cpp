@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fakes.h"
-#include "tape/anzeige.h"
+#include "tape/tape_panel.h"
 #include "tape/tape_file.h"
 
 namespace qv {

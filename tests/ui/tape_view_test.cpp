@@ -7,7 +7,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "tape/anzeige.h"
+#include "tape/tape_panel.h"
 #include "tape/tape_file.h"
 #include "ui/tape_view.h"
 #include "ui_fixture.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "ui/binder.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"

@@ -1,4 +1,4 @@
-#include "panels/unit5.h"
+#include "panels/unit_conversion_panel.h"
 
 #include "panels/unit_tables.h"
 

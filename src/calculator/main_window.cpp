@@ -1,4 +1,4 @@
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "calculator/window_size.h"
 
 namespace qv {

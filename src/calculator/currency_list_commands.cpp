@@ -1,6 +1,6 @@
 // Editing the currency list: adding and editing an entry take two clicks (the first opens the
 // name and rate fields, the second or Enter saves), the delete button cancels meanwhile.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/text.h"
 
 namespace qv {

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "app/about.h"
-#include "calculator/tform1.h"
-#include "currency/unit4.h"
-#include "finance/finanz.h"
-#include "finance/foerder1.h"
-#include "graph/bereich1.h"
+#include "calculator/main_window.h"
+#include "currency/rate_update_dialog.h"
+#include "finance/finance_window.h"
+#include "finance/subsidy_dialog.h"
+#include "graph/range_dialog.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "graph/unit7.h"
+#include "graph/function_term_panel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The tax panel in the extension area: the amounts with the tax added and taken out follow
 // every result; they can be taken into field 1 or written to the tape as a tax statement.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/errors.h"
 #include "platform/text.h"
 

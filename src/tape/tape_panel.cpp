@@ -1,5 +1,5 @@
 // The tape panel's modes, its popup menu, comments and drops.
-#include "tape/anzeige.h"
+#include "tape/tape_panel.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
 // The trigonometry panel in the extension area: a function button applies its function to
 // field 1 and shows the result in field 2; the function stays live while field 1 changes.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "panels/trig_functions.h"
 
 namespace qv {

@@ -1,7 +1,7 @@
 // The currency converter below the tape: choosing a currency, turning the direction, showing
 // the calculator's amounts in both currencies, taking the converted amount into the calculator
 // or onto the tape, and editing the list of currencies.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/text.h"
 
 namespace qv {

@@ -1,4 +1,4 @@
-#include "currency/waehrung.h"
+#include "currency/currency_panel.h"
 
 #include "platform/normalize.h"
 #include "platform/numbers.h"

@@ -1,6 +1,6 @@
 // The tape panel beside the calculator: showing and hiding it, handing the keyboard to it and
 // back, restoring and clearing it by key, and drops of the field displays onto it.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "calculator/window_size.h"
 
 namespace qv {

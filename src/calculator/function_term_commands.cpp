@@ -1,6 +1,6 @@
 // The function-term panel in the extension area: "f(x)" evaluates the term with x from
 // field 1 into field 2, and the term stays live while field 1 changes.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "parser/mathparser.h"
 #include "platform/text.h"
 

@@ -1,6 +1,6 @@
 // The unit conversion panel in the extension area: every change of a list, the arrow and the
 // change of the page convert field 1 into field 2, the unit abbreviations as the tags.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "panels/unit_tables.h"
 
 namespace qv {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "currency/waehrung.h"
+#include "currency/currency_panel.h"
 #include "platform/form.h"
 #include "platform/ports.h"
 

@@ -1,4 +1,4 @@
-#include "panels/trigon1.h"
+#include "panels/trig_panel.h"
 
 namespace qv {
 

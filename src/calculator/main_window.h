@@ -6,14 +6,14 @@
 
 #include "calculator/calc_state.h"
 #include "calculator/shell_state.h"
-#include "currency/waehrung.h"
-#include "graph/unit7.h"
-#include "panels/trigon1.h"
-#include "panels/unit5.h"
-#include "panels/unit6.h"
+#include "currency/currency_panel.h"
+#include "graph/function_term_panel.h"
+#include "panels/trig_panel.h"
+#include "panels/unit_conversion_panel.h"
+#include "panels/tax_panel.h"
 #include "platform/form.h"
 #include "platform/ports.h"
-#include "tape/anzeige.h"
+#include "tape/tape_panel.h"
 
 namespace qv {
 

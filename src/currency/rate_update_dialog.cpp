@@ -1,4 +1,4 @@
-#include "currency/unit4.h"
+#include "currency/rate_update_dialog.h"
 
 #include "platform/normalize.h"
 

@@ -1,7 +1,7 @@
 // The two amount fields of the currency converter: a click makes one of them the input, typing
 // converts at once, the keypad's plus and minus add the converted amounts up in the calculator,
 // and Enter takes the result.
-#include "calculator/tform1.h"
+#include "calculator/main_window.h"
 #include "platform/text.h"
 
 namespace qv {

@@ -1,4 +1,4 @@
-#include "panels/unit6.h"
+#include "panels/tax_panel.h"
 
 namespace qv {
 
