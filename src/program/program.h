@@ -21,6 +21,7 @@ class Program {
   TForm1& Main() { return *main_; }
   TAboutBox& AboutBox() { return *about_; }
   TForm4& RateUpdate() { return *rateUpdate_; }
+  TBereich& RangeDialog() { return *range_; }
   // Every window in the order of creation, the main window first.
   const std::vector<Form*>& Windows() const { return windows_; }
   // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
@@ -34,6 +35,7 @@ class Program {
 
  private:
   void WireRateUpdate();
+  void WireRangeDialog();
   Ports ports_;
   std::unique_ptr<TForm1> main_;
   std::unique_ptr<TFinanzrechner> finance_;

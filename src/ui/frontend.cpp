@@ -7,8 +7,10 @@
 #include "ui/binder.h"
 #include "ui/currency_panel.h"
 #include "ui/function_panel.h"
+#include "ui/graph_panel.h"
 #include "ui/key_router.h"
 #include "ui/main_window.h"
+#include "ui/range_dialog.h"
 #include "ui/rate_dialog.h"
 #include "ui/tape_panel.h"
 #include "ui/tape_view.h"
@@ -30,10 +32,13 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   BuildFunctionPanel(*window_->centralWidget(), program.Main().Frame71);
   BuildTaxPanel(*window_->centralWidget(), program.Main().Frame61);
   BuildUnitPanel(*window_->centralWidget(), program.Main().Frame51);
+  graph_ = BuildGraphPanel(*window_->centralWidget(), program.Main().Frame21);
   binder_->AddWindow(program.Main(), *window_);
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);
   binder_->AddWindow(program.RateUpdate(), *BuildRateDialog(*window_, program.RateUpdate()));
+  binder_->AddWindow(program.RangeDialog(),
+                     *BuildRangeDialog(*window_, program.RangeDialog()));
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
     bool closed = false;

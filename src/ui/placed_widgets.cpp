@@ -1,6 +1,7 @@
 #include "ui/placed_widgets.h"
 
 #include "platform/form.h"
+#include "ui/raster_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +55,8 @@ QWidget* Make(const Place& place, QWidget& parent) {
       tabs->setExpanding(false);
       return tabs;
     }
+    case Kind::Raster:
+      return new RasterView(&parent);
     case Kind::Tool: {
       auto* button = new QToolButton(&parent);
       const int icon = QStyle::staticMetaObject

@@ -29,6 +29,8 @@ key KEY...                one character (5 + , p) or Enter Esc Backspace Delete 
 set NAME "TEXT"           type TEXT into an edit or combo box (fires its change handler)
 select NAME INDEX         choose item INDEX (from 0) of a combo or list box
 focus NAME                give a control the keyboard focus
+mouse NAME down|move|up X Y [right]   the mouse on a drawing area (Frame21.Image1), at
+                          pixel X, Y; the left button unless "right" is given
 caret NAME START [LENGTH] put the caret of an edit or combo box at START (from 0), or select
                             LENGTH characters from there, as the user does
 drag NAME TARGET          drag a control onto another
@@ -47,6 +49,10 @@ expect no-message
 expect clipboard "TEXT"
 expect opened "TARGET"    the file or web address the desktop was last asked to open
 expect caption "TEXT"     the main window's caption
+expect caption seen "TEXT"  a caption the main window showed at some moment of the last
+                          command (the progress texts of a long redraw)
+expect cursor busy|normal|drag   the cursor the main window shows now
+expect pixel NAME X Y "#RRGGBB"  a pixel of a drawing area (Frame21.Image1), 0,0 top left
 expect size W H           the main window's client size at 100 %
 expect tape               the whole tape, one block line per tape line
 expect tapeline K "TEXT" [bold|regular] [italic] [black|red|green] [SIZE]
