@@ -43,6 +43,7 @@ clipboard "TEXT"          put a text on the clipboard
 expect NAME "TEXT"        the control's text or caption
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
 expect NAME selection START LENGTH   the part of the text the program selected
+expect NAME hint "TEXT"   the control's hint
 expect state NAME "TEXT"  a state value of the calculator (Extended values canonical)
 expect message "TEXT"     the next message, question or input box shown
 expect no-message

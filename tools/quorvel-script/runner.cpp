@@ -442,6 +442,8 @@ void Runner::Expect(const Command& c) {
   qv::Control& control = ControlOf(what);
   if (quotedSecond)
     return Check(c, control.Text() == Arg(c, 2), Quote(Arg(c, 2)), Quote(control.Text()));
+  if (Arg(c, 2) == "hint")
+    return Check(c, control.Hint() == Arg(c, 3), Quote(Arg(c, 3)), Quote(control.Hint()));
   ExpectControlState(control, Arg(c, 2), c);
 }
 
