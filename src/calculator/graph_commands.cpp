@@ -53,8 +53,10 @@ void TForm1::WireSearchRange() {
   const struct {
     MenuItem& row;
     Extended start, end;
-  } rows[] = {{graph.EinfacheAuflsung1, -1, 1}, {graph.DoppelteAuflsung1, -2, 2},
-              {graph.DreifacheAuflsung1, -3, 3}, {graph.BisNull1, -1, 0},
+  } rows[] = {{graph.EinfacheAuflsung1, -1, 1},
+              {graph.DoppelteAuflsung1, -2, 2},
+              {graph.DreifacheAuflsung1, -3, 3},
+              {graph.BisNull1, -1, 0},
               {graph.AbNull1, 0, 1}};
   for (const auto& r : rows)
     r.row.OnClick = [this, &row = r.row, start = r.start, end = r.end] {

@@ -35,8 +35,8 @@ class Raised {
 // The angle button shows for terms of the circular functions (by a plain text search, so
 // "sinh" counts); for any other term radians are back in force.
 void TFrame2::UpdateAngleButton(const std::string& term) {
-  const bool angular = (Has(term, "sin") || Has(term, "cos") || Has(term, "tan")) &&
-                       !Has(term, "arc");
+  const bool angular =
+      (Has(term, "sin") || Has(term, "cos") || Has(term, "tan")) && !Has(term, "arc");
   GradRad.SetVisible(angular);
   if (angular || !GradRad.Down()) return;
   GradRad.SetDown(false);
@@ -77,9 +77,9 @@ void TFrame2::RedrawFunctionMode() {
   UpdateAngleButton(term);
   const GraphScale scale = Scale();
   if (!hold || GridRedrawOnly)
-    DrawGrid(Picture, scale,
-             {.lines = Gitter.Checked(), .halfLines = Gitter2.Checked(),
-              .redrawOnly = GridRedrawOnly});
+    DrawGrid(
+        Picture, scale,
+        {.lines = Gitter.Checked(), .halfLines = Gitter2.Checked(), .redrawOnly = GridRedrawOnly});
   if (GridRedrawOnly) return;
   SaveUndoCopy();
   Picture.SetPen(hold && sequence.size() > 1 ? CurveColourNow(term) : kCurveRed);

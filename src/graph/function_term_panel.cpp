@@ -68,8 +68,8 @@ std::string TFrame7::ConstantsEntry() const {
 }
 
 void TFrame7::SetConstants(TMathParser& parser) const {
-  const std::pair<const char*, const Edit*> constants[] = {{"a", &Edit1}, {"b", &Edit2},
-                                                           {"c", &Edit3}};
+  const std::pair<const char*, const Edit*> constants[] = {
+      {"a", &Edit1}, {"b", &Edit2}, {"c", &Edit3}};
   for (const auto& [name, box] : constants)
     if (!box->Text().empty()) parser.SetConstantValue(name, StrToFloat(box->Text()));
 }

@@ -28,9 +28,9 @@ GraphScale ScaleFor(int zoom, bool degrees) {
 
 Rgb CurveColour(int historyPosition) {
   static constexpr std::array<Rgb, 11> kColours = {
-      RgbOf(255, 0, 0),   RgbOf(0, 128, 0),   RgbOf(255, 0, 255), RgbOf(216, 122, 61),
-      RgbOf(128, 0, 0),   RgbOf(0, 255, 255), RgbOf(128, 0, 128), RgbOf(0, 255, 0),
-      RgbOf(0, 0, 255),   RgbOf(255, 0, 0),   RgbOf(255, 0, 0)};
+      RgbOf(255, 0, 0), RgbOf(0, 128, 0),   RgbOf(255, 0, 255), RgbOf(216, 122, 61),
+      RgbOf(128, 0, 0), RgbOf(0, 255, 255), RgbOf(128, 0, 128), RgbOf(0, 255, 0),
+      RgbOf(0, 0, 255), RgbOf(255, 0, 0),   RgbOf(255, 0, 0)};
   if (historyPosition < 0) return kCurveRed;
   if (historyPosition >= static_cast<int>(kColours.size())) return RgbOf(0, 0, 0);
   return kColours[historyPosition];

@@ -6,7 +6,7 @@
 
 namespace qv {
 
-constexpr int kGraphSize = 401;             // W = H
+constexpr int kGraphSize = 401;               // W = H
 constexpr int kGraphCentre = kGraphSize / 2;  // cx = H div 2, cy = W div 2
 
 constexpr Rgb kGraphWhite = RgbOf(255, 255, 255);

@@ -85,8 +85,7 @@ std::string YAxisLabel(const GraphScale& scale, int k) {
 
 std::string XAxisLabel(const GraphScale& scale, int k) {
   if (scale.angle == 1) return YAxisLabel(scale, k);
-  if (FineSteps(scale.zoom))
-    return FormatPattern("%5.0n", FineValue(scale.zoom, k) * scale.angle);
+  if (FineSteps(scale.zoom)) return FormatPattern("%5.0n", FineValue(scale.zoom, k) * scale.angle);
   return std::to_string(k * UnitsPerStep(scale.zoom) * static_cast<int>(scale.angle));
 }
 

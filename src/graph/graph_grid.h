@@ -20,7 +20,7 @@ std::string YAxisLabel(const GraphScale& scale, int k);
 std::string XAxisLabel(const GraphScale& scale, int k);
 
 struct GridOptions {
-  bool lines = true;      // "Gitter"
+  bool lines = true;       // "Gitter"
   bool halfLines = false;  // "Gitter 2"
   // "Gitter neu zeichnen": the lines are ANDed into the picture and no numbers are written.
   bool redrawOnly = false;

@@ -20,8 +20,8 @@ TFrame2::TFrame2(TFrame7& functions) : Form("TFrame2", "Frame21"), functions_(fu
   SetSize(kPanelWidth, kPanelHeight);
   Image1.SetPicture(Picture.View());
   Image1.ContextMenu = &PopupMenu2;
-  ComboBox1.SetItems({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "15", "20", "25",
-                      "30", "40", "50", "60", "100", "200"});
+  ComboBox1.SetItems({"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",   "10",
+                      "12", "15", "20", "25", "30", "40", "50", "60", "100", "200"});
   ComboBox1.SetItemIndex(4);
   Halten.GroupIndex = 1;
   Halten.AllowAllUp = true;
@@ -77,9 +77,9 @@ void TFrame2::SwitchToFunctionMode(const std::string& field1Display,
   Label4.SetText(field1Display);
   Label5.SetText(field2Display);
   Label7.SetText("Auflösung:");
-  for (Control* c : std::initializer_list<Control*>{
-           &Label3, &Label6, &Label8, &Label9, &Label10, &Label11, &Label12, &Label13, &Label14,
-           &Edit1, &Edit2, &Button2})
+  for (Control* c :
+       std::initializer_list<Control*>{&Label3, &Label6, &Label8, &Label9, &Label10, &Label11,
+                                       &Label12, &Label13, &Label14, &Edit1, &Edit2, &Button2})
     c->SetVisible(false);
   if (ComboBox1.ItemIndex() < 0) ComboBox1.SetItemIndex(4);
   ComboBox1.SetVisible(true);
@@ -101,9 +101,9 @@ void TFrame2::SwitchToTrigonometryMode(const std::string& entry1, const std::str
     value->SetText("0");
   Label4.SetText(entry1);
   Label5.SetText(displayText);
-  for (Control* c : std::initializer_list<Control*>{&Label3, &Label6, &Label9, &Label10, &Label11,
-                                                    &Label12, &Label13, &Label14, &Label8, &Edit1,
-                                                    &Edit2, &Button2})
+  for (Control* c :
+       std::initializer_list<Control*>{&Label3, &Label6, &Label9, &Label10, &Label11, &Label12,
+                                       &Label13, &Label14, &Label8, &Edit1, &Edit2, &Button2})
     c->SetVisible(true);
   Label15.SetVisible(false);
   Label7.SetText("Bei Radius");
@@ -164,16 +164,14 @@ void TFrame2::HoldReleased() {
   Schnittpunkt1.SetVisible(false);
   Schnittpunkt1.SetChecked(false);
   Bereich2.SetVisible(false);
-  for (Edit* box : {&functions_.Edit1, &functions_.Edit2, &functions_.Edit3})
-    box->SetEnabled(true);
+  for (Edit* box : {&functions_.Edit1, &functions_.Edit2, &functions_.Edit3}) box->SetEnabled(true);
   for (Control* c : std::initializer_list<Control*>{&Gitter, &Gitter2, &ComboBox1})
     c->SetEnabled(true);
 }
 
 // The entries that take over or mark an intersection.
 void TFrame2::ShowSearchEntries(bool shown) {
-  for (MenuItem* entry : {&x1nehmen, &x2nehmen, &Markieren1, &Markieren2})
-    entry->SetVisible(shown);
+  for (MenuItem* entry : {&x1nehmen, &x2nehmen, &Markieren1, &Markieren2}) entry->SetVisible(shown);
 }
 
 void TFrame2::EndDrawingTools() {

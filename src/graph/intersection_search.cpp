@@ -234,8 +234,8 @@ SearchTexts ResultTexts(const SearchOutcome& o) {
          "x = 0,   y2 - y1 = " + General(o.ParallelGap));
   if (o.Diff1 > 1e-9L && !o.Parallel)
     show("NP", "\"Nähepunkt\" (kleinste Differenz zwischen \"y\")",
-         "x = " + General(o.Cut1X) + ",   y1 = " + General(o.Cut1Y1) + ",  y2 = " +
-             General(o.Cut1Y2));
+         "x = " + General(o.Cut1X) + ",   y1 = " + General(o.Cut1Y1) +
+             ",  y2 = " + General(o.Cut1Y2));
   const Extended y2 = (o.Cut2Y1 + o.Cut2Y2) / 2;
   if (!second)
     texts.second = "0";

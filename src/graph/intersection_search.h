@@ -36,9 +36,9 @@ SearchOutcome SearchIntersections(TermEvaluator& evaluator, const SearchTerms& t
 
 // What the panel shows of an outcome.
 struct SearchTexts {
-  std::string kind;   // "SP", "NP" or "P": the caption of the search check box
-  std::string hint;   // its hint
-  std::string first;  // the result of the first candidate
+  std::string kind;    // "SP", "NP" or "P": the caption of the search check box
+  std::string hint;    // its hint
+  std::string first;   // the result of the first candidate
   std::string second;  // the result of the second candidate; "0" when there is none
 };
 

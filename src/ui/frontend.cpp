@@ -37,8 +37,7 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);
   binder_->AddWindow(program.RateUpdate(), *BuildRateDialog(*window_, program.RateUpdate()));
-  binder_->AddWindow(program.RangeDialog(),
-                     *BuildRangeDialog(*window_, program.RangeDialog()));
+  binder_->AddWindow(program.RangeDialog(), *BuildRangeDialog(*window_, program.RangeDialog()));
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
     bool closed = false;

@@ -12,7 +12,20 @@ class Form;
 
 namespace qv::ui {
 
-enum class Kind { Label, Key, Toggle, Radio, Check, Spin, Edit, Combo, EditCombo, Tool, Tabs, Raster };
+enum class Kind {
+  Label,
+  Key,
+  Toggle,
+  Radio,
+  Check,
+  Spin,
+  Edit,
+  Combo,
+  EditCombo,
+  Tool,
+  Tabs,
+  Raster
+};
 
 struct Place {
   const char* name;

@@ -11,9 +11,9 @@ namespace qv::ui {
 namespace {
 
 constexpr std::array kPlaces{
-    Place{"Label1", Kind::Label, 10, 8, 75, 18},     Place{"Label2", Kind::Label, 95, 8, 75, 18},
-    Place{"Edit1", Kind::Edit, 10, 28, 75, 22},      Place{"Edit2", Kind::Edit, 95, 28, 75, 22},
-    Place{"Button1", Kind::Key, 10, 72, 75, 26},     Place{"Button2", Kind::Key, 95, 72, 75, 26},
+    Place{"Label1", Kind::Label, 10, 8, 75, 18}, Place{"Label2", Kind::Label, 95, 8, 75, 18},
+    Place{"Edit1", Kind::Edit, 10, 28, 75, 22},  Place{"Edit2", Kind::Edit, 95, 28, 75, 22},
+    Place{"Button1", Kind::Key, 10, 72, 75, 26}, Place{"Button2", Kind::Key, 95, 72, 75, 26},
 };
 
 }  // namespace

@@ -115,7 +115,7 @@ TEST(CanvasTest, AnEllipseKeepsInsideItsBox) {
     EXPECT_LT(y, 28);
   }
   EXPECT_EQ(canvas.Pixel(20, 12), RgbOf(0, 0, 255));  // its top
-  EXPECT_EQ(canvas.Pixel(20, 20), kWhite);           // not filled
+  EXPECT_EQ(canvas.Pixel(20, 20), kWhite);            // not filled
 }
 
 TEST(CanvasTest, ACopyIsTheWholePicture) {

@@ -28,8 +28,7 @@ SearchOutcome Outcome(Extended diff1, Extended x1, Extended y11, Extended y12) {
   return o;
 }
 
-SearchOutcome WithSecond(SearchOutcome o, Extended diff2, Extended x2, Extended y21,
-                         Extended y22) {
+SearchOutcome WithSecond(SearchOutcome o, Extended diff2, Extended x2, Extended y21, Extended y22) {
   o.HasSecond = true;
   o.Diff2 = diff2;
   o.Cut2X = x2;
@@ -63,18 +62,21 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, ResultTextsTest,
     testing::Values(
         TextsCase{"Exact", Outcome(0, 0, 0, 0), {"SP", "Schnittpunkt", "x =  0,   y = 0", "0"}},
-        TextsCase{"ExactWithSecond", WithSecond(Outcome(0, 0, 0, 0), 0, 1, 1, 1),
+        TextsCase{"ExactWithSecond",
+                  WithSecond(Outcome(0, 0, 0, 0), 0, 1, 1, 1),
                   {"SP", "Schnittpunkt", "x1 =  0,   y1 = 0", "x2 =  1,   y2 = 1"}},
-        TextsCase{"Approximate", Outcome(1e-10L, 1.5L, 2, 2.5L),
+        TextsCase{"Approximate",
+                  Outcome(1e-10L, 1.5L, 2, 2.5L),
                   {"SP", "Schnittpunkt (Ca)", "x =~  1,5,   y =~ 2,25", "0"}},
         TextsCase{"ApproximateWithSecond",
                   WithSecond(Outcome(1e-9L, 1.5L, 2, 2.5L), 1e-12L, -2, 3, 4),
                   {"SP", "Schnittpunkt (Ca)", "x1 =~  1,5,   y1 =~ 2", "x2 =~  -2,   y2 =~ 3,5"}},
-        TextsCase{"Nearest", Outcome(1, 0, 1, 0),
-                  {"NP", kNear, "x = 0,   y1 = 1,  y2 = 0", "0"}},
-        TextsCase{"NearestWithSecond", WithSecond(Outcome(2e-9L, 0, 1, 0), 0, 3, 2, 2),
+        TextsCase{"Nearest", Outcome(1, 0, 1, 0), {"NP", kNear, "x = 0,   y1 = 1,  y2 = 0", "0"}},
+        TextsCase{"NearestWithSecond",
+                  WithSecond(Outcome(2e-9L, 0, 1, 0), 0, 3, 2, 2),
                   {"NP", kNear, "x = 0,   y1 = 1,  y2 = 0", "x2 =  3,   y2 = 2"}},
-        TextsCase{"Parallel", Parallel(WithSecond(Outcome(0, 0, 0, 0), 0, 1, 1, 1), 1),
+        TextsCase{"Parallel",
+                  Parallel(WithSecond(Outcome(0, 0, 0, 0), 0, 1, 1, 1), 1),
                   {"P", kParallel, "x = 0,   y2 - y1 = 1", "0"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -110,7 +112,7 @@ class SearchTest : public testing::Test {
 // end of the first region than 0.2.
 Extended Zigzag(Extended x) {
   static const std::pair<Extended, Extended> points[] = {
-      {0, 10},   {0.1L, 5},    {0.2L, 6}, {0.3L, 7}, {0.4L, 1},
+      {0, 10},   {0.1L, 5},     {0.2L, 6},    {0.3L, 7}, {0.4L, 1},
       {0.5L, 2}, {0.55L, 1.2L}, {0.6L, 1.5L}, {0.7L, 7}, {1, 10}};
   if (x >= 1) return 10 + x;
   for (size_t i = 1; i < std::size(points); ++i)

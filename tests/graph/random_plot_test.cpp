@@ -18,10 +18,10 @@ namespace qv {
 namespace {
 
 const std::vector<std::string> kTokens = {
-    "x",    "x",      "1",       "2",       "0,5",     "1e300",   "-",       "+",      "*",
-    "/",    "^",      "(",       ")",       "sin(",    "cos(",    "tan(",    "ln(",    "(x)log(",
-    "sqrt(", "arcsin(", "arccos(", "arctan(", "sinh(",   "cosh(",   "(x)expe(", "abs(", "1/x",
-    "pi",   "e",      " mod ",   " div ",   "floor(",  "9999",    "a",       "x^x",    "1/(x-1)"};
+    "x",     "x",       "1",       "2",       "0,5",    "1e300", "-",        "+",    "*",
+    "/",     "^",       "(",       ")",       "sin(",   "cos(",  "tan(",     "ln(",  "(x)log(",
+    "sqrt(", "arcsin(", "arccos(", "arctan(", "sinh(",  "cosh(", "(x)expe(", "abs(", "1/x",
+    "pi",    "e",       " mod ",   " div ",   "floor(", "9999",  "a",        "x^x",  "1/(x-1)"};
 
 std::string RandomTerm(std::mt19937& random) {
   std::uniform_int_distribution<size_t> token(0, kTokens.size() - 1);

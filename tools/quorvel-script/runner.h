@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "program/program.h"
 #include "fakes.h"
+#include "program/program.h"
 #include "script.h"
 
 namespace qvs {
