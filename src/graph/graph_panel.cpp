@@ -19,7 +19,6 @@ constexpr const char* kSearchHint = "Schnittpunkt berechnen";
 TFrame2::TFrame2(TFrame7& functions) : Form("TFrame2", "Frame21"), functions_(functions) {
   SetSize(kPanelWidth, kPanelHeight);
   Image1.SetPicture(Picture.View());
-  Image1.ContextMenu = &PopupMenu2;
   ComboBox1.SetItems({"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",   "10",
                       "12", "15", "20", "25", "30", "40", "50", "60", "100", "200"});
   ComboBox1.SetItemIndex(4);
