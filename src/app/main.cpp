@@ -17,6 +17,7 @@
 #include "ui/frontend.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
+#include "ui/scaling.h"
 #include "ui/tape_printer.h"
 #include "ui/theme.h"
 
@@ -34,13 +35,6 @@ bool Set(const char* name) {
 int StoredScaling() {
   const int scaling = qv::IniFile("Quorvel.ini").ReadInteger("Config", "Skalierung", 100);
   return scaling == 120 || scaling == 150 ? scaling : 100;
-}
-
-void ApplyScaling(int percent) {
-  if (percent == 100 || Set("QT_SCALE_FACTOR")) return;
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
 }
 
 // German texts in Qt's own dialogs (file, colour, font and printer dialogs).
@@ -83,7 +77,7 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
-  ApplyScaling(StoredScaling());
+  qv::ui::ApplyScaling(StoredScaling());
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   qv::ui::ApplyTheme(app);
