@@ -5,6 +5,10 @@
 #include <fstream>
 #include <string>
 
+#ifndef QV_SHARED_DIR
+#define QV_SHARED_DIR "/usr/local/share/quorvel"
+#endif
+
 namespace qv {
 
 namespace fs = std::filesystem;
@@ -44,6 +48,10 @@ std::string LocalFolders::DocumentsDir() {
   const std::string home = homeEnv && *homeEnv ? homeEnv : CurrentDir();
   const std::string xdg = XdgDocumentsDir(home);
   return xdg.empty() ? home + "/Documents" : xdg;
+}
+
+std::string LocalFolders::SharedDir() {
+  return QV_SHARED_DIR;
 }
 
 bool LocalFolders::CreateDir(const std::string& path) {

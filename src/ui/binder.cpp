@@ -230,6 +230,13 @@ std::vector<std::string> Binder::Unbound(const Form& form) const {
   return names;
 }
 
+std::vector<QWidget*> Binder::Windows() const {
+  std::vector<QWidget*> windows;
+  for (const FormView& view : forms_)
+    if (view.window) windows.push_back(view.widget);
+  return windows;
+}
+
 bool Binder::MouseOnImage(Image& image, QEvent& event) {
   const QEvent::Type type = event.type();
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&

@@ -22,10 +22,11 @@ constexpr int kToolW = 24;
 // mode's controls that it hides.
 constexpr std::array kPlaces{
     Place{"Image1", Kind::Raster, 5, 3, kGraphSize, kGraphSize},
-    Place{"Label1", Kind::Label, 5, 407, kCaptionW, 18, "", kRight},
-    Place{"Label4", Kind::Label, kValueX, 407, 100, 18},
-    Place{"Label2", Kind::Label, 209, 407, kCaptionW, 18, "", kRight},
-    Place{"Label5", Kind::Label, 311, 407, 95, 18},
+    // Field 1's and field 2's display texts take up to 15 digits with sign and exponent.
+    Place{"Label1", Kind::Label, 5, 407, 78, 18, "", kRight},
+    Place{"Label4", Kind::Label, 85, 407, 124, 18, "result"},
+    Place{"Label2", Kind::Label, 211, 407, 78, 18, "", kRight},
+    Place{"Label5", Kind::Label, 291, 407, 115, 18, "result"},
     Place{"Label7", Kind::Label, 5, 429, kCaptionW, 22, "", kRight},
     Place{"ComboBox1", Kind::Combo, kValueX, 429, 54, 22, "zoom"},
     Place{"Halten", Kind::Toggle, 165, 429, 70, 22},
@@ -43,7 +44,7 @@ constexpr std::array kPlaces{
     Place{"SpeedButton4", Kind::Tool, 382, 453, kToolW, 22, "SP_FileIcon"},
     Place{"Label10", Kind::Label, 5, 475, kCaptionW, 18, "", kRight},
     Place{"Label13", Kind::Label, kValueX, 475, 299, 18},
-    Place{"SnP", Kind::Check, 5, 495, kCaptionW, 20},
+    Place{"SnP", Kind::Check, 5, 495, 48, 20},
     Place{"Label3", Kind::Label, 5, 495, kCaptionW, 20, "", kRight},
     Place{"Label6", Kind::Label, kValueX, 495, 299, 26, "result"},
     Place{"Label11", Kind::Label, 5, 521, kCaptionW, 18, "", kRight},

@@ -34,6 +34,7 @@ class Runner {
   void Print(const Command& c);
   void Check(const Command& c, bool ok, const std::string& wanted, const std::string& got);
   std::string ResolvePath(const std::string& path) const;
+  std::string SandboxNames(const std::string& message) const;
 
   std::string fileName_;
   bool verbose_;
