@@ -151,6 +151,18 @@ TEST_F(SearchTest, RefinementEndsWhereTheSmallestStepsNoLongerMoveX) {
   EXPECT_EQ(ResultTexts(o).kind, "SP");
 }
 
+// A free range this far out: neither the scan's step nor the refinement's moves x there.
+// (Near zero the term is undefined, so that the parallel test does not take over.)
+TEST_F(SearchTest, AScanWhereTheStepNoLongerMovesXEnds) {
+  terms.t1 = [](Extended x, Extended& v) {
+    v = x - 1e22L;
+    return std::fabs(x) > 1e20L;
+  };
+  const SearchOutcome o = Run(1e21L, 1e23L);
+  EXPECT_LT(terms.evaluations, 20000);
+  EXPECT_EQ(o.Cut1X, 1e21L);
+}
+
 TEST_F(SearchTest, ScanAndPhasesShowInTheCaptionWhichComesBackAfterwards) {
   window.SetCaption("Quorvel (R1)");
   terms.t1 = [](Extended x, Extended& v) {

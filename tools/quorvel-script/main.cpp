@@ -49,7 +49,8 @@ expect NAME "TEXT"        the control's text or caption
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
 expect NAME selection START LENGTH   the part of the text the program selected
 expect NAME hint "TEXT"   the control's hint
-expect state NAME "TEXT"  a state value of the calculator (Extended values canonical)
+expect state NAME "TEXT"  a state value of the calculator or the graph (Extended values
+                          canonical, lists as "x^2|x": TermHistory, PlotSequence, ...)
 expect message "TEXT"     the next message, question or input box shown; in it the data
                           folder reads DATA and the start directory START
 expect no-message
