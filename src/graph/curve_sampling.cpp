@@ -2,25 +2,23 @@
 
 #include <cmath>
 
+#include "platform/text.h"
+
 namespace qv {
 
 namespace {
 
 constexpr Extended kPi = 3.141592653589793238462643383279502884L;
 
-bool Has(std::string_view term, std::string_view part) {
-  return term.find(part) != std::string_view::npos;
-}
-
 // What the term text says about its curve; plain text searches, so "tan" also matches
 // "arctan" and "tanh", and "sin" matches "arcsin".
 struct CurveKind {
   explicit CurveKind(std::string_view term)
-      : tan(Has(term, "tan")),
-        arcsin(Has(term, "arcsin")),
-        arccos(Has(term, "arccos")),
-        logarithm(Has(term, "log") || Has(term, "ln")),
-        root(Has(term, "sqrt")) {}
+      : tan(Contains(term, "tan")),
+        arcsin(Contains(term, "arcsin")),
+        arccos(Contains(term, "arccos")),
+        logarithm(Contains(term, "log") || Contains(term, "ln")),
+        root(Contains(term, "sqrt")) {}
   bool tan, arcsin, arccos, logarithm, root;
 };
 

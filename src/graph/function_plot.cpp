@@ -4,6 +4,7 @@
 
 #include "graph/graph_grid.h"
 #include "graph/graph_panel.h"
+#include "platform/text.h"
 
 namespace qv {
 
@@ -11,10 +12,6 @@ namespace {
 
 constexpr int kMarkerArm = 10;
 constexpr int kIntersectionArm = 8;
-
-bool Has(const std::string& text, const char* part) {
-  return text.find(part) != std::string::npos;
-}
 
 // Gives a flag a value for as long as it lives.
 template <class T>
@@ -35,8 +32,8 @@ class Raised {
 // The angle button shows for terms of the circular functions (by a plain text search, so
 // "sinh" counts); for any other term radians are back in force.
 void TFrame2::UpdateAngleButton(const std::string& term) {
-  const bool angular =
-      (Has(term, "sin") || Has(term, "cos") || Has(term, "tan")) && !Has(term, "arc");
+  const bool angular = (Contains(term, "sin") || Contains(term, "cos") || Contains(term, "tan")) &&
+                       !Contains(term, "arc");
   GradRad.SetVisible(angular);
   if (angular || !GradRad.Down()) return;
   GradRad.SetDown(false);

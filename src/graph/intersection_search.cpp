@@ -5,6 +5,8 @@
 #include <limits>
 #include <optional>
 
+#include "platform/text.h"
+
 namespace qv {
 
 namespace {
@@ -16,10 +18,6 @@ constexpr Extended kCoarseFrom = 20;  // differences from here on are scanned in
 // A second candidate this near behind the first region bounds the refinement windows.
 constexpr Extended kNearSecond = 0.2L;
 constexpr Extended kSecondMargin = 0.01L;
-
-bool Has(const std::string& text, const char* part) {
-  return text.find(part) != std::string::npos;
-}
 
 // Shows the hourglass for as long as it lives, and a text behind the caption it found; the
 // caption and the normal cursor come back whatever happens meanwhile.
@@ -51,7 +49,8 @@ class Search {
       : evaluator_(evaluator), terms_(terms), window_(window) {}
 
   SearchOutcome Run(Extended lo, Extended hi) {
-    if (!Has(terms_.box, "log") && !Has(terms_.box, "ln") && !Has(terms_.box, "sqrt"))
+    if (!Contains(terms_.box, "log") && !Contains(terms_.box, "ln") &&
+        !Contains(terms_.box, "sqrt"))
       outcome_.Parallel = ParallelTest();
     if (outcome_.Parallel) {
       outcome_.Cut1X = 0;
