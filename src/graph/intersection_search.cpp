@@ -134,7 +134,8 @@ class Search {
   bool SecondIsNear() const { return hasSecond_ && second_.x - *separator_ <= kNearSecond; }
 
   // Sharpens the first candidate in windows of two steps to either side. A second candidate
-  // close behind bounds the window, so that the refinement stays in the first region.
+  // close behind bounds the window further, so that the refinement stays out of its region;
+  // it never widens it, so every phase samples about 40 points while the step shrinks.
   void RefineFirst() {
     Refine(first_, 1, [this](Extended step) {
       Extended upper = first_.x + 2 * step;
@@ -143,6 +144,7 @@ class Search {
     });
   }
 
+  // The second candidate likewise, bounded below by the end of the first region.
   void RefineSecond() {
     Refine(second_, 2, [this](Extended step) {
       Extended lower = second_.x - 2 * step;
