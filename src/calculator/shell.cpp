@@ -4,8 +4,11 @@
 #include "calculator/window_size.h"
 #include "platform/text.h"
 
+#include <filesystem>
+
+// The help page below the installation's prefix, the folder above the program's bin folder.
 #ifndef QV_INSTALLED_HELP
-#define QV_INSTALLED_HELP "/usr/local/share/quorvel/Hilfe.htm"
+#define QV_INSTALLED_HELP "share/quorvel/Hilfe.htm"
 #endif
 
 namespace qv {
@@ -113,10 +116,15 @@ void TForm1::Hilfe1Click() {
   OpenHelp("");
 }
 
-// The page of the start directory, else the installed one.
+// The page of the start directory, else the one installed with the program, wherever the
+// installation's prefix is (/usr for the package, /usr/local for make install).
 void TForm1::OpenHelp(const std::string& anchor) {
   const std::string local = ports.folders.CurrentDir() + "/Hilfe.htm";
-  const std::string path = ports.folders.FileExists(local) ? local : QV_INSTALLED_HELP;
+  const std::filesystem::path prefix =
+      std::filesystem::path(ports.folders.ProgramDir()).parent_path();
+  const std::string path = ports.folders.FileExists(local)
+                               ? local
+                               : (prefix / QV_INSTALLED_HELP).lexically_normal().string();
   ports.shell.Open(anchor.empty() ? path : "file://" + path + anchor);
 }
 

@@ -46,6 +46,12 @@ std::string LocalFolders::DocumentsDir() {
   return xdg.empty() ? home + "/Documents" : xdg;
 }
 
+std::string LocalFolders::ProgramDir() {
+  std::error_code ec;
+  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? CurrentDir() : program.parent_path().string();
+}
+
 bool LocalFolders::CreateDir(const std::string& path) {
   std::error_code ec;
   fs::create_directories(path, ec);

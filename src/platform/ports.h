@@ -87,6 +87,8 @@ class Folders {
   virtual ~Folders() = default;
   virtual std::string CurrentDir() = 0;
   virtual std::string DocumentsDir() = 0;
+  // The folder of the running program's file.
+  virtual std::string ProgramDir() = 0;
   virtual bool CreateDir(const std::string& path) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
@@ -97,6 +99,7 @@ class LocalFolders : public Folders {
   std::string CurrentDir() override;
   // The XDG documents directory, or ~/Documents when none is set up.
   std::string DocumentsDir() override;
+  std::string ProgramDir() override;
   bool CreateDir(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;

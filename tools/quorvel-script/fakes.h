@@ -96,12 +96,16 @@ class FakePrinter : public qv::Printer {
   }
 };
 
-// The real file system, with the start directory and the documents folder of the sandbox.
+// The real file system, with the start directory and the documents folder of the sandbox, and
+// the program's folder where a test puts it (else the real one).
 class SandboxFolders : public qv::LocalFolders {
  public:
-  std::string startDir, documentsDir;
+  std::string startDir, documentsDir, programDir;
   std::string CurrentDir() override { return startDir; }
   std::string DocumentsDir() override { return documentsDir; }
+  std::string ProgramDir() override {
+    return programDir.empty() ? LocalFolders::ProgramDir() : programDir;
+  }
 };
 
 }  // namespace qvs
