@@ -1,5 +1,5 @@
-// Quorvel: the application, its style, the windows in their order of creation, the message
-// loop until the main window closes, and the restart a change of the scaling asks for.
+// Quorvel: the application, its style, the windows in their order of creation and the message
+// loop until the main window closes.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -101,8 +101,5 @@ int main(int argc, char** argv) {
   ShownReporter reporter(begin);
   if (Set("QUORVEL_EXIT_AFTER_SHOW")) frontend.Window().installEventFilter(&reporter);
   frontend.Start();
-  const int result = QApplication::exec();
-  if (shell.RestartRequested() && !qv::ui::QtShell::Restart())
-    std::fputs("quorvel: could not start the program anew\n", stderr);
-  return result;
+  return QApplication::exec();
 }

@@ -5,6 +5,10 @@
 #include <fstream>
 #include <string>
 
+#ifndef QV_SHARED_DIR
+#define QV_SHARED_DIR "/usr/local/share/quorvel"
+#endif
+
 namespace qv {
 
 namespace fs = std::filesystem;
@@ -46,10 +50,13 @@ std::string LocalFolders::DocumentsDir() {
   return xdg.empty() ? home + "/Documents" : xdg;
 }
 
-std::string LocalFolders::ProgramDir() {
+// Below the installation's prefix, the folder above the program's own: /usr/share/quorvel for
+// the package, /usr/local/share/quorvel after make install, wherever the build was made.
+std::string LocalFolders::SharedDir() {
   std::error_code ec;
   const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? CurrentDir() : program.parent_path().string();
+  const fs::path prefix = ec ? fs::path(CurrentDir()) : program.parent_path().parent_path();
+  return (prefix / QV_SHARED_DIR).lexically_normal().string();
 }
 
 bool LocalFolders::CreateDir(const std::string& path) {

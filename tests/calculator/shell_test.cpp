@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/inifile.h"
 #include "program/program.h"
 #include "sandbox.h"
 
@@ -56,14 +57,38 @@ TEST_F(ShellTest, DeclinedCloseKeepsTheNewScalingWithoutRestart) {
 }
 
 TEST_F(ShellTest, HelpOpensTheStartDirectoryCopyOrTheInstalledOne) {
-  // Installed as a package: the program in /usr/bin, its help page in /usr/share/quorvel.
-  folders.programDir = (dir / "usr" / "bin").string();
+  fs::create_directories(dir / "share");
+  std::ofstream(dir / "share" / "Hilfe.htm") << "<html></html>";
   program->Main().Hilfe1Click();
   ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(shell.opened[0], (dir / "usr" / "share" / "quorvel" / "Hilfe.htm").string());
+  EXPECT_EQ(shell.opened[0], (dir / "share" / "Hilfe.htm").string());
   std::ofstream(dir / "Hilfe.htm") << "<html></html>";
   program->Main().Hilfe1Click();
   EXPECT_EQ(shell.opened[1], (dir / "Hilfe.htm").string());
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ShellTest, AMissingHelpPageIsReportedWithTheFoldersLookedIn) {
+  program->Main().Hilfe1Click();
+  EXPECT_TRUE(shell.opened.empty());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0],
+            "Die Hilfe konnte nicht geöffnet werden: die Datei Hilfe.htm "
+            "liegt weder in " +
+                dir.string() + " noch in " + (dir / "share").string() + ".");
+}
+
+TEST_F(ShellTest, ARefusedRestartIsReportedAfterTheClose) {
+  shell.refuse = true;
+  program->Main().ScalingClick(150);
+  EXPECT_TRUE(program->Closed());
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages[1],
+            "Der Rechner konnte nicht neu gestartet werden: das Programm ließ sich nicht "
+            "starten.\n/usr/bin/quorvel");
+  // the settings are written, so a start by hand takes the new scaling
+  EXPECT_EQ(qv::IniFile((dir / "Quorvel.ini").string()).ReadInteger("Config", "Skalierung", 0),
+            150);
 }
 
 TEST_F(ShellTest, TheLexiconIsAWebPageUnderItsPath) {
