@@ -25,8 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Arial's metric twin: the windows are laid out for it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-# German texts in the toolkit's own file, colour and printer dialogs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# German texts in the toolkit's own file, colour and printer dialogs; the desktop's opener for
+# the help page, files and web pages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
