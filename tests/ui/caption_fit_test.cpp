@@ -255,6 +255,7 @@ const State kStates[] = {
     {"FunctionTerms", "t2", {"Funktionen1"}},
     {"NewCurrency", "ts", {"Frame31.SpeedButton2"}},
     {"EditedCurrency", "ts", {"Frame31.SpeedButton4"}},
+    {"Hyperbolic", "t30r", {"Frame11.hyp", "Frame11.Button2"}},
     // Two held curves that do not meet: the nearest point and the terms below the graph.
     {"GraphSearched",
      "2",
