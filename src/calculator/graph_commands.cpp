@@ -10,7 +10,8 @@ void TForm1::WireGraphPanel() {
   TFrame2& graph = Frame21;
   graph.Host = {.entry1 = [this] { return S.Entry1; },
                 .field1Display = [this] { return Label1.Text(); },
-                .window = this};
+                .window = this,
+                .prompts = &ports.prompts};
   Frame71.Button2.OnClick = [this] { FunctionGraphButtonClick(); };
   Frame11.Button7.OnClick = [this] { TrigGraphButtonClick(); };
   graph.ComboBox1.OnChange = [this] { RedrawGraph(); };
@@ -44,6 +45,17 @@ void TForm1::WireGraphPanel() {
   graph.Markieren2.OnClick = [this] { Frame21.MarkIntersection(2); };
   graph.Gitterneuzeichnen1.OnClick = [this] { Frame21.RedrawGridOnly(); };
   graph.Graphlschen1.OnClick = [this] { Frame21.ClearGraph(); };
+  WireGraphTools();
+}
+
+void TForm1::WireGraphTools() {
+  TFrame2& graph = Frame21;
+  graph.XWertlschen1.OnClick = [this] { ClearXValue(); };
+  graph.Edit1.OnMouseDown = [this] { RadiusBoxPressed(); };
+  graph.Edit2.OnMouseDown = [this] { FocusEquals(); };
+  graph.Button2.OnClick = [this] { TakeRadiusResult(); };
+  graph.SpeedButton3.OnClick = [this] { SaveGraphPicture(); };
+  graph.SpeedButton4.OnClick = [this] { GraphToWord(); };
 }
 
 // The first five rows store their range and redraw. The row is checked before the redraw, so
@@ -72,14 +84,10 @@ void TForm1::WireSearchRange() {
 }
 
 void TForm1::RedrawGraph() {
-  if (Frame71.Visible()) {
+  if (Frame71.Visible())
     Frame21.RedrawFunctionMode();
-    return;
-  }
-  // The figures of the trigonometry mode come with their own change; until then its
-  // picture stays white.
-  Frame21.Picture.Fill(kGraphWhite);
-  Frame21.Image1.PictureChanged();
+  else
+    Frame21.RedrawTrigonometryMode(TrigViewNow());
 }
 
 void TForm1::SetGraphButtons(bool graphOpen) {
@@ -158,6 +166,20 @@ void TForm1::TakeIntersectionX(Extended x) {
   FormatValue();
   Label1.SetText(S.DisplayText);
   S.Entry1 = CanonicalText(x);
+}
+
+void TForm1::ClearXValue() {
+  Frame21.EndDrawingTools();
+  SaveFieldsSnapshot();
+  Frame21.SaveUndoCopy();
+  S.Entry1.clear();
+  Label1.SetText("");
+  Label4.SetText("");
+  S.RepeatCount = 0;
+  Label5.SetText("0");
+  S.ChainKind = 0;
+  SelectField(1);
+  RedrawGraph();
 }
 
 // The calculator's "Löschen" while the graph shows: no marks, an empty picture, and held

@@ -276,6 +276,15 @@ class TForm1 : public Form {
   void GradRadClick();
   // "X-Wert für Schnittpunkt 1 übernehmen" and 2: the x into field 1.
   void TakeIntersectionX(Extended x);
+  // "X-Wert löschen": field 1 emptied from the graph.
+  void ClearXValue();
+  // Trigonometry mode: the radius box takes the keyboard; "Übern." takes the length of the
+  // highlighted line for that radius into field 1.
+  void RadiusBoxPressed();
+  void TakeRadiusResult();
+  // "Graph als Bild speichern" and "Graph in Word exportieren".
+  void SaveGraphPicture();
+  void GraphToWord();
   // Opens the range dialog with this range; set by the program.
   std::function<void(Extended start, Extended end)> OpenRangeDialog;
 
@@ -382,7 +391,12 @@ class TForm1 : public Form {
   void WireUnitPanel();
   void WireGraphPanel();
   void WireSearchRange();
+  void WireGraphTools();
   void SetGraphButtons(bool graphOpen);
+  // What the trigonometry mode draws from: the panel's last function and the fields.
+  TrigView TrigViewNow() const;
+  // The texts the Word export types below the picture, a line break for each paragraph mark.
+  std::string GraphWordText() const;
   void ShowGraph();
   void HideGraph();
   void ClearGraphMarks();

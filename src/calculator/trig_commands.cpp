@@ -57,12 +57,17 @@ void TForm1::ApplyTrigFunction(int k) {
   if (GraphShown()) RedrawGraph();
 }
 
-// The hyperbolic functions have no angle unit and no cotangent, secant or cosecant.
+// The hyperbolic functions have no angle unit and no cotangent, secant or cosecant; the graph
+// shows them as curves with the fields' tags as captions.
 void TForm1::SetHyperbolicMode(bool on) {
   for (Control* c :
        std::initializer_list<Control*>{&Frame11.RadioButton1, &Frame11.RadioButton2,
                                        &Frame11.Button4, &Frame11.Button5, &Frame11.Button6})
     c->SetEnabled(!on);
+  if (on)
+    Frame21.SwitchToCurveView(Label4.Text(), Label2.Text(), S.Entry1, S.DisplayText);
+  else
+    Frame21.SwitchToCircleView(S.Entry1, S.DisplayText);
 }
 
 int TForm1::LastTrigFunction() const {
@@ -82,6 +87,10 @@ void TForm1::TrigHypClick() {
       return;
     }
     SetHyperbolicMode(true);
+    Frame21.Gitter.SetEnabled(true);
+    Frame21.ComboBox1.SetEnabled(true);
+    Frame21.Gitter2.SetEnabled(false);
+    Frame21.ReleaseHold();
   } else {
     SetHyperbolicMode(false);
   }

@@ -48,18 +48,34 @@ Rgb TFrame2::CurveColourNow(const std::string& term) const {
   return CurveColour(it == history.end() ? -1 : static_cast<int>(it - history.begin()));
 }
 
-void TFrame2::RedrawFunctionMode() {
+bool TFrame2::DrawGridPicture(const GraphScale& scale) {
   Image1.PictureChanged();
   const bool hold = HoldDown();
+  Picture.ResetPen();
+  Picture.ClearBrush();
   if (!hold && !GridRedrawOnly) {
     Picture.Fill(kGraphWhite);
-    Picture.SetPen(kMarkerBlack);
     DrawAxes(Picture);
   }
   if (GridRedrawOnly) {
     Picture.SetPen(kAxisColour);
     DrawAxes(Picture);
   }
+  if (!hold || GridRedrawOnly)
+    DrawGrid(
+        Picture, scale,
+        {.lines = Gitter.Checked(), .halfLines = Gitter2.Checked(), .redrawOnly = GridRedrawOnly});
+  if (GridRedrawOnly) return false;
+  SaveUndoCopy();
+  return true;
+}
+
+Rgb TFrame2::CurvePen(const std::string& term) const {
+  return HoldDown() && functions_.Terms.PlotSequence.size() > 1 ? CurveColourNow(term) : kCurveRed;
+}
+
+void TFrame2::RedrawFunctionMode() {
+  const bool hold = HoldDown();
   const std::string term = functions_.ComboBox1.Text();
   const std::vector<std::string>& sequence = functions_.Terms.PlotSequence;
   Term1Text = term;
@@ -73,13 +89,8 @@ void TFrame2::RedrawFunctionMode() {
   }
   UpdateAngleButton(term);
   const GraphScale scale = Scale();
-  if (!hold || GridRedrawOnly)
-    DrawGrid(
-        Picture, scale,
-        {.lines = Gitter.Checked(), .halfLines = Gitter2.Checked(), .redrawOnly = GridRedrawOnly});
-  if (GridRedrawOnly) return;
-  SaveUndoCopy();
-  Picture.SetPen(hold && sequence.size() > 1 ? CurveColourNow(term) : kCurveRed);
+  if (!DrawGridPicture(scale)) return;
+  Picture.SetPen(CurvePen(term));
   TMathParser parser(true);
   if (!term.empty()) functions_.SetConstants(parser);
   ParserEvaluator evaluator(parser);
@@ -87,7 +98,8 @@ void TFrame2::RedrawFunctionMode() {
   SampleCurve(Picture, scale, term, evaluator, Sampling);
   Picture.SetPen(kMarkerBlack);
   DrawMarker(evaluator, scale, term);
-  if (markingIntersection_ == 0 && hold && sequence.size() > 1 && SnP.Checked())
+  if (markingIntersection_ == 0 && Pending != PendingClick::XPoint && hold && sequence.size() > 1 &&
+      SnP.Checked())
     RunSearch(evaluator, term);
 }
 

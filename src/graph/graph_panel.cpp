@@ -43,21 +43,18 @@ TFrame2::TFrame2(TFrame7& functions) : Form("TFrame2", "Frame21"), functions_(fu
   for (MenuItem* entry :
        {&Term2, &Schnittpunkt1, &Bereich2, &x1nehmen, &x2nehmen, &Markieren1, &Markieren2})
     entry->SetVisible(false);
-  // Saving and exporting the picture and the annotations come with their own change.
-  for (Control* c : std::initializer_list<Control*>{
-           &SpeedButton3, &SpeedButton4, &XPunktbeschriften1, &XWertlschen1, &Term1, &Term2,
-           &Kommentar1, &Radieren1, &Pfeil1, &Box, &BoxRahmen1})
-    c->SetEnabled(false);
+  Edit1.OnKeyPress = [](char32_t& key) {
+    if (key == U',') key = U'.';
+  };
   WireEvents();
 }
 
 void TFrame2::WireEvents() {
-  Image1.OnMouseMoveAt = [this](int x, int y, bool) {
-    MouseX = x;
-    MouseY = y;
-  };
-  Image1.OnMouseUpAt = [this](MouseButton, int x, int y) { MouseReleased(x, y); };
-  Abbr.OnClick = [this] { RestoreUndoCopy(); };
+  Image1.OnMouseDownAt = [this](MouseButton button, int x, int y) { MousePressed(button, x, y); };
+  Image1.OnMouseMoveAt = [this](int x, int y, bool leftHeld) { MouseMoved(x, y, leftHeld); };
+  Image1.OnMouseUpAt = [this](MouseButton button, int x, int y) { MouseReleased(button, x, y); };
+  Abbr.OnClick = [this] { AbbrClick(); };
+  WireAnnotations();
 }
 
 int TFrame2::Zoom() const {
@@ -88,29 +85,6 @@ void TFrame2::SwitchToFunctionMode(const std::string& field1Display,
   Gitter.SetEnabled(true);
   Gitter.SetChecked(true);
   Gitter2.SetEnabled(true);
-}
-
-void TFrame2::SwitchToTrigonometryMode(const std::string& entry1, const std::string& displayText) {
-  Label1.SetText("Sinus (y/r):");
-  Label2.SetText("Kosinus (x/r):");
-  Label9.SetText("Cotan. (cos/sin):");
-  Label10.SetText("Secans (1/cos):");
-  Label3.SetText("Tan. (sin/cos):");
-  for (Label* value : {&Label4, &Label5, &Label6, &Label12, &Label13, &Label14})
-    value->SetText("0");
-  Label4.SetText(entry1);
-  Label5.SetText(displayText);
-  for (Control* c :
-       std::initializer_list<Control*>{&Label3, &Label6, &Label9, &Label10, &Label11, &Label12,
-                                       &Label13, &Label14, &Label8, &Edit1, &Edit2, &Button2})
-    c->SetVisible(true);
-  Label15.SetVisible(false);
-  Label7.SetText("Bei Radius");
-  ComboBox1.SetVisible(false);
-  ReleaseHold();
-  for (Control* c : std::initializer_list<Control*>{&Halten, &Gitter, &Gitter2, &SnP, &GradRad})
-    c->SetVisible(false);
-  Schnittpunkt1.SetVisible(false);
 }
 
 void TFrame2::ShowTermLabels(bool shown) {
@@ -173,24 +147,6 @@ void TFrame2::ShowSearchEntries(bool shown) {
   for (MenuItem* entry : {&x1nehmen, &x2nehmen, &Markieren1, &Markieren2}) entry->SetVisible(shown);
 }
 
-void TFrame2::EndDrawingTools() {
-  for (MenuItem* tool : {&Radieren1, &Pfeil1, &Box, &BoxRahmen1}) tool->SetChecked(false);
-  Pending = PendingClick::None;
-  if (Host.window) Host.window->SetCursor(Cursor::Normal);
-}
-
-void TFrame2::SaveUndoCopy() {
-  UndoCopy.CopyFrom(Picture);
-  Abbr.SetVisible(true);
-}
-
-void TFrame2::RestoreUndoCopy() {
-  EndDrawingTools();
-  Picture.CopyFrom(UndoCopy);
-  Image1.PictureChanged();
-  Abbr.SetVisible(false);
-}
-
 void TFrame2::ChooseRange(MenuItem& row, Extended start, Extended end) {
   SearchStart = start;
   SearchEnd = end;
@@ -201,26 +157,6 @@ void TFrame2::SearchRange(Extended& lo, Extended& hi) const {
   const Extended factor = Freidefinierbar1.Checked() ? 1 : Zoom();
   lo = factor * SearchStart;
   hi = factor * SearchEnd;
-}
-
-// The intersection labels are written where the mouse button is released next.
-void TFrame2::MouseReleased(int x, int y) {
-  MouseX = x;
-  MouseY = y;
-  if (Pending == PendingClick::None) return;
-  SaveUndoCopy();
-  Picture.SetFont(kIntersectionBlue, 8);
-  if (Pending == PendingClick::Intersection1 && SnP.Text() != "NP") {
-    Picture.TextOut(x, y, Label6.Text());
-  } else {
-    const bool first = Pending == PendingClick::Intersection1;
-    Picture.TextOut(x, y, "x= " + FormatGeneral(first ? Cuts.Cut1X : Cuts.Cut2X));
-    Picture.TextOut(x, y + 12, "y= " + FormatGeneral(first ? Cuts.Cut1Y1 : Cuts.Cut2Y2));
-  }
-  Picture.SetFont(kMarkerBlack, 8);
-  Picture.SetPen(kMarkerBlack);
-  Image1.PictureChanged();
-  EndDrawingTools();
 }
 
 void TFrame2::ResetMarks() {

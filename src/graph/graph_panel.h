@@ -1,17 +1,23 @@
 #pragma once
 // The graph panel beside the calculator. In function mode it plots the function-term panel's
 // term with grid and axis numbers, marks field 1's x on the curve, holds curves in the colours
-// of their terms and searches where the last two meet. Its picture is a raster of its own,
-// with an undo copy of the picture before the last change.
+// of their terms and searches where the last two meet. In trigonometry mode it shows the
+// trigonometry panel's last function on the unit circle, or a hyperbolic function as a curve.
+// Its picture is a raster of its own, with an undo copy of the picture before the last change,
+// and takes annotations drawn with the mouse.
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "graph/canvas.h"
 #include "graph/curve_sampling.h"
 #include "graph/function_term_panel.h"
 #include "graph/graph_geometry.h"
 #include "graph/intersection_search.h"
+#include "graph/trig_view.h"
 #include "platform/form.h"
+#include "platform/ports.h"
 
 namespace qv {
 
@@ -20,6 +26,7 @@ struct GraphHost {
   std::function<std::string()> entry1;         // Entry1, the x of the marker
   std::function<std::string()> field1Display;  // field 1's display text
   Form* window = nullptr;                      // the main window: caption and cursor
+  Prompts* prompts = nullptr;                  // the comment's input box, the messages
 };
 
 class TFrame2 : public Form {
@@ -99,9 +106,11 @@ class TFrame2 : public Form {
   Extended SearchStart = -3, SearchEnd = 3;
   SearchOutcome Cuts;
 
-  // A label written at the next release of a mouse button on the picture.
-  enum class PendingClick { None, Intersection1, Intersection2 };
+  // A text written at the next release of a mouse button on the picture.
+  enum class PendingClick { None, Intersection1, Intersection2, Term1, Term2, XPoint, Comment };
   PendingClick Pending = PendingClick::None;
+  // The last comment typed for the picture.
+  std::string GraphComment;
 
   int Zoom() const;
   GraphScale Scale() const;
@@ -110,6 +119,15 @@ class TFrame2 : public Form {
   // The captions, value labels and controls of each mode.
   void SwitchToFunctionMode(const std::string& field1Display, const std::string& field2Display);
   void SwitchToTrigonometryMode(const std::string& entry1, const std::string& displayText);
+  // The trigonometry mode's two views: the hyperbolic curve with the fields' tags as captions,
+  // and the unit circle with the six values and the radius box.
+  void SwitchToCurveView(const std::string& field1Tag, const std::string& field2Tag,
+                         const std::string& entry1, const std::string& displayText);
+  void SwitchToCircleView(const std::string& entry1, const std::string& displayText);
+
+  // The picture of trigonometry mode and its value labels: the unit circle with the line of
+  // the last function, or the hyperbolic curve with its point.
+  void RedrawTrigonometryMode(const TrigView& view);
 
   // The picture of function mode: grid, curve, marker and, while curves are held, the search.
   void RedrawFunctionMode();
@@ -131,8 +149,9 @@ class TFrame2 : public Form {
   // The drawing tools and a pending click end; the cursor is the normal one.
   void EndDrawingTools();
   void SaveUndoCopy();
-  // "Letzte Änderung rückgängig": the picture as it was before the last change.
-  void RestoreUndoCopy();
+  // "Letzte Änderung rückgängig": the picture as it was before the last change; while the
+  // eraser is on, only the eraser goes off.
+  void AbbrClick();
   // A menu command of the range: the values of its row, or those of the range dialog.
   void ChooseRange(MenuItem& row, Extended start, Extended end);
   // The scan range the next search takes.
@@ -142,6 +161,7 @@ class TFrame2 : public Form {
 
  private:
   void WireEvents();
+  void WireAnnotations();
   void ShowTermLabels(bool shown);
   void ShowSearchEntries(bool shown);
   void ShowSearchOutcome();
@@ -150,9 +170,34 @@ class TFrame2 : public Form {
   void DrawMarker(TermEvaluator& evaluator, const GraphScale& scale, const std::string& term);
   void DrawCross(int column, int row, int arm);
   void RunSearch(TermEvaluator& evaluator, const std::string& term);
-  void MouseReleased(int x, int y);
+  // Steps 1, 2, 6 and 7 of a redraw: a white picture with axes, grid and numbers (while curves
+  // are held, the picture as it is), then the undo copy. False when only the grid was redrawn.
+  bool DrawGridPicture(const GraphScale& scale);
+  // The pen of the curve of the term: red, or while held the colour of the term's place.
+  Rgb CurvePen(const std::string& term) const;
+  void ShowTrigValues(const TrigView& view);
+  void DrawUnitCircle(const TrigView& view);
+  void DrawTangentFigure(Extended s, Extended c, Extended t, int tp);
+  void DrawCotangentFigure(Extended s, Extended c, Extended k, int kp);
+  void DrawLegend();
+  void DrawHyperbola(const TrigView& view);
+  // The annotations: tools toggled from the context menu, texts placed at the next click.
+  void ToggleEraser();
+  void ToggleShapeTool(MenuItem& tool);
+  bool ShapeToolOn() const;
+  void AwaitClick(PendingClick pending);
+  void PrepareXPointLabel();
+  void AskComment();
+  void MousePressed(MouseButton button, int x, int y);
+  void MouseMoved(int x, int y, bool leftHeld);
+  void MouseReleased(MouseButton button, int x, int y);
+  void DrawShape(int x, int y);
+  void WritePendingText(int x, int y);
+  void WriteTerm(const std::string& term, int x, int y);
   TFrame7& functions_;
   int markingIntersection_ = 0;  // 1 or 2 while a redraw marks that intersection
+  // Where the left button went down for the arrow or a box, while it is held.
+  std::optional<std::pair<int, int>> pressPoint_;
 };
 
 }  // namespace qv

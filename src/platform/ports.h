@@ -147,6 +147,11 @@ class WordProcessor {
   virtual void MakeVisible() = 0;
   // Inserts a rich-text file at the insertion point.
   virtual bool InsertFile(const std::string& path) = 0;
+  // Inserts a picture file (BMP or PNG) at the insertion point as an inline picture, saved
+  // with the document rather than linked to the file.
+  virtual bool InsertPicture(const std::string& path) = 0;
+  // Ends the paragraph at the insertion point: a paragraph mark.
+  virtual void TypeParagraph() = 0;
   // The insertion point on the page in points: left and top.
   virtual bool InsertionPoint(double& left, double& top) = 0;
   // Adds a text box at the position and selects its text.

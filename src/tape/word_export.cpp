@@ -12,6 +12,7 @@ namespace qv {
 namespace {
 
 constexpr const char* kWordFailed = "Die Textverarbeitung hat den Befehl nicht ausgeführt.";
+constexpr const char* kNotOpened = "Das Dokument konnte nicht geöffnet werden";
 
 int AlignmentIndex(Alignment alignment) {
   switch (alignment) {
@@ -91,7 +92,31 @@ void ExportToWord(const TapeDocument& tape, const WordExportOptions& options,
     done = InsertTextBox(tape, options.noBorder, word);
   }
   if (!done) prompts.ShowError(kWordFailed);
-  ReportHandoff(prompts, "Das Dokument konnte nicht geöffnet werden", word.Release());
+  ReportHandoff(prompts, kNotOpened, word.Release());
+}
+
+bool ExportPictureToWord(const std::string& picturePath, const std::string& text,
+                         WordProcessor& word, Prompts& prompts) {
+  std::string error;
+  if (!word.Connect(error)) {
+    prompts.ShowError(error);
+    return false;
+  }
+  word.MakeVisible();
+  if (!WithRetry(word, [&] { return word.InsertPicture(picturePath); })) {
+    prompts.ShowError(kWordFailed);
+    ReportHandoff(prompts, kNotOpened, word.Release());
+    return false;
+  }
+  word.TypeParagraph();
+  word.TypeParagraph();
+  size_t start = 0;
+  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    if (end > start) word.TypeText(text.substr(start, end - start));
+    word.TypeParagraph();
+  }
+  if (start < text.size()) word.TypeText(text.substr(start));
+  return ReportHandoff(prompts, kNotOpened, word.Release());
 }
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #pragma once
 // Handing the tape to a word processor: inserted as formatted text at the insertion point,
-// or typed line by line into a new text box there.
+// or typed line by line into a new text box there. The graph's picture goes the same way.
 #include <string>
 
 #include "platform/ports.h"
@@ -18,6 +18,13 @@ struct WordExportOptions {
 // not open with where it lies.
 void ExportToWord(const TapeDocument& tape, const WordExportOptions& options,
                   const std::string& transferPath, WordProcessor& word, Prompts& prompts);
+
+// Hands a picture file to the word processor: inserted inline at the insertion point (in a
+// new document when that fails), two paragraph marks, then the text, each line break of it a
+// paragraph mark. Every failure is reported; answers whether the document reached the desktop
+// with the picture in it.
+bool ExportPictureToWord(const std::string& picturePath, const std::string& text,
+                         WordProcessor& word, Prompts& prompts);
 
 // The text box's width from the widest line's measure w (length × (size − 3)).
 double TextBoxWidth(double w);

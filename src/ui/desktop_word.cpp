@@ -1,7 +1,9 @@
 #include "ui/desktop_word.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QFile>
+#include <QImage>
 #include <QUrl>
 
 #include "platform/handoff.h"
@@ -28,6 +30,8 @@ bool DesktopWord::Connect(std::string& /*error*/) {
 
 void DesktopWord::AddDocument() {
   inserted_.clear();
+  picture_.clear();
+  typed_.clear();
   boxLines_.clear();
   box_ = false;
 }
@@ -37,6 +41,27 @@ bool DesktopWord::InsertFile(const std::string& path) {
   if (!file.open(QIODevice::ReadOnly)) return false;
   inserted_ = file.readAll().toStdString();
   return inserted_.rfind("{\\rtf", 0) == 0;
+}
+
+// The picture as PNG data in hexadecimal, at its size on a screen of 96 dots per inch.
+bool DesktopWord::InsertPicture(const std::string& path) {
+  const QImage image(QString::fromStdString(path));
+  if (image.isNull()) return false;
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
+  constexpr long kTwipsPerPixel = 15;
+  picture_ = "{\\pict\\pngblip\\picw" + std::to_string(image.width()) + "\\pich" +
+             std::to_string(image.height()) + "\\picwgoal" +
+             std::to_string(image.width() * kTwipsPerPixel) + "\\pichgoal" +
+             std::to_string(image.height() * kTwipsPerPixel) + "\r\n" + png.toHex().toStdString() +
+             "}";
+  typed_ = {TapeParagraph{Alignment::Left, {TapeRun{}}}};
+  return true;
+}
+
+void DesktopWord::TypeParagraph() {
+  typed_.push_back(TapeParagraph{Alignment::Left, {TapeRun{}}});
 }
 
 // The insertion point of a new document: the top left corner inside margins of one inch.
@@ -74,8 +99,14 @@ void DesktopWord::SetAlignment(int alignment) {
                                         : Alignment::Right;
 }
 
-// A typed line ends with a manual line break; each becomes a paragraph of the box.
+// A line typed into the box ends with a manual line break; each becomes a paragraph of the
+// box. Outside a box the text continues the paragraph being typed.
 void DesktopWord::TypeText(const std::string& text) {
+  if (!box_) {
+    if (typed_.empty()) TypeParagraph();
+    typed_.back().runs.front().text += text;
+    return;
+  }
   TapeParagraph line = current_;
   line.runs.front().text = text.ends_with('\v') ? text.substr(0, text.size() - 1) : text;
   boxLines_.push_back(std::move(line));
@@ -102,8 +133,18 @@ std::string DesktopWord::BoxDocument() const {
   return rtf.substr(0, body) + shape + rtf.substr(body, end - body) + "}}}\\par}";
 }
 
+// The typed paragraphs, the picture in the first of them.
+std::string DesktopWord::PictureDocument() const {
+  std::string rtf = WriteRtf(typed_);
+  const size_t firstEnd = rtf.find("\\par\r\n");
+  if (firstEnd != std::string::npos) rtf.insert(firstEnd, picture_);
+  return rtf;
+}
+
 HandoffFailure DesktopWord::Release() {
-  const std::string document = box_ ? BoxDocument() : inserted_;
+  const std::string document = box_              ? BoxDocument()
+                               : !typed_.empty() ? PictureDocument()
+                                                 : inserted_;
   const std::string path = documentPath_();
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

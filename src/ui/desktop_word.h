@@ -2,7 +2,8 @@
 // The word processor of a Linux desktop: the document the export builds is written as a
 // rich-text file and opened with the program the desktop associates with it (LibreOffice
 // Writer, AbiWord, ...). An inserted file becomes the document; a text box is written as an
-// RTF shape holding the typed lines.
+// RTF shape holding the typed lines; an inserted picture is embedded as PNG, followed by the
+// paragraphs typed after it.
 #include <functional>
 #include <string>
 
@@ -20,6 +21,8 @@ class DesktopWord : public WordProcessor {
   void AddDocument() override;
   void MakeVisible() override {}
   bool InsertFile(const std::string& path) override;
+  bool InsertPicture(const std::string& path) override;
+  void TypeParagraph() override;
   bool InsertionPoint(double& left, double& top) override;
   bool AddTextBox(double left, double top, double width, double height) override;
   void SetBoxMargins(double points) override { margins_ = points; }
@@ -35,8 +38,11 @@ class DesktopWord : public WordProcessor {
 
  private:
   std::string BoxDocument() const;
+  std::string PictureDocument() const;
   std::function<std::string()> documentPath_;
   std::string inserted_;   // the rich text of an inserted file
+  std::string picture_;    // an inserted picture as an RTF picture group
+  TapeDocument typed_;     // the paragraphs typed outside a text box, the picture's first
   TapeDocument boxLines_;  // the lines typed into the text box
   TapeParagraph current_;  // the format of the next typed line
   bool box_ = false, border_ = true;

@@ -19,7 +19,8 @@ constexpr int kToolW = 24;
 
 // Function mode uses the rows from top to bottom: x and f(x), the zoom row, the two terms and
 // the two results. The trigonometry mode's captions and boxes take the places of function
-// mode's controls that it hides.
+// mode's controls that it hides: sine and cosine, the radius row, then the other four values,
+// all values in the same font.
 constexpr std::array kPlaces{
     Place{"Image1", Kind::Raster, 5, 3, kGraphSize, kGraphSize},
     // Field 1's and field 2's display texts take up to 15 digits with sign and exponent.
@@ -33,22 +34,23 @@ constexpr std::array kPlaces{
     Place{"Gitter", Kind::Check, 239, 429, 58, 22},
     Place{"Gitter2", Kind::Check, 299, 429, 70, 22},
     Place{"GradRad", Kind::Toggle, 373, 429, 33, 22},
-    Place{"Edit1", Kind::Edit, kValueX, 429, 54, 22},
-    Place{"Label8", Kind::Label, 165, 429, 104, 22},
-    Place{"Edit2", Kind::Edit, 271, 429, 80, 22},
+    Place{"Edit1", Kind::Edit, kValueX, 429, 36, 22},
+    Place{"Label8", Kind::Label, 147, 429, 92, 22},
+    // The result shows a field's 15 digits.
+    Place{"Edit2", Kind::Edit, 241, 429, 110, 22},
     Place{"Button2", Kind::Key, 355, 429, 51, 22},
     Place{"Label9", Kind::Label, 5, 455, kCaptionW, 18, "", kRight},
-    Place{"Label12", Kind::Label, kValueX, 455, 225, 18},
+    Place{"Label12", Kind::Label, kValueX, 455, 225, 18, "result"},
     Place{"Abbr", Kind::Tool, 334, 453, kToolW, 22, "SP_ArrowBack"},
     Place{"SpeedButton3", Kind::Tool, 358, 453, kToolW, 22, "SP_DialogSaveButton"},
     Place{"SpeedButton4", Kind::Tool, 382, 453, kToolW, 22, "SP_FileIcon"},
     Place{"Label10", Kind::Label, 5, 475, kCaptionW, 18, "", kRight},
-    Place{"Label13", Kind::Label, kValueX, 475, 299, 18},
+    Place{"Label13", Kind::Label, kValueX, 475, 299, 18, "result"},
     Place{"SnP", Kind::Check, 5, 495, 48, 20},
-    Place{"Label3", Kind::Label, 5, 495, kCaptionW, 20, "", kRight},
+    Place{"Label3", Kind::Label, 5, 495, kCaptionW, 26, "", kRight},
     Place{"Label6", Kind::Label, kValueX, 495, 299, 26, "result"},
     Place{"Label11", Kind::Label, 5, 521, kCaptionW, 18, "", kRight},
-    Place{"Label14", Kind::Label, kValueX, 521, 95, 18},
+    Place{"Label14", Kind::Label, kValueX, 521, 299, 18, "result"},
     Place{"Label15", Kind::Label, kValueX, 521, 299, 18, "result"},
 };
 

@@ -256,6 +256,10 @@ const State kStates[] = {
     {"NewCurrency", "ts", {"Frame31.SpeedButton2"}},
     {"EditedCurrency", "ts", {"Frame31.SpeedButton4"}},
     {"Hyperbolic", "t30r", {"Frame11.hyp", "Frame11.Button2"}},
+    // The graph beside the trigonometry panel: the six values of a negative angle below the
+    // unit circle, and the curve view's captions after a hyperbolic function.
+    {"TrigGraph", "t1234,5r", {"Button27", "Frame11.Button3", "Frame11.Button7"}},
+    {"HyperbolicGraph", "t2r", {"Frame11.Button7", "Frame11.hyp", "Frame11.Button3"}},
     // Two held curves that do not meet: the nearest point and the terms below the graph.
     {"GraphSearched",
      "2",

@@ -62,6 +62,8 @@ class NullWordProcessor : public WordProcessor {
   void AddDocument() override {}
   void MakeVisible() override {}
   bool InsertFile(const std::string&) override { return false; }
+  bool InsertPicture(const std::string&) override { return false; }
+  void TypeParagraph() override {}
   bool InsertionPoint(double&, double&) override { return false; }
   bool AddTextBox(double, double, double, double) override { return false; }
   void SetBoxMargins(double) override {}

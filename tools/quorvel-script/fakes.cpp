@@ -98,7 +98,18 @@ bool FakeWordProcessor::Connect(std::string& error) {
 
 bool FakeWordProcessor::InsertFile(const std::string& path) {
   calls.push_back("InsertFile " + std::filesystem::path(path).filename().string());
-  return std::filesystem::exists(path);
+  return TakeInsert() && std::filesystem::exists(path);
+}
+
+bool FakeWordProcessor::InsertPicture(const std::string& path) {
+  calls.push_back("InsertPicture " + std::filesystem::path(path).filename().string());
+  return TakeInsert() && std::filesystem::exists(path);
+}
+
+bool FakeWordProcessor::TakeInsert() {
+  if (failingInserts == 0) return true;
+  --failingInserts;
+  return false;
 }
 
 bool FakeWordProcessor::InsertionPoint(double& left, double& top) {

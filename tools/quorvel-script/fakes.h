@@ -42,18 +42,21 @@ class FakePrompts : public qv::Prompts {
   std::optional<qv::FileChoice> FileAnswer(const std::string& what, const qv::FileDialog& dialog);
 };
 
-// Records every call as a line ("AddTextBox 72 72 60 42"); Connect fails when told to, and
-// the desktop refuses the document at Release when told to.
+// Records every call as a line ("AddTextBox 72 72 60 42"); Connect fails when told to, the
+// next inserts fail when told to, and the desktop refuses the document at Release when told to.
 class FakeWordProcessor : public qv::WordProcessor {
  public:
   std::vector<std::string> calls;
   bool available = true;
+  int failingInserts = 0;  // this many of the next inserts fail
   bool refuse = false;
   std::string document = "Word.rtf";  // the document the desktop is handed
   bool Connect(std::string& error) override;
   void AddDocument() override { calls.push_back("AddDocument"); }
   void MakeVisible() override { calls.push_back("MakeVisible"); }
   bool InsertFile(const std::string& path) override;
+  bool InsertPicture(const std::string& path) override;
+  void TypeParagraph() override { calls.push_back("TypeParagraph"); }
   bool InsertionPoint(double& left, double& top) override;
   bool AddTextBox(double left, double top, double width, double height) override;
   void SetBoxMargins(double points) override;
@@ -66,6 +69,10 @@ class FakeWordProcessor : public qv::WordProcessor {
   void SetBoxSize(double width, double height) override;
   void FinishBox() override { calls.push_back("FinishBox"); }
   qv::HandoffFailure Release() override;
+
+ private:
+  // Whether this insert may work: false while inserts are to fail.
+  bool TakeInsert();
 };
 
 class FakeClipboard : public qv::Clipboard {

@@ -45,6 +45,9 @@ file PATH                 the block becomes a text file (relative to the start d
 fail shell|wordprocessor  from now on the desktop refuses what it is handed: the shell opens
                           no file or web page and starts no program (/usr/bin/quorvel), the
                           word processor's document (DATA/Word.rtf) opens in no program
+fail wordprocessor connect   from now on no word processor can be reached
+fail wordprocessor insert [N]   the next N (1) files or pictures inserted are refused
+fail none                 from now on the desktop takes everything again
 expect NAME "TEXT"        the control's text or caption
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
 expect NAME selection START LENGTH   the part of the text the program selected
@@ -62,12 +65,19 @@ expect caption seen "TEXT"  a caption the main window showed at some moment of t
                           command (the progress texts of a long redraw)
 expect cursor busy|normal|drag   the cursor the main window shows now
 expect pixel NAME X Y "#RRGGBB"  a pixel of a drawing area (Frame21.Image1), 0,0 top left
+expect text NAME X Y "TEXT" ["#RRGGBB"] [POINTS]   the graph's picture has TEXT written at
+                          X, Y (its top left corner), in that colour and size
+expect text NAME [X Y] "TEXT" missing   no such text is written on the graph's picture
+                          (at X, Y, or anywhere)
 expect size W H           the main window's client size at 100 %
 expect tape               the whole tape, one block line per tape line
 expect tapeline K "TEXT" [bold|regular] [italic] [black|red|green] [SIZE]
 expect ini SECTION KEY "VALUE" | missing
 expect file PATH          the block equals the lines of a text file (DATA/ = data folder)
 expect file PATH missing | present
+expect word               the block equals the calls made to the word processor since the
+| Connect                   last "expect word", one a line (files by their names:
+| InsertPicture Temp.bmp    "InsertPicture Temp.bmp", "TypeText sin 30° = 0,5", "Release")
 expect printed "TEXT"     the last print job: "TITLE LEFT TOP RIGHT BOTTOM" on a page of
                           4960 x 7016 at 600 dpi, or "nothing"
 print NAME | state | tape | messages

@@ -278,12 +278,21 @@ void Runner::Execute(const Command& c) {
   }
   if (verb == "fail") {
     const std::string port = Arg(c, 1);
-    if (port == "shell")
+    const std::string what = c.words.size() > 2 ? Arg(c, 2) : "";
+    if (port == "none") {
+      shell_.refuse = word_.refuse = false;
+      word_.available = true;
+      word_.failingInserts = 0;
+    } else if (port == "shell" && what.empty())
       shell_.refuse = true;
-    else if (port == "wordprocessor")
+    else if (port == "wordprocessor" && what.empty())
       word_.refuse = true;
+    else if (port == "wordprocessor" && what == "connect")
+      word_.available = false;
+    else if (port == "wordprocessor" && what == "insert")
+      word_.failingInserts = c.words.size() > 3 ? std::stoi(Arg(c, 3)) : 1;
     else
-      throw ScriptError(c.line, "unknown port " + port);
+      throw ScriptError(c.line, "unknown failure " + port + " " + what);
     return;
   }
   if (verb == "file") {
@@ -410,6 +419,12 @@ void Runner::Expect(const Command& c) {
     const std::string got = JoinLines(SplitLines(ReadWholeFile(path)));
     return Check(c, got == JoinLines(c.block), Quote(JoinLines(c.block)), Quote(got));
   }
+  if (what == "word") {
+    // The calls made to the word processor since the last look.
+    const std::vector<std::string> got = std::move(word_.calls);
+    word_.calls.clear();
+    return Check(c, got == c.block, Quote(JoinLines(c.block)), Quote(JoinLines(got)));
+  }
   if (what == "printed") {
     std::string got = "nothing";
     if (!printer_.jobs.empty()) {
@@ -432,6 +447,7 @@ void Runner::Expect(const Command& c) {
   EnsureStarted();
   if (what == "caption") return ExpectCaption(c);
   if (what == "pixel") return ExpectPixel(c);
+  if (what == "text") return ExpectText(c);
   if (what == "cursor") {
     static const char* const kNames[] = {"normal", "busy", "drag"};
     const std::string got = kNames[static_cast<int>(program_->Main().GetCursor())];
@@ -518,6 +534,59 @@ void Runner::ExpectPixel(const Command& c) {
   std::string wanted = Arg(c, 5);
   for (char& ch : wanted) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
   Check(c, wanted == got, Quote(wanted), Quote(got));
+}
+
+// expect text NAME X Y "TEXT" ["#RRGGBB"] [POINTS]: the graph's picture has TEXT written with
+// its top left corner at X, Y (in that colour and size); expect text NAME [X Y] "TEXT"
+// missing: it has no such text there, or anywhere.
+void Runner::ExpectText(const Command& c) {
+  qv::Control& control = ControlOf(Arg(c, 2));
+  auto* graph = dynamic_cast<qv::TFrame2*>(&control.Owner());
+  if (!graph || &control != &graph->Image1) throw ScriptError(c.line, "no graph picture");
+  const std::vector<qv::CanvasText>& texts = graph->Picture.Texts();
+  const auto describe = [](const qv::CanvasText& t) {
+    char colour[16];
+    std::snprintf(colour, sizeof colour, "#%06X", static_cast<unsigned>(t.colour));
+    return std::to_string(t.x) + " " + std::to_string(t.y) + " " + colour + " " +
+           std::to_string(t.points) + " " + Quote(t.text);
+  };
+  std::string written;
+  for (const qv::CanvasText& t : texts) written += (written.empty() ? "" : ", ") + describe(t);
+  if (written.empty()) written = "no text";
+  if (c.words[3].quoted) {
+    const std::string wanted = Arg(c, 3);
+    if (Arg(c, 4) != "missing") throw ScriptError(c.line, "expect text NAME \"TEXT\" missing");
+    for (const qv::CanvasText& t : texts)
+      if (t.text == wanted) return Check(c, false, Quote(wanted) + " missing", written);
+    return Check(c, true, "", "");
+  }
+  const int x = IntArg(c, 3), y = IntArg(c, 4);
+  const std::string wanted = Arg(c, 5);
+  if (c.words.size() > 6 && !c.words[6].quoted && c.words[6].text == "missing") {
+    for (const qv::CanvasText& t : texts)
+      if (t.x == x && t.y == y && t.text == wanted)
+        return Check(c, false, Quote(wanted) + " missing", describe(t));
+    return Check(c, true, "", "");
+  }
+  for (const qv::CanvasText& t : texts) {
+    if (t.x != x || t.y != y || t.text != wanted) continue;
+    std::string attributes = describe(t);
+    bool ok = true;
+    for (size_t i = 6; i < c.words.size(); ++i) {
+      std::string expected = c.words[i].text;
+      if (expected.starts_with("#")) {
+        for (char& ch : expected)
+          ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        ok = ok && attributes.find(" " + expected + " ") != std::string::npos;
+      } else {
+        ok = ok && std::to_string(t.points) == expected;
+      }
+    }
+    std::string wantedText = std::to_string(x) + " " + std::to_string(y);
+    for (size_t i = 6; i < c.words.size(); ++i) wantedText += " " + c.words[i].text;
+    return Check(c, ok, wantedText + " " + Quote(wanted), attributes);
+  }
+  Check(c, false, std::to_string(x) + " " + std::to_string(y) + " " + Quote(wanted), written);
 }
 
 // mouse NAME down|move|up X Y [right]

@@ -28,6 +28,7 @@ class Runner {
   void ExpectTapeLine(const Command& c);
   void ExpectControlState(qv::Control& control, const std::string& what, const Command& c);
   void ExpectPixel(const Command& c);
+  void ExpectText(const Command& c);
   void ExpectCaption(const Command& c);
   void Mouse(qv::Control& control, const Command& c);
   void SendKey(const std::string& spec, const Command& c);

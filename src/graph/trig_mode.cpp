@@ -1,0 +1,157 @@
+// The graph panel in trigonometry mode: its captions and values for the unit circle or the
+// hyperbolic curve, the radius result, and the hyperbolic curve with the current point.
+#include <cmath>
+#include <cstdio>
+
+#include "graph/graph_panel.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kNoValue = "    ~";
+constexpr int kPointArm = 10;
+
+// Sine and cosine of the figure: before any function the angle 0.
+Extended FigureSine(const TrigView& view) {
+  return view.ExtMode == 0 ? 0 : view.figure.FigSin;
+}
+
+Extended FigureCosine(const TrigView& view) {
+  return view.ExtMode == 0 ? 1 : view.figure.FigCos;
+}
+
+}  // namespace
+
+std::string TrigValueText(Extended value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%15.8Lf", value + 0.0L);  // no "-0.00000000" for -0
+  return text;
+}
+
+std::string PeriodsText(Extended degrees) {
+  const Extended whole = std::nearbyint(degrees);
+  if (!std::isfinite(whole) || (whole <= 360 && whole >= -360)) return "";
+  const Extended rest = std::fmod(whole, Extended{360});
+  char text[160];
+  std::snprintf(text, sizeof text, "%.0Lf Periode(n) + %.0Lf°", (whole - rest) / 360, rest);
+  return text;
+}
+
+void TFrame2::SwitchToTrigonometryMode(const std::string& entry1, const std::string& displayText) {
+  Label1.SetText("Sinus (y/r):");
+  Label2.SetText("Kosinus (x/r):");
+  Label9.SetText("Cotan. (cos/sin):");
+  Label10.SetText("Secans (1/cos):");
+  Label3.SetText("Tan. (sin/cos):");
+  for (Label* value : {&Label4, &Label5, &Label6, &Label12, &Label13, &Label14})
+    value->SetText("0");
+  Label4.SetText(entry1);
+  Label5.SetText(displayText);
+  for (Control* c :
+       std::initializer_list<Control*>{&Label3, &Label6, &Label9, &Label10, &Label11, &Label12,
+                                       &Label13, &Label14, &Label8, &Edit1, &Edit2, &Button2})
+    c->SetVisible(true);
+  Label15.SetVisible(false);
+  Label7.SetText("Bei Radius");
+  ComboBox1.SetVisible(false);
+  ReleaseHold();
+  for (Control* c : std::initializer_list<Control*>{&Halten, &Gitter, &Gitter2, &SnP, &GradRad})
+    c->SetVisible(false);
+  Schnittpunkt1.SetVisible(false);
+}
+
+void TFrame2::SwitchToCurveView(const std::string& field1Tag, const std::string& field2Tag,
+                                const std::string& entry1, const std::string& displayText) {
+  Label1.SetText(field1Tag + " =");
+  Label2.SetText(field2Tag + " =");
+  Label4.SetText(entry1);
+  Label5.SetText(displayText);
+  Label7.SetText("Auflösung:");
+  for (Control* c :
+       std::initializer_list<Control*>{&Label3, &Label6, &Label8, &Label9, &Label10, &Label11,
+                                       &Label12, &Label13, &Label14, &Edit1, &Edit2, &Button2})
+    c->SetVisible(false);
+  if (ComboBox1.ItemIndex() < 0) ComboBox1.SetItemIndex(4);
+  for (Control* c : std::initializer_list<Control*>{&ComboBox1, &Gitter, &Gitter2, &Halten})
+    c->SetVisible(true);
+}
+
+// A curve held in the curve view is let go with it: the circle is always drawn anew.
+void TFrame2::SwitchToCircleView(const std::string& entry1, const std::string& displayText) {
+  Label1.SetText("Sinus (y/r):");
+  Label2.SetText("Kosinus (x/r):");
+  Label4.SetText(entry1);
+  Label5.SetText(displayText);
+  Label7.SetText("Bei Radius");
+  for (Control* c :
+       std::initializer_list<Control*>{&Label3, &Label6, &Label8, &Label9, &Label10, &Label11,
+                                       &Label12, &Label13, &Label14, &Edit1, &Edit2, &Button2})
+    c->SetVisible(true);
+  ReleaseHold();
+  for (Control* c : std::initializer_list<Control*>{&ComboBox1, &Gitter, &Gitter2, &Halten})
+    c->SetVisible(false);
+}
+
+void TFrame2::RedrawTrigonometryMode(const TrigView& view) {
+  ShowTrigValues(view);
+  if (view.hyp && view.ExtMode >= 1 && view.ExtMode <= 3)
+    DrawHyperbola(view);
+  else
+    DrawUnitCircle(view);
+  Image1.PictureChanged();
+}
+
+// The radius result is the length of the highlighted line on a circle of the radius in the
+// box: the entered value for an inverse function, the function's value otherwise.
+void TFrame2::ShowTrigValues(const TrigView& view) {
+  if (view.hyp) {
+    Label1.SetText(view.field1Tag + " =");
+    Label2.SetText(view.field2Tag + " =");
+    Label4.SetText(view.field1Display);
+    Label5.SetText(view.field2Display);
+  }
+  if (view.ExtMode != 0 && view.InputState != 4) {
+    const Extended radius = ReadEntryText(Edit1.Text());
+    const Extended line = view.arc ? ReadEntryText(view.Entry1) : view.CurValue;
+    Edit2.SetText(FormatGeneral(CheckedResult(radius * line, radius, line)));
+  } else if (view.ExtMode == 0) {
+    Edit2.SetText("~");
+  }
+  if (view.ExtMode == 7) return;
+  const Extended s = FigureSine(view), c = FigureCosine(view);
+  if (!view.hyp) {
+    Label4.SetText(TrigValueText(s));
+    Label5.SetText(TrigValueText(c));
+    Label6.SetText(c != 0 ? TrigValueText(s / c) : kNoValue);
+  }
+  Label12.SetText(s != 0 ? TrigValueText(c / s) : kNoValue);
+  Label13.SetText(c != 0 ? TrigValueText(1 / c) : kNoValue);
+  Label14.SetText(s != 0 ? TrigValueText(1 / s) : kNoValue);
+}
+
+// sinh and tanh as y over x, cosh as x = cosh y opening to the right, on the grid of function
+// mode in radians.
+void TFrame2::DrawHyperbola(const TrigView& view) {
+  const GraphScale scale = ScaleFor(Zoom(), false);
+  if (!DrawGridPicture(scale)) return;
+  Picture.SetPen(CurvePen(functions_.ComboBox1.Text()));
+  for (int m = -kGraphCentre; m <= kGraphCentre; ++m) {
+    const Extended u = static_cast<Extended>(m) / scale.ppu;
+    int column = kGraphCentre + m, row = kGraphCentre + m;
+    if (view.ExtMode == 2)
+      column = scale.Column(std::cosh(u));
+    else
+      row = scale.Row(view.ExtMode == 1 ? std::sinh(u) : std::tanh(u));
+    if (m == -kGraphCentre) Picture.MoveTo(column, row);
+    Picture.LineTo(column, row);
+  }
+  Picture.ResetPen();
+  const TrigFigure& fig = view.figure;
+  if (view.ExtMode == 2)
+    DrawCross(scale.Column(fig.FigCosh), scale.Row(fig.FigAngle), kPointArm);
+  else
+    DrawCross(scale.Column(fig.FigAngle), scale.Row(fig.FigHyp), kPointArm);
+}
+
+}  // namespace qv
