@@ -25,6 +25,14 @@ int64_t Near(int64_t v) {
   return std::clamp(v, -kFar, kFar);
 }
 
+// Corners of shapes drawn by cairo far outside are taken nearer, still outside: its fixed-point
+// coordinates hold no more than about eight million.
+constexpr int kFarCorner = 1 << 16;
+
+int ShapeNear(double v) {
+  return static_cast<int>(std::clamp(v, double{-kFarCorner}, double{kFarCorner}));
+}
+
 // a / b rounded to the nearest integer, halves upward; b > 0.
 int64_t RoundedQuotient(int64_t a, int64_t b) {
   const int64_t num = 2 * a + b, den = 2 * b;
@@ -271,8 +279,8 @@ void RoundedPath(cairo_t* cr, double left, double top, double right, double bott
 }  // namespace
 
 void Canvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) {
-  const int left = std::min(x1, x2), right = std::max(x1, x2);
-  const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+  const int left = ShapeNear(std::min(x1, x2)), right = ShapeNear(std::max(x1, x2));
+  const int top = ShapeNear(std::min(y1, y2)), bottom = ShapeNear(std::max(y1, y2));
   if (right - left < 1 || bottom - top < 1) return;
   const auto radius = [](int corner, int side) {
     return std::clamp(corner / 2.0, 1e-3, std::max(side / 2.0, 1e-3));
@@ -304,8 +312,8 @@ void Canvas::Polygon(const std::vector<PointF>& points) {
   if (points.empty()) return;
   std::vector<std::pair<int, int>> pixels;
   for (const PointF& p : points)
-    pixels.emplace_back(static_cast<int>(std::nearbyint(std::clamp(p.x, -1e7, 1e7))),
-                        static_cast<int>(std::nearbyint(std::clamp(p.y, -1e7, 1e7))));
+    pixels.emplace_back(ShapeNear(std::nearbyint(std::clamp(p.x, -1e9, 1e9))),
+                        ShapeNear(std::nearbyint(std::clamp(p.y, -1e9, 1e9))));
   if (brush_) {
     CairoBegin();
     cairo_t* cr = SharpContext(surface_);

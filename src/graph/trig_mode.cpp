@@ -12,6 +12,14 @@ namespace {
 constexpr const char* kNoValue = "    ~";
 constexpr int kPointArm = 10;
 
+// A printf text of any length (a value of 1e300 has 301 digits before its point).
+template <class... Values>
+std::string Printed(const char* format, Values... values) {
+  std::string text(static_cast<size_t>(std::snprintf(nullptr, 0, format, values...)), '\0');
+  std::snprintf(text.data(), text.size() + 1, format, values...);
+  return text;
+}
+
 // Sine and cosine of the figure: before any function the angle 0.
 Extended FigureSine(const TrigView& view) {
   return view.ExtMode == 0 ? 0 : view.figure.FigSin;
@@ -24,18 +32,14 @@ Extended FigureCosine(const TrigView& view) {
 }  // namespace
 
 std::string TrigValueText(Extended value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%15.8Lf", value + 0.0L);  // no "-0.00000000" for -0
-  return text;
+  return Printed("%15.8Lf", value + 0.0L);  // no "-0.00000000" for -0
 }
 
 std::string PeriodsText(Extended degrees) {
   const Extended whole = std::nearbyint(degrees);
   if (!std::isfinite(whole) || (whole <= 360 && whole >= -360)) return "";
   const Extended rest = std::fmod(whole, Extended{360});
-  char text[160];
-  std::snprintf(text, sizeof text, "%.0Lf Periode(n) + %.0Lf°", (whole - rest) / 360, rest);
-  return text;
+  return Printed("%.0Lf Periode(n) + %.0Lf°", (whole - rest) / 360, rest);
 }
 
 void TFrame2::SwitchToTrigonometryMode(const std::string& entry1, const std::string& displayText) {

@@ -267,11 +267,18 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
       case QEvent::MouseButtonPress:
         dragStart_ = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && control.OnMouseDown)
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && control.OnMouseDown) {
+          pressed_ = &control;
           Run(control.OnMouseDown);
-        [[fallthrough]];
+        }
+        pressModifiers_ = static_cast<QMouseEvent*>(event)->modifiers();
+        break;
       case QEvent::MouseButtonRelease:
         pressModifiers_ = static_cast<QMouseEvent*>(event)->modifiers();
+        if (pressed_ == &control) {
+          pressed_ = nullptr;
+          PushSelection(control, *static_cast<QWidget*>(watched));
+        }
         break;
       case QEvent::MouseMove: {
         const auto* move = static_cast<QMouseEvent*>(event);

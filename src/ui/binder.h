@@ -98,6 +98,9 @@ class Binder : public QObject {
 
   Qt::KeyboardModifiers pressModifiers_;
   QPoint dragStart_;
+  // The control whose press is being handled: a selection it asks for is shown at the release,
+  // as the widget's own handling of the press would take it away.
+  Control* pressed_ = nullptr;
   int pushing_ = 0;
 };
 

@@ -195,7 +195,7 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
 }
 
 void Binder::PushSelection(Control& control, QWidget& widget) {
-  if (!control.SelectionRequested()) return;
+  if (!control.SelectionRequested() || &control == pressed_) return;
   control.ClearSelectionRequest();
   auto* line = qobject_cast<QLineEdit*>(&widget);
   if (auto* combo = qobject_cast<QComboBox*>(&widget)) line = combo->lineEdit();

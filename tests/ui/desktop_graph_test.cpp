@@ -1,6 +1,7 @@
 // On a real X server (Xvfb) the graph panel shows the logic's raster where the window stands:
-// the screen holds a red curve where the logic drew it. The screenshot is kept beside the test
-// (graph.png) so that a person can look at it.
+// the screen holds a red curve where the logic drew it, and the unit circle beside the
+// trigonometry panel. The screenshots are kept beside the test (graph.png, unit_circle.png) so
+// that a person can look at them.
 #include <QScreen>
 
 #include "ui/raster_view.h"
@@ -31,6 +32,28 @@ TEST_F(DesktopGraphTest, TheScreenShowsTheCurveWhereTheLogicDrewIt) {
   EXPECT_EQ(shot.pixel(onScreen) & 0xFFFFFFu, 0xFF0000u);
   const QPoint white = raster.mapToGlobal(QPoint(300, 300));
   EXPECT_EQ(shot.pixel(white) & 0xFFFFFFu, 0xFFFFFFu);
+}
+
+// After "30", "Sin" and "Graph >" the screen shows the unit circle with the sine of 30° as a
+// red line from (287, 150) down to the x-axis (unit_circle.png is kept).
+TEST_F(DesktopGraphTest, TheScreenShowsTheUnitCircleWithTheRedSine) {
+  ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+      << "run this test under an X server (xvfb-run)";
+  QTest::keyClicks(&frontend.Window(), QStringLiteral("r30"));
+  QTest::mouseClick(&PanelWidget("Frame11", "Button1"), Qt::LeftButton);
+  QTest::mouseClick(&PanelWidget("Frame11", "Button7"), Qt::LeftButton);
+  auto& raster = *frontend.Window().findChild<RasterView*>(QStringLiteral("Image1"));
+  ASSERT_TRUE(QTest::qWaitFor([&raster] { return raster.isVisible(); }));
+  QTest::qWait(200);
+  const QImage shot = frontend.Window().screen()->grabWindow(0).toImage();
+  EXPECT_TRUE(shot.save(QStringLiteral("unit_circle.png")));
+  const auto onScreen = [&](int x, int y) {
+    return shot.pixel(raster.mapToGlobal(QPoint(x, y))) & 0xFFFFFFu;
+  };
+  for (const int y : {155, 175, 195}) EXPECT_EQ(onScreen(287, y), 0xFF0000u) << y;
+  EXPECT_EQ(onScreen(200, 100), 0x000000u);  // the top of the circle
+  EXPECT_EQ(onScreen(250, 190), 0xFFFFE1u);  // inside the sector of 30°
+  EXPECT_EQ(onScreen(250, 210), 0xFFFFFFu);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the real window's menus and buttons.
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 
 #include "ui/desktop_word.h"
 #include "ui/qt_ports.h"
@@ -88,6 +89,36 @@ TEST_F(DesktopHandoffTest, TheWordDocumentInBothModesIsWrittenAndNamed) {
   QFile document(QString::fromStdString(Path("Quorvel/Word.rtf")));
   ASSERT_TRUE(document.open(QIODevice::ReadOnly));
   EXPECT_TRUE(document.readAll().contains("\\shp"));
+}
+
+// The graph's picture in the document: a PNG of the raster's pixels, then the function with
+// its values; "Temp.bmp" stays beside it, as the document did not open.
+TEST_F(DesktopHandoffTest, TheGraphsDocumentHoldsItsPictureAndValues) {
+  QTest::keyClicks(&frontend.Window(), QStringLiteral("r30"));
+  QTest::mouseClick(&PanelWidget("Frame11", "Button1"), Qt::LeftButton);
+  QTest::mouseClick(&PanelWidget("Frame11", "Button7"), Qt::LeftButton);
+  QTest::mouseClick(&PanelWidget("Frame21", "SpeedButton4"), Qt::LeftButton);
+  EXPECT_EQ(Shown(),
+            "Das Dokument konnte nicht geöffnet werden: kein Programm für RTF-Dateien gefunden.\n" +
+                Path("Quorvel/Word.rtf"));
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("Quorvel/Temp.bmp"))));
+  QFile document(QString::fromStdString(Path("Quorvel/Word.rtf")));
+  ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+  const QByteArray rtf = document.readAll();
+  EXPECT_TRUE(rtf.contains("sin 30\\u176? = 0,5")) << rtf.right(300).toStdString();
+  const QByteArray start = "\\pngblip";
+  const qsizetype at = rtf.indexOf(start);
+  ASSERT_GE(at, 0);
+  const qsizetype data = rtf.indexOf('\n', at) + 1;
+  const QImage picture =
+      QImage::fromData(QByteArray::fromHex(rtf.mid(data, rtf.indexOf('}', data) - data)), "PNG");
+  const Canvas& raster = form.Frame21.Picture;
+  ASSERT_EQ(picture.size(), QSize(raster.Width(), raster.Height()));
+  int differing = 0;
+  for (int y = 0; y < raster.Height(); ++y)
+    for (int x = 0; x < raster.Width(); ++x)
+      differing += (picture.pixel(x, y) & 0xFFFFFFu) != raster.Pixel(x, y);
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(DesktopHandoffTest, TheRestartAfterAChangeOfTheScaling) {

@@ -2,6 +2,7 @@
 // the logic's raster pixel for pixel, and the mouse on it reaches the logic in picture pixels.
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "ui/raster_view.h"
@@ -22,8 +23,9 @@ class GraphPanelTest : public UiTest {
   RasterView& Raster() { return PanelWidget<RasterView>("Frame21", "Image1"); }
 
   // Every pixel the widget paints is the logic's pixel.
-  void ExpectShownEqualsRaster() {
-    const QImage shown = Raster().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  void ExpectShownEqualsRaster() { ExpectEqualsRaster(Raster().grab().toImage()); }
+  void ExpectEqualsRaster(const QImage& image) {
+    const QImage shown = image.convertToFormat(QImage::Format_RGB32);
     const Canvas& picture = form.Frame21.Picture;
     ASSERT_EQ(shown.width(), picture.Width());
     ASSERT_EQ(shown.height(), picture.Height());
@@ -80,6 +82,54 @@ TEST_F(GraphPanelTest, TheMouseOnThePicturePlacesAnIntersectionLabel) {
   EXPECT_GT(blueIn(40, 290, 200, 330), 0);
   EXPECT_EQ(frontend.Window().cursor().shape(), Qt::ArrowCursor);
   ExpectShownEqualsRaster();
+}
+
+// Beside the trigonometry panel: a press on the radius box gives it the keyboard with its text
+// selected, Enter hands the keyboard back and the result follows; a click on the result box
+// gives the keyboard to "=".
+TEST_F(GraphPanelTest, TheRadiusBoxTakesTheKeyboardUntilEnter) {
+  QTest::keyClicks(&frontend.Window(), "r30");
+  QTest::mouseClick(&PanelWidget("Frame11", "Button1"), Qt::LeftButton);
+  QTest::mouseClick(&PanelWidget("Frame11", "Button7"), Qt::LeftButton);
+  ASSERT_TRUE(Widget("Frame21").isVisible());
+  auto& radius = PanelWidget<QLineEdit>("Frame21", "Edit1");
+  auto& result = PanelWidget<QLineEdit>("Frame21", "Edit2");
+  EXPECT_EQ(result.text(), QStringLiteral("0,5"));
+  QTest::mouseClick(&radius, Qt::LeftButton);
+  EXPECT_EQ(form.S.InputState, 4);
+  EXPECT_TRUE(radius.hasFocus());
+  EXPECT_EQ(radius.selectedText(), QStringLiteral("1"));
+  EXPECT_EQ(result.text(), QStringLiteral("Weiter mit Esc / Enter"));
+  QTest::keyClicks(&radius, "2,5");
+  EXPECT_EQ(radius.text(), QStringLiteral("2.5"));
+  QTest::keyClick(&radius, Qt::Key_Return);
+  EXPECT_EQ(form.S.InputState, 1);
+  EXPECT_EQ(result.text(), QStringLiteral("1,25"));
+  EXPECT_TRUE(Widget("Button16").hasFocus());
+  QTest::mouseClick(&result, Qt::LeftButton);
+  EXPECT_TRUE(Widget("Button16").hasFocus());
+  ExpectShownEqualsRaster();
+}
+
+// A picture saved as BMP and as PNG opens (with Qt's own readers) with the raster's pixels.
+TEST_F(GraphPanelTest, SavedPicturesReopenWithTheRastersPixels) {
+  OpenGraph("x^2");
+  binder.Run([&] {
+    form.Frame21.Box.Click();
+    form.Frame21.Image1.MouseDown(MouseButton::Left, 40, 40);
+    form.Frame21.Image1.MouseUp(MouseButton::Left, 120, 90);
+    form.Frame21.Kommentar1.Click();
+    form.Frame21.Image1.MouseUp(MouseButton::Left, 50, 60);
+  });
+  for (const char* name : {"graph.bmp", "graph.png"}) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    prompts.saveChoice = FileChoice{path.toStdString(), 2};
+    QTest::mouseClick(&PanelWidget("Frame21", "SpeedButton3"), Qt::LeftButton);
+    const QImage saved(path);
+    ASSERT_FALSE(saved.isNull()) << name;
+    ExpectEqualsRaster(saved);
+  }
+  EXPECT_TRUE(prompts.shown.empty());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWidget>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "program/program.h"
@@ -35,7 +36,11 @@ class RecordingPrompts : public Prompts {
     return d;
   }
   std::optional<FileChoice> OpenFile(const FileDialog&) override { return std::nullopt; }
-  std::optional<FileChoice> SaveFile(const FileDialog&) override { return std::nullopt; }
+  // The file chosen in the next save dialog; none cancels it.
+  std::optional<FileChoice> saveChoice;
+  std::optional<FileChoice> SaveFile(const FileDialog&) override {
+    return std::exchange(saveChoice, std::nullopt);
+  }
   bool PrinterSetup() override { return false; }
   std::optional<FontSpec> ChooseFont(const FontSpec&) override { return std::nullopt; }
   std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
