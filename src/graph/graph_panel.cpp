@@ -68,23 +68,36 @@ GraphScale TFrame2::Scale() const {
 
 void TFrame2::SwitchToFunctionMode(const std::string& field1Display,
                                    const std::string& field2Display) {
-  Label1.SetText("x = ");
-  Label2.SetText("f(x) = ");
-  Label4.SetText(field1Display);
-  Label5.SetText(field2Display);
-  Label7.SetText("Auflösung:");
-  for (Control* c :
-       std::initializer_list<Control*>{&Label3, &Label6, &Label8, &Label9, &Label10, &Label11,
-                                       &Label12, &Label13, &Label14, &Edit1, &Edit2, &Button2})
-    c->SetVisible(false);
-  if (ComboBox1.ItemIndex() < 0) ComboBox1.SetItemIndex(4);
-  ComboBox1.SetVisible(true);
+  ShowValueRows("x = ", "f(x) = ", field1Display, field2Display, "Auflösung:");
+  ShowCircleControls(false);
+  ShowGridControls(true);
   ComboBox1.SetEnabled(true);
-  for (Control* c : std::initializer_list<Control*>{&Halten, &Gitter, &Gitter2})
-    c->SetVisible(true);
   Gitter.SetEnabled(true);
   Gitter.SetChecked(true);
   Gitter2.SetEnabled(true);
+}
+
+void TFrame2::ShowValueRows(const std::string& caption1, const std::string& caption2,
+                            const std::string& value1, const std::string& value2,
+                            const std::string& rowCaption) {
+  Label1.SetText(caption1);
+  Label2.SetText(caption2);
+  Label4.SetText(value1);
+  Label5.SetText(value2);
+  Label7.SetText(rowCaption);
+}
+
+void TFrame2::ShowCircleControls(bool shown) {
+  for (Control* c :
+       std::initializer_list<Control*>{&Label3, &Label6, &Label8, &Label9, &Label10, &Label11,
+                                       &Label12, &Label13, &Label14, &Edit1, &Edit2, &Button2})
+    c->SetVisible(shown);
+}
+
+void TFrame2::ShowGridControls(bool shown) {
+  if (shown && ComboBox1.ItemIndex() < 0) ComboBox1.SetItemIndex(4);
+  for (Control* c : std::initializer_list<Control*>{&ComboBox1, &Gitter, &Gitter2, &Halten})
+    c->SetVisible(shown);
 }
 
 void TFrame2::ShowTermLabels(bool shown) {

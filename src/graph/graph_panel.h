@@ -162,6 +162,15 @@ class TFrame2 : public Form {
  private:
   void WireEvents();
   void WireAnnotations();
+  // The captions and values of the two rows below the picture, and the caption of the zoom or
+  // radius row.
+  void ShowValueRows(const std::string& caption1, const std::string& caption2,
+                     const std::string& value1, const std::string& value2,
+                     const std::string& rowCaption);
+  // The circle view's four other values, the radius box, its result and "Übern.".
+  void ShowCircleControls(bool shown);
+  // The zoom list (zoom 5 when none is chosen), "Gitter", "Gitter 2" and the hold button.
+  void ShowGridControls(bool shown);
   void ShowTermLabels(bool shown);
   void ShowSearchEntries(bool shown);
   void ShowSearchOutcome();

@@ -43,58 +43,32 @@ std::string PeriodsText(Extended degrees) {
 }
 
 void TFrame2::SwitchToTrigonometryMode(const std::string& entry1, const std::string& displayText) {
-  Label1.SetText("Sinus (y/r):");
-  Label2.SetText("Kosinus (x/r):");
   Label9.SetText("Cotan. (cos/sin):");
   Label10.SetText("Secans (1/cos):");
   Label3.SetText("Tan. (sin/cos):");
-  for (Label* value : {&Label4, &Label5, &Label6, &Label12, &Label13, &Label14})
-    value->SetText("0");
-  Label4.SetText(entry1);
-  Label5.SetText(displayText);
-  for (Control* c :
-       std::initializer_list<Control*>{&Label3, &Label6, &Label9, &Label10, &Label11, &Label12,
-                                       &Label13, &Label14, &Label8, &Edit1, &Edit2, &Button2})
-    c->SetVisible(true);
+  for (Label* value : {&Label6, &Label12, &Label13, &Label14}) value->SetText("0");
+  ShowValueRows("Sinus (y/r):", "Kosinus (x/r):", entry1, displayText, "Bei Radius");
+  ShowCircleControls(true);
   Label15.SetVisible(false);
-  Label7.SetText("Bei Radius");
-  ComboBox1.SetVisible(false);
   ReleaseHold();
-  for (Control* c : std::initializer_list<Control*>{&Halten, &Gitter, &Gitter2, &SnP, &GradRad})
-    c->SetVisible(false);
+  ShowGridControls(false);
+  for (Control* c : std::initializer_list<Control*>{&SnP, &GradRad}) c->SetVisible(false);
   Schnittpunkt1.SetVisible(false);
 }
 
 void TFrame2::SwitchToCurveView(const std::string& field1Tag, const std::string& field2Tag,
                                 const std::string& entry1, const std::string& displayText) {
-  Label1.SetText(field1Tag + " =");
-  Label2.SetText(field2Tag + " =");
-  Label4.SetText(entry1);
-  Label5.SetText(displayText);
-  Label7.SetText("Auflösung:");
-  for (Control* c :
-       std::initializer_list<Control*>{&Label3, &Label6, &Label8, &Label9, &Label10, &Label11,
-                                       &Label12, &Label13, &Label14, &Edit1, &Edit2, &Button2})
-    c->SetVisible(false);
-  if (ComboBox1.ItemIndex() < 0) ComboBox1.SetItemIndex(4);
-  for (Control* c : std::initializer_list<Control*>{&ComboBox1, &Gitter, &Gitter2, &Halten})
-    c->SetVisible(true);
+  ShowValueRows(field1Tag + " =", field2Tag + " =", entry1, displayText, "Auflösung:");
+  ShowCircleControls(false);
+  ShowGridControls(true);
 }
 
 // A curve held in the curve view is let go with it: the circle is always drawn anew.
 void TFrame2::SwitchToCircleView(const std::string& entry1, const std::string& displayText) {
-  Label1.SetText("Sinus (y/r):");
-  Label2.SetText("Kosinus (x/r):");
-  Label4.SetText(entry1);
-  Label5.SetText(displayText);
-  Label7.SetText("Bei Radius");
-  for (Control* c :
-       std::initializer_list<Control*>{&Label3, &Label6, &Label8, &Label9, &Label10, &Label11,
-                                       &Label12, &Label13, &Label14, &Edit1, &Edit2, &Button2})
-    c->SetVisible(true);
+  ShowValueRows("Sinus (y/r):", "Kosinus (x/r):", entry1, displayText, "Bei Radius");
+  ShowCircleControls(true);
   ReleaseHold();
-  for (Control* c : std::initializer_list<Control*>{&ComboBox1, &Gitter, &Gitter2, &Halten})
-    c->SetVisible(false);
+  ShowGridControls(false);
 }
 
 void TFrame2::RedrawTrigonometryMode(const TrigView& view) {
