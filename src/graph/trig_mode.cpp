@@ -10,6 +10,9 @@ namespace qv {
 namespace {
 
 constexpr const char* kNoValue = "    ~";
+// The radius result before any function, and for a radius too large for any number, which
+// "Übern." does not take.
+constexpr const char* kNoLength = "~";
 constexpr int kPointArm = 10;
 
 // A printf text of any length (a value of 1e300 has 301 digits before its point).
@@ -81,7 +84,8 @@ void TFrame2::RedrawTrigonometryMode(const TrigView& view) {
 }
 
 // The radius result is the length of the highlighted line on a circle of the radius in the
-// box: the entered value for an inverse function, the function's value otherwise.
+// box: the entered value for an inverse function, the function's value otherwise. A length
+// beyond the largest number shows as no length, and the figure is drawn all the same.
 void TFrame2::ShowTrigValues(const TrigView& view) {
   if (view.hyp) {
     Label1.SetText(view.field1Tag + " =");
@@ -92,9 +96,10 @@ void TFrame2::ShowTrigValues(const TrigView& view) {
   if (view.ExtMode != 0 && view.InputState != 4) {
     const Extended radius = ReadEntryText(Edit1.Text());
     const Extended line = view.arc ? ReadEntryText(view.Entry1) : view.CurValue;
-    Edit2.SetText(FormatGeneral(CheckedResult(radius * line, radius, line)));
+    const Extended length = radius * line;
+    Edit2.SetText(std::isfinite(length) ? FormatGeneral(length) : kNoLength);
   } else if (view.ExtMode == 0) {
-    Edit2.SetText("~");
+    Edit2.SetText(kNoLength);
   }
   if (view.ExtMode == 7) return;
   const Extended s = FigureSine(view), c = FigureCosine(view);
