@@ -21,6 +21,9 @@ class Program {
   TForm1& Main() { return *main_; }
   TAboutBox& AboutBox() { return *about_; }
   TForm4& RateUpdate() { return *rateUpdate_; }
+  TFinanzrechner& Finance() { return *finance_; }
+  // The values the finance window and the subsidy dialog share.
+  FinanceValues& FinanceShared() { return financeValues_; }
   // Every window in the order of creation, the main window first.
   const std::vector<Form*>& Windows() const { return windows_; }
   // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
@@ -34,7 +37,9 @@ class Program {
 
  private:
   void WireRateUpdate();
+  void WireFinance();
   Ports ports_;
+  FinanceValues financeValues_;
   std::unique_ptr<TForm1> main_;
   std::unique_ptr<TFinanzrechner> finance_;
   std::unique_ptr<TFoerder> subsidy_;

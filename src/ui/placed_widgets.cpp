@@ -4,6 +4,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaEnum>
@@ -12,6 +15,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QToolButton>
 
 namespace qv::ui {
@@ -53,6 +57,23 @@ QWidget* Make(const Place& place, QWidget& parent) {
       tabs->setUsesScrollButtons(true);
       tabs->setExpanding(false);
       return tabs;
+    }
+    case Kind::Group:
+      return new QGroupBox(&parent);
+    case Kind::Date: {
+      auto* date = new QDateEdit(&parent);
+      date->setCalendarPopup(true);
+      date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+      return date;
+    }
+    case Kind::Grid: {
+      auto* table = new QTableWidget(&parent);
+      table->verticalHeader()->hide();
+      table->verticalHeader()->setMinimumSectionSize(16);
+      table->verticalHeader()->setDefaultSectionSize(18);
+      table->horizontalHeader()->setMinimumSectionSize(16);
+      table->horizontalHeader()->setFixedHeight(20);
+      return table;
     }
     case Kind::Tool: {
       auto* button = new QToolButton(&parent);

@@ -12,7 +12,22 @@ class Form;
 
 namespace qv::ui {
 
-enum class Kind { Label, Key, Toggle, Radio, Check, Spin, Edit, Combo, EditCombo, Tool, Tabs };
+enum class Kind {
+  Label,
+  Key,
+  Toggle,
+  Radio,
+  Check,
+  Spin,
+  Edit,
+  Combo,
+  EditCombo,
+  Tool,
+  Tabs,
+  Group,  // a frame with a caption; the widgets in it are placed beside it, on top
+  Date,   // a date field with a drop-down calendar
+  Grid,   // an editable table whose header row is the grid's fixed row
+};
 
 struct Place {
   const char* name;

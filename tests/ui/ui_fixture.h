@@ -121,7 +121,8 @@ class UiTest : public testing::Test {
     return pdf;
   }};
   NullWordProcessor word;
-  Program program{Ports{prompts, clipboard, shell, folders, printer, word}};
+  SystemClock clock;
+  Program program{Ports{prompts, clipboard, shell, folders, printer, word, clock}};
   Frontend frontend{program, prompts};
   TForm1& form = program.Main();
   Binder& binder = frontend.GetBinder();
