@@ -219,8 +219,7 @@ void DatePicker::Pick(int dayNumber) {
   Fire(OnChange);
 }
 
-Grid::Grid(Form& owner, std::string name, int colCount, int rowCount, int fixedRows,
-           int fixedCols)
+Grid::Grid(Form& owner, std::string name, int colCount, int rowCount, int fixedRows, int fixedCols)
     : Control(owner, std::move(name), ControlKind::Grid),
       colCount_(colCount),
       fixedRows_(fixedRows),
@@ -272,8 +271,7 @@ void Grid::SetCurrentCell(int row, int col) {
 }
 
 bool Grid::IsEditableCell(int row, int col) const {
-  return editable_ && row >= fixedRows_ && row < RowCount() && col >= fixedCols_ &&
-         col < colCount_;
+  return editable_ && row >= fixedRows_ && row < RowCount() && col >= fixedCols_ && col < colCount_;
 }
 
 void Grid::TypeIntoCell(int row, int col, const std::string& text) {
@@ -296,8 +294,7 @@ void Grid::EditCell(int row, int col, const std::string& text) {
 }
 
 void Grid::MoveRow(int from, int to) {
-  if (from < fixedRows_ || to < fixedRows_ || from >= RowCount() || to >= RowCount() ||
-      from == to)
+  if (from < fixedRows_ || to < fixedRows_ || from >= RowCount() || to >= RowCount() || from == to)
     return;
   std::vector<std::string> moved = std::move(cells_[from]);
   cells_.erase(cells_.begin() + from);

@@ -7,8 +7,8 @@
 #include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDrag>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
