@@ -140,6 +140,7 @@ SearchEnd LiteralSearch(const LoanPlan& plan, Extended& loanAmount) {
     }
     end.loan = loan;
     end.rate = rate;
+    ++end.index;
     loanAmount = loan;
   }
 }
@@ -156,6 +157,7 @@ SearchEnd FastSearch(const LoanPlan& plan, Extended& loanAmount) {
   const uint64_t first = plan.mode == AdjustMode::Rate && plan.rate < 0 ? 1 : 0;
   PassEnd lastPass;
   for (uint64_t n = 0; n <= first; ++n) {
+    end.index = n;
     end.loan = CandidateLoan(plan, n);
     end.rate = CandidateRate(plan, n);
     end.pass = RunPass(plan, end.loan, end.rate, lastPass.nextSubsidyMonth);
@@ -181,6 +183,7 @@ SearchEnd FastSearch(const LoanPlan& plan, Extended& loanAmount) {
       hiPass = pass;
     }
   }
+  end.index = hi;
   end.loan = CandidateLoan(plan, hi);
   end.rate = CandidateRate(plan, hi);
   if (!hiPass) {

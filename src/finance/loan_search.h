@@ -20,7 +20,8 @@ struct SearchEnd {
   Kind kind = Kind::Repaid;
   Extended loan = 0, rate = 0;
   PassEnd pass;
-  long passes = 0;  // passes computed
+  uint64_t index = 0;  // the last pass's number in the literal order, from 0
+  long passes = 0;     // passes computed
 };
 
 // A search whose passes keep to the order that makes it fast: a higher rate or a smaller loan
