@@ -38,9 +38,9 @@ TEST(CleanAmountText, AnEmptyRestOrAStrayMinusDoesNotConvert) {
 
 TEST(MonthIndex, RoundsDaysOverAMonthOf3045HundredthsToTheNearestMonth) {
   const int start = Day(2024, 1, 31);
-  const std::pair<int, int> cases[] = {{0, 0},    {15, 0},   {16, 1},   {31, 1},   {45, 1},
-                                       {46, 2},   {365, 12}, {-31, -1}, {-46, -2}, {-15, 0},
-                                       {10958, 360}};
+  const std::pair<int, int> cases[] = {{0, 0},    {15, 0},  {16, 1},     {31, 1},
+                                       {45, 1},   {46, 2},  {365, 12},   {-31, -1},
+                                       {-46, -2}, {-15, 0}, {10958, 360}};
   for (const auto& [days, index] : cases)
     EXPECT_EQ(MonthIndex(start + days, start), index) << days << " days";
 }
@@ -119,11 +119,14 @@ TEST(ValidateLoanInput, ChecksInOrderAndWritesDefaultsIntoEmptyFields) {
   };
   for (const ValidationCase& c : cases) {
     Fields fields;
-    fields.texts = {{Loan, c.loan}, {Interest, c.interest}, {Years, c.years},
-                    {Months, c.months}, {Rate, c.rate}};
+    fields.texts = {{Loan, c.loan},
+                    {Interest, c.interest},
+                    {Years, c.years},
+                    {Months, c.months},
+                    {Rate, c.rate}};
     const ValidationOutcome outcome = ValidateLoanInput(fields, c.mode);
-    const std::string context = std::string(c.loan) + "|" + c.interest + "|" + c.years + "|" +
-                                c.months + "|" + c.rate;
+    const std::string context =
+        std::string(c.loan) + "|" + c.interest + "|" + c.years + "|" + c.months + "|" + c.rate;
     EXPECT_EQ(outcome.valid, *c.message == '\0') << context;
     EXPECT_EQ(outcome.message, c.message) << context;
     if (!outcome.valid) EXPECT_EQ(outcome.focus, c.focus) << context;
@@ -134,8 +137,10 @@ TEST(ValidateLoanInput, ChecksInOrderAndWritesDefaultsIntoEmptyFields) {
 
 TEST(ValidateLoanInput, AYearsTextThatIsNoIntegerPointsToItsField) {
   Fields fields;
-  fields.texts = {{LoanField::Loan, "1000"}, {LoanField::Interest, "5"},
-                  {LoanField::Years, "2,5"}, {LoanField::Months, "0"},
+  fields.texts = {{LoanField::Loan, "1000"},
+                  {LoanField::Interest, "5"},
+                  {LoanField::Years, "2,5"},
+                  {LoanField::Months, "0"},
                   {LoanField::Rate, ""}};
   try {
     ValidateLoanInput(fields, AdjustMode::Rate);

@@ -1,5 +1,5 @@
-// The loan page's own key handling, which the script driver cannot type: a point typed into
-// the loan or interest field becomes a comma.
+// The loan page's behaviours that the script driver does not reach: its edit fields' and grids'
+// own keys, and the help button.
 #include <gtest/gtest.h>
 
 #include "program/program.h"
@@ -8,10 +8,14 @@
 namespace qv {
 namespace {
 
-TEST(LoanPage, APointTypedIntoTheLoanOrInterestFieldBecomesAComma) {
+class LoanPageTest : public testing::Test {
+ protected:
   qvs::Sandbox sandbox;
-  Program program(sandbox.Ports());
+  Program program{sandbox.Ports()};
   TFinanzrechner& finance = program.Finance();
+};
+
+TEST_F(LoanPageTest, APointTypedIntoTheLoanOrInterestFieldBecomesAComma) {
   for (Edit* edit : {&finance.Edit1, &finance.Edit2}) {
     char32_t key = '.';
     edit->OnKeyPress(key);
@@ -20,6 +24,28 @@ TEST(LoanPage, APointTypedIntoTheLoanOrInterestFieldBecomesAComma) {
     edit->OnKeyPress(key);
     EXPECT_EQ(key, U'5');
   }
+}
+
+TEST_F(LoanPageTest, EnterInAGridComputes) {
+  program.Main().Finanz.Click();
+  finance.Edit1.SetText("100000");
+  finance.Edit13.SetText("30");
+  finance.Edit14.SetText("0");
+  finance.Edit2.SetText("6");
+  finance.Edit12.SetText("1000");
+  finance.Grid2.OnKeyDown(Key::Enter);
+  EXPECT_EQ(finance.Edit12.Text(), "1.000,00");
+  EXPECT_EQ(program.FinanceShared().LoanAmount, 100000);
+  finance.Edit12.SetText("1000");
+  finance.Grid3.OnKeyDown(Key::Escape);
+  EXPECT_EQ(finance.Edit12.Text(), "1000");
+}
+
+TEST_F(LoanPageTest, HelpOpensTheHelpPageAtTheFinanceSection) {
+  program.Main().Finanz.Click();
+  finance.HelpBtn.Click();
+  ASSERT_EQ(sandbox.shell.opened.size(), 1u);
+  EXPECT_TRUE(sandbox.shell.opened[0].ends_with("/Hilfe.htm#Finanz")) << sandbox.shell.opened[0];
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ LoanOutputs Outputs(const char* rate, const char* loan, const char* years, const
                     const char* lastRate, const char* total, const char* interest,
                     const char* principal, const char* interestPart, const char* repaid,
                     const char* interestSoFar, const char* caption) {
-  return {rate,  loan,      years,        months, lastRate, 0,       total,
+  return {rate,     loan,      years,        months, lastRate,      0,      total,
           interest, principal, interestPart, repaid, interestSoFar, caption};
 }
 
@@ -63,14 +63,12 @@ TEST(LoanSchedule, WorkedCasesOfTheLoanPage) {
   const WorkedCase cases[] = {
       {"rate found from the minimum rate 270 in steps of 10",
        [] { return Case("100.000", "6", "0", "30"); },
-       Outputs("600,00", "100.000,00", "30", "0", "148,50", "215.548,50", "115.548,50",
-               "105,64", "494,36", "1.233,56", "5.966,44",
-               "Status nach 1 Jahr(en) und 0 Monat(en)")},
+       Outputs("600,00", "100.000,00", "30", "0", "148,50", "215.548,50", "115.548,50", "105,64",
+               "494,36", "1.233,56", "5.966,44", "Status nach 1 Jahr(en) und 0 Monat(en)")},
       {"loan found 886 passes below the maximum loan 120.000",
        [] { return Case("0", "5", "500", "20", AdjustMode::Loan); },
-       Outputs("500,00", "75.750,00", "20", "0", "465,67", "119.965,67", "44.215,67",
-               "193,00", "307,00", "2.263,91", "3.736,09",
-               "Status nach 1 Jahr(en) und 0 Monat(en)")},
+       Outputs("500,00", "75.750,00", "20", "0", "465,67", "119.965,67", "44.215,67", "193,00",
+               "307,00", "2.263,91", "3.736,09", "Status nach 1 Jahr(en) und 0 Monat(en)")},
       {"a special repayment raises the rate once and shows in its status month",
        [] {
          LoanCase c = Case("200000", "4", "1000", "25");
@@ -92,9 +90,8 @@ TEST(LoanSchedule, WorkedCasesOfTheLoanPage) {
          c.subsidyTotal = 22800;
          return c;
        },
-       Outputs("700,00", "150.000,00", "29", "3", "117,22", "270.767,22", "120.767,22",
-               "2.940,89", "609,11", "6.754,29", "7.345,71",
-               "Status nach 1 Jahr(en) und 0 Monat(en)")},
+       Outputs("700,00", "150.000,00", "29", "3", "117,22", "270.767,22", "120.767,22", "2.940,89",
+               "609,11", "6.754,29", "7.345,71", "Status nach 1 Jahr(en) und 0 Monat(en)")},
       {"the same loan without the subsidy",
        [] {
          LoanCase c = Case("150000", "5", "0", "30");
@@ -102,9 +99,8 @@ TEST(LoanSchedule, WorkedCasesOfTheLoanPage) {
          c.statusDate = c.startDate + 365;
          return c;
        },
-       Outputs("810,00", "150.000,00", "29", "8", "114,13", "287.664,13", "137.664,13",
-               "193,66", "616,34", "2.271,59", "7.448,41",
-               "Status nach 1 Jahr(en) und 0 Monat(en)")},
+       Outputs("810,00", "150.000,00", "29", "8", "114,13", "287.664,13", "137.664,13", "193,66",
+               "616,34", "2.271,59", "7.448,41", "Status nach 1 Jahr(en) und 0 Monat(en)")},
       {"a loan of 0 with a rate of 0", [] { return Case("0", "6", "0", "30"); },
        Outputs("  0,00", "  0,00", "0", "0", "  0,00", "  0,00", "  0,00", "  0,00", "  0,00",
                "  0,00", "  0,00", "Status nach 1 Jahr(en) und 0 Monat(en)")},
@@ -156,8 +152,8 @@ TEST(LoanSchedule, AStatusMonthOutsideTheScheduleLeavesTheStatusAtZero) {
   before.statusDate = before.startDate - 426;  // 14 months before the start
   const LoanOutputs out = Compute(before).outputs;
   EXPECT_EQ(out.statusCaption, "Status nach -1 Jahr(en) und -2 Monat(en)");
-  for (const std::string& value : {out.statusPrincipal, out.statusInterestPart, out.statusRepaid,
-                                   out.statusInterestTotal})
+  for (const std::string& value :
+       {out.statusPrincipal, out.statusInterestPart, out.statusRepaid, out.statusInterestTotal})
     EXPECT_EQ(value, "  0,00");
 
   LoanCase after = before;
@@ -268,7 +264,8 @@ TEST(LoanSchedule, ASearchThatCanNeverRepayEndsWithAMessage) {
     Extended amount = 0;
     const LoanResult result = ComputeLoanSchedule(c, amount, method);
     EXPECT_EQ(result.outcome, LoanResult::Outcome::Refused);
-    EXPECT_EQ(result.message, "Keine Rate gefunden, die das Darlehen in der maximalen Laufzeit tilgt");
+    EXPECT_EQ(result.message,
+              "Keine Rate gefunden, die das Darlehen in der maximalen Laufzeit tilgt");
     EXPECT_EQ(result.rateText, "2,77777777777778E27");
     EXPECT_EQ(result.passes, 2);
   }

@@ -18,8 +18,8 @@ namespace {
 
 TEST(RepeatedSum, GivesWhatAdditionOneAtATimeGives) {
   std::mt19937_64 random(7);
-  const Extended starts[] = {0, 0.1L, 1234.56L, 2047.7L, -0.3L, 75750.25L, 1e6L / 3,
-                             123456789.123L, 4.6e18L, -2047.9L, 1e-30L, 999999.99L};
+  const Extended starts[] = {0,        0.1L,           1234.56L, 2047.7L,  -0.3L,  75750.25L,
+                             1e6L / 3, 123456789.123L, 4.6e18L,  -2047.9L, 1e-30L, 999999.99L};
   const Extended steps[] = {10, 100, 1000, -50};
   for (const Extended start : starts) {
     for (const Extended step : steps) {
@@ -91,8 +91,7 @@ class CaseGenerator {
       // The literal loan search takes (maximum loan - loan found) / 50 passes: rates that keep
       // it to some thousand passes.
       const double monthly = interest / 1200;
-      const double annuity =
-          monthly > 0 ? (1 - std::pow(1 + monthly, -term)) / monthly : term;
+      const double annuity = monthly > 0 ? (1 - std::pow(1 + monthly, -term)) / monthly : term;
       const double highest = std::max(2.0, 50.0 * (2e6 / term) / (term - annuity + 1));
       const double rate = LogUniform(1, highest);
       c.rateText = Amount(rate, false);
@@ -182,8 +181,8 @@ TEST(FastSearch, GivesTheLiteralSearchsOutputsOnARandomCorpus) {
       Extended amount = 0;
       const LoanResult found = ComputeLoanSchedule(c, amount);
       if (found.outcome == LoanResult::Outcome::Repaid)
-        c.rateText = FormatGeneral(
-            CleanAmount(found.outputs.rate) - generator.Below(300) * 10 - generator.Below(100) / 7.0L);
+        c.rateText = FormatGeneral(CleanAmount(found.outputs.rate) - generator.Below(300) * 10 -
+                                   generator.Below(100) / 7.0L);
     }
     const long months = LiteralMonths(c);
     if (months > kLiteralMonths) {
@@ -199,9 +198,10 @@ TEST(FastSearch, GivesTheLiteralSearchsOutputsOnARandomCorpus) {
     if (literal.outcome != LoanResult::Outcome::Repaid) ++refused;
     longestSearch = std::max(longestSearch, literal.passes);
   }
-  std::printf("%d cases compared (%d searched over more than one pass, %d refused, the longest "
-              "%ld passes); %d drawn anew as too long for the literal search\n",
-              compared, searched, refused, longestSearch, redrawn);
+  std::printf(
+      "%d cases compared (%d searched over more than one pass, %d refused, the longest "
+      "%ld passes); %d drawn anew as too long for the literal search\n",
+      compared, searched, refused, longestSearch, redrawn);
   EXPECT_GT(searched, kCases / 2);
 }
 

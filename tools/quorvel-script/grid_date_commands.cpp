@@ -1,4 +1,5 @@
-// The driver's commands for editable grids, date pickers and the date taken as today.
+// The driver's commands for editable grids, date pickers, the keyboard focus and the date taken
+// as today.
 #include "platform/dates.h"
 #include "runner.h"
 
@@ -65,8 +66,15 @@ bool Runner::RunGridAndDateCommand(const Command& c) {
   return true;
 }
 
-// expect GRID cell ROW COL "TEXT"; expect GRID rows N (the header row counted).
-bool Runner::ExpectGridAndDate(const Command& c) {
+// expect GRID cell ROW COL "TEXT"; expect GRID rows N (the header row counted); expect NAME
+// focused (the control has the keyboard in its window).
+bool Runner::ExpectGridDateAndFocus(const Command& c) {
+  if (IsWord(c, 2, "focused")) {
+    qv::Control& control = ControlOf(WordAt(c, 1));
+    const qv::Control* active = control.Owner().ActiveControl();
+    Check(c, active == &control, "focused", active ? active->Name() + " focused" : "no focus");
+    return true;
+  }
   if (IsWord(c, 2, "cell")) {
     const qv::Grid& grid = GridOf(c);
     const std::string got = grid.Cell(NumberAt(c, 3), NumberAt(c, 4));

@@ -47,6 +47,7 @@ clipboard "TEXT"          put a text on the clipboard
 expect NAME "TEXT"        the control's text or caption (a date picker's date as TT.MM.JJJJ)
 expect NAME cell ROW COL "TEXT"   a grid cell
 expect NAME rows N        the row count of a grid, the header row included
+expect NAME focused       the control has the keyboard in its window
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
 expect NAME selection START LENGTH   the part of the text the program selected
 expect state NAME "TEXT"  a state value of the calculator (Extended values canonical)

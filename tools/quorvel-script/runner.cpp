@@ -346,7 +346,7 @@ void Runner::ExpectControlState(qv::Control& control, const std::string& what, c
 }
 
 void Runner::Expect(const Command& c) {
-  if (ExpectGridAndDate(c)) return;
+  if (ExpectGridDateAndFocus(c)) return;
   const std::string what = Arg(c, 1);
   const bool quotedSecond = c.words.size() > 2 && c.words[2].quoted;
   if (what == "message") {

@@ -31,9 +31,9 @@ class Runner {
   void Print(const Command& c);
   void Check(const Command& c, bool ok, const std::string& wanted, const std::string& got);
   std::string ResolvePath(const std::string& path) const;
-  // Grids, date pickers and today (grid_date_commands.cpp); false for other commands.
+  // Grids, date pickers, the focus and today (grid_date_commands.cpp); false for other commands.
   bool RunGridAndDateCommand(const Command& c);
-  bool ExpectGridAndDate(const Command& c);
+  bool ExpectGridDateAndFocus(const Command& c);
   qv::Grid& GridOf(const Command& c);
 
   std::string fileName_;
