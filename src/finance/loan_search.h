@@ -30,7 +30,7 @@ struct SearchEnd {
 bool IsOrderly(const LoanPlan& plan);
 
 // A search that is not orderly gives up after this many months computed in all.
-constexpr long kUnorderlyMonthBudget = 5'000'000;
+constexpr long kUnorderlyMonthBudget = 2'000'000;
 
 // The search as the passes run one after another. It ends when a pass repays the loan, when
 // the next rate or loan to try would equal the last one (it could never repay), and, when the

@@ -24,7 +24,11 @@ class GridKeys : public QStyledItemDelegate {
       return watched != &table_ && QStyledItemDelegate::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      if (watched != &table_) QStyledItemDelegate::eventFilter(watched, event);
+      // The cell's text first (the delegate's own commit would come only later, queued).
+      if (auto* editor = qobject_cast<QWidget*>(watched); editor && editor != &table_) {
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+      }
       run_([this] {
         if (grid_.OnKeyDown) grid_.OnKeyDown(Key::Enter);
       });
