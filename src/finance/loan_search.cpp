@@ -134,7 +134,8 @@ SearchEnd LiteralSearch(const LoanPlan& plan, Extended& loanAmount) {
     else
       loan = loan > plan.maximumLoan ? plan.maximumLoan : loan - 50;
     // A step too small to change the value would repeat the same pass for ever.
-    if ((loan == end.loan && rate == end.rate) || (budgeted && months >= kUnorderlyMonthBudget)) {
+    const bool spent = months >= kUnorderlyMonthBudget || end.passes >= kUnorderlyPassBudget;
+    if ((loan == end.loan && rate == end.rate) || (budgeted && spent)) {
       end.kind = SearchEnd::Kind::NoFit;
       return end;
     }

@@ -29,12 +29,14 @@ struct SearchEnd {
 // tried are not negative, and the values stay far from the limits of exact stepping.
 bool IsOrderly(const LoanPlan& plan);
 
-// A search that is not orderly gives up after this many months computed in all.
+// A search that is not orderly gives up after this many months computed in all, or this many
+// passes.
 constexpr long kUnorderlyMonthBudget = 2'000'000;
+constexpr long kUnorderlyPassBudget = 100'000;
 
 // The search as the passes run one after another. It ends when a pass repays the loan, when
 // the next rate or loan to try would equal the last one (it could never repay), and, when the
-// search is not orderly, after kUnorderlyMonthBudget months. Every change of the loan is
+// search is not orderly, after its budget of months or passes. Every change of the loan is
 // written to loanAmount.
 SearchEnd LiteralSearch(const LoanPlan& plan, Extended& loanAmount);
 

@@ -293,15 +293,6 @@ void Grid::EditCell(int row, int col, const std::string& text) {
   SetCell(row, col, text);
 }
 
-void Grid::MoveRow(int from, int to) {
-  if (from < fixedRows_ || to < fixedRows_ || from >= RowCount() || to >= RowCount() || from == to)
-    return;
-  std::vector<std::string> moved = std::move(cells_[from]);
-  cells_.erase(cells_.begin() + from);
-  cells_.insert(cells_.begin() + to, std::move(moved));
-  MarkDirty();
-}
-
 SpinEdit::SpinEdit(Form& owner, std::string name, int minValue, int maxValue, int value)
     : Control(owner, std::move(name), ControlKind::SpinEdit),
       min_(minValue),

@@ -311,11 +311,9 @@ class Grid : public Control {
 
   // What a user does. Typing a text into a cell that is not fixed: the cell becomes current and
   // each character passes OnKeyPress before it is appended. Finishing an edit in a cell with a
-  // text (the toolkit's editor has already passed the keys): the cell takes the text. Moving a
-  // data row (with its number) to another place.
+  // text (the toolkit's editor has already passed the keys): the cell takes the text.
   void TypeIntoCell(int row, int col, const std::string& text);
   void EditCell(int row, int col, const std::string& text);
-  void MoveRow(int from, int to);
 
  private:
   bool IsEditableCell(int row, int col) const;
