@@ -31,7 +31,7 @@ TFinanzrechner::TFinanzrechner(Ports ports, FinanceValues& values)
   SetSize(279, 563);
   CentredOnScreen = true;
 
-  // The stored records and the report into the tape come with the records of the window.
+  // The record bar waits for the stored records and the report into the tape.
   SpeedButton4.SetHint("Berechnungen ins Tape schreiben");
   SpeedButton5.SetHint("Neue Berechnung");
   SpeedButton3.SetHint("Eintrag löschen");
@@ -54,14 +54,15 @@ TFinanzrechner::TFinanzrechner(Ports ports, FinanceValues& values)
 void TFinanzrechner::Open() {
   if (!Visible()) FormShow();
   Show();
-  if (PageControl1.ItemIndex() == kLoanPage) SetFocus(Edit1);
 }
 
-// The date pickers start at today every time the window becomes visible.
+// Every time the window becomes visible the date pickers start at today and the loan field
+// takes the keyboard.
 void TFinanzrechner::FormShow() {
   const int today = ports_.clock.Today();
   for (DatePicker* picker : {&Datum1, &Datum2, &Datum3}) picker->SetDate(today);
   LayOutGrids();
+  if (PageControl1.ItemIndex() == kLoanPage) SetFocus(Edit1);
 }
 
 void TFinanzrechner::LayOutGrids() {

@@ -4,18 +4,13 @@
 
 #include <map>
 
+#include "civil_day.h"
 #include "finance/finance_dates.h"
 #include "finance/finance_input.h"
 #include "platform/dates.h"
 
 namespace qv {
 namespace {
-
-int Day(int year, int month, int day) {
-  int number = 0;
-  EXPECT_TRUE(TryEncodeDate(year, month, day, number));
-  return number;
-}
 
 TEST(CleanAmountText, KeepsDigitsCommaAndMinus) {
   EXPECT_EQ(CleanAmountText("1.234,56 €"), "1234,56");

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "civil_day.h"
 #include "finance/loan_computation.h"
 #include "finance/loan_search.h"
 #include "platform/dates.h"
@@ -12,12 +13,6 @@
 
 namespace qv {
 namespace {
-
-int Day(int year, int month, int day) {
-  int number = 0;
-  EXPECT_TRUE(TryEncodeDate(year, month, day, number));
-  return number;
-}
 
 // A day in the given month counted from the start (MonthIndex gives it back).
 int InMonth(int start, int month) {
