@@ -67,9 +67,11 @@ fuzz-run: fuzz
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && $$b; done
 
+# The window as a fresh start shows it, and with the tape, a short sum and the unit panel open.
 screenshot: build
 	mkdir -p docs
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/ui/quorvel-screenshot docs/screenshot.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/src/ui/quorvel-screenshot docs/screenshot-tape.png "t125+3=e"
 
 install: build
 	cmake --install $(BUILD)

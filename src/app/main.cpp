@@ -1,5 +1,5 @@
-// Quorvel: the application, its style, the windows in their order of creation, the message
-// loop until the main window closes, and the restart a change of the scaling asks for.
+// Quorvel: the application, its style, the windows in their order of creation and the message
+// loop until the main window closes.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -10,13 +10,14 @@
 #include <cstdlib>
 #include <optional>
 
-#include "program/program.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
+#include "program/program.h"
 #include "ui/desktop_word.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
+#include "ui/scaling.h"
 #include "ui/tape_printer.h"
 #include "ui/theme.h"
 
@@ -34,13 +35,6 @@ bool Set(const char* name) {
 int StoredScaling() {
   const int scaling = qv::IniFile("Quorvel.ini").ReadInteger("Config", "Skalierung", 100);
   return scaling == 120 || scaling == 150 ? scaling : 100;
-}
-
-void ApplyScaling(int percent) {
-  if (percent == 100 || Set("QT_SCALE_FACTOR")) return;
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
 }
 
 // German texts in Qt's own dialogs (file, colour, font and printer dialogs).
@@ -83,7 +77,7 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
-  ApplyScaling(StoredScaling());
+  qv::ui::ApplyScaling(StoredScaling());
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   qv::ui::ApplyTheme(app);
@@ -108,8 +102,5 @@ int main(int argc, char** argv) {
   ShownReporter reporter(begin);
   if (Set("QUORVEL_EXIT_AFTER_SHOW")) frontend.Window().installEventFilter(&reporter);
   frontend.Start();
-  const int result = QApplication::exec();
-  if (shell.RestartRequested() && !qv::ui::QtShell::Restart())
-    std::fputs("quorvel: could not start the program anew\n", stderr);
-  return result;
+  return QApplication::exec();
 }

@@ -2,11 +2,8 @@
 // second-currency line, help and the table of metric prefixes.
 #include "calculator/main_window.h"
 #include "calculator/window_size.h"
+#include "platform/handoff.h"
 #include "platform/text.h"
-
-#ifndef QV_INSTALLED_HELP
-#define QV_INSTALLED_HELP "/usr/local/share/quorvel/Hilfe.htm"
-#endif
 
 namespace qv {
 
@@ -89,7 +86,9 @@ void TForm1::ScalingClick(int percent) {
     ApplyScaling(percent);
     return;
   }
-  if (CloseMainWindow && CloseMainWindow()) ports.shell.RequestRestart();
+  if (CloseMainWindow && CloseMainWindow())
+    ReportHandoff(ports.prompts, "Der Rechner konnte nicht neu gestartet werden",
+                  ports.shell.Restart());
 }
 
 void TForm1::ApplyScaling(int percent) {
@@ -115,13 +114,23 @@ void TForm1::Hilfe1Click() {
 
 // The page of the start directory, else the installed one.
 void TForm1::OpenHelp(const std::string& anchor) {
-  const std::string local = ports.folders.CurrentDir() + "/Hilfe.htm";
-  const std::string path = ports.folders.FileExists(local) ? local : QV_INSTALLED_HELP;
-  ports.shell.Open(anchor.empty() ? path : "file://" + path + anchor);
+  constexpr const char* kLead = "Die Hilfe konnte nicht geöffnet werden";
+  const std::string localDir = ports.folders.CurrentDir();
+  const std::string sharedDir = ports.folders.SharedDir();
+  std::string path = localDir + "/Hilfe.htm";
+  if (!ports.folders.FileExists(path)) path = sharedDir + "/Hilfe.htm";
+  if (!ports.folders.FileExists(path)) {
+    ReportHandoff(ports.prompts, kLead,
+                  "die Datei Hilfe.htm liegt weder in " + localDir + " noch in " + sharedDir + ".");
+    return;
+  }
+  ReportHandoff(ports.prompts, kLead,
+                ports.shell.Open(anchor.empty() ? path : "file://" + path + anchor));
 }
 
 void TForm1::OnlineLexikon1Click() {
-  ports.shell.Open(kLexiconUrl);
+  ReportHandoff(ports.prompts, "Das Online-Lexikon konnte nicht geöffnet werden",
+                ports.shell.Open(kLexiconUrl));
 }
 
 void TForm1::VorsilbenClick() {

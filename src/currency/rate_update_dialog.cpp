@@ -1,5 +1,6 @@
 #include "currency/rate_update_dialog.h"
 
+#include "platform/handoff.h"
 #include "platform/normalize.h"
 
 namespace qv {
@@ -60,7 +61,8 @@ void TForm4::Close() {
 
 void TForm4::OpenConverterPage() {
   if (ComboBox1.Items().empty() || ComboBox1.ItemIndex() < 0) return;
-  ports_.shell.Open(ConverterAddress(ComboBox1.Items().front(), ComboBox1.Text()));
+  ReportHandoff(ports_.prompts, "Die Umrechnungsseite konnte nicht geöffnet werden",
+                ports_.shell.Open(ConverterAddress(ComboBox1.Items().front(), ComboBox1.Text())));
 }
 
 // A rate edited but not taken over is dropped.

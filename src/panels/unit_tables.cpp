@@ -16,9 +16,9 @@ const std::vector<Unit> kLength = {
     {"Mile", " mi", 0.000621371192237L},
     {"US Mile", " usmi", 0.000621369949493L},
     {"Seemeilen", " smi", 0.000539956803456L},
-    {"Lichtjahre", " LJ", 1.057023232e-16L},
-    {"Parsecs", " pc", 3.2407557442396e-17L},
-    {"AE (Astron. Einh.)", " AE", 6.684587153547039e-12L},
+    {"Lichtjahre", " LJ", 1.057000834024615463709461e-16L},
+    {"Parsecs", " pc", 3.240779289444365023237688e-17L},
+    {"AE (Astron. Einh.)", " AE", 6.684587122268445495995953e-12L},
 };
 
 const std::vector<Unit> kMass = {
@@ -34,7 +34,7 @@ const std::vector<Unit> kMass = {
     {"Carat", " ct", 5},
     {"Unze (De)", " uz", 0.033333333333333L},
     {"Zentner", "  z", 0.00002L},
-    {"Atomgew.", "  u", 6.022044899764568e23L},
+    {"Atomgew.", "  u", 6.022140762081122602599056e23L},
 };
 
 const std::vector<Unit> kArea = {
@@ -63,7 +63,7 @@ const std::vector<Unit> kVolume = {
     {"Gallon (US)", " gal", 0.264172037284185L},
     {"Gallon (UK)", " guk", 0.219969248299088L},
     {"Ounces", " oz", 33.8140227L},
-    {"Ounces (UK)", " ozuk", 35.19506424L},
+    {"Ounces (UK)", " ozuk", 35.19507972785404600436859L},
     {"Pints", " pt", 2.113376419L},
     {"Quarts", " qt", 1.056688209L},
     {"Teelöffel", " tl", 202.8841362L},
@@ -78,7 +78,7 @@ const std::vector<Unit> kSpeed = {
     {"m / h", " m/h", 1000},
     {"m / min", " m/min", 16.666666666666668L},
     {"m / s", " m/s", 0.277777777777778L},
-    {"Feet / h", " f/h", 3280.8657286015377L},
+    {"Feet / h", " f/h", 3280.839895013123359580052L},
     {"Feet / min", " f /min", 54.68066491688539L},
     {"Feet / s", " f/s", 0.911344415281423L},
     {"Meilen / St", " mph", 0.621371192237334L},
@@ -96,8 +96,8 @@ const std::vector<Unit> kPower = {
     {"PS", " PS", 0.001359621617304L},
     {"HP", " HP", 0.00134102209L},
     {"Kalorien/s", " cal/s", 0.239005736137667L},
-    {"Kalorien/h", " cal/h", 859.8452278589854L},
-    {"BTU/s", " BTU/s", 0.0009486608408L},
+    {"Kalorien/h", " cal/h", 860.4206500956022944550669L},
+    {"BTU/s", " BTU/s", 9.484514147532974314085871e-4L},
     {"lb-feet/s", " flb/s", 0.737566473178395L},
 };
 
@@ -106,7 +106,7 @@ const std::vector<Unit> kForce = {
     {"Kilonewton", " kN", 0.001L},
     {"Millinewton", " mN", 1000},
     {"Joules / m", " J/m", 1},
-    {"Joules / cm", " J/cm", 100},
+    {"Joules / cm", " J/cm", 0.01L},
     {"Kilopond", " Kp", 0.101971621297793L},
     {"Pound Force", " lb", 0.2248089431L},
     {"Dyn", " dyn", 100000},
@@ -117,10 +117,10 @@ const std::vector<Unit> kWork = {
     {"Wattsekunde", " Ws", 1},
     {"Wattstunde", " Wh", 0.000277777777778L},
     {"Kalorie", " cal", 0.239005736137667L},
-    {"BTU", " Btu", 0.000948451652677005L},
+    {"BTU", " Btu", 9.484514147532974314085871e-4L},
     {"Kilowattst (kWh)", " kWh", 2.77777777777778e-7L},
-    {"Elektronenvolt", " eV", 6.241495961752113e18L},
-    {"Giga el.volt", " GeV", 6241495961.752112L},
+    {"Elektronenvolt", " eV", 6.241509074460762607776241e18L},
+    {"Giga el.volt", " GeV", 6241509074.460762607776241L},
     {"erg", " erg", 10000000},
 };
 

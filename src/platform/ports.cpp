@@ -6,6 +6,10 @@
 #include <fstream>
 #include <string>
 
+#ifndef QV_SHARED_DIR
+#define QV_SHARED_DIR "/usr/local/share/quorvel"
+#endif
+
 #include "platform/dates.h"
 
 namespace qv {
@@ -47,6 +51,10 @@ std::string LocalFolders::DocumentsDir() {
   const std::string home = homeEnv && *homeEnv ? homeEnv : CurrentDir();
   const std::string xdg = XdgDocumentsDir(home);
   return xdg.empty() ? home + "/Documents" : xdg;
+}
+
+std::string LocalFolders::SharedDir() {
+  return QV_SHARED_DIR;
 }
 
 bool LocalFolders::CreateDir(const std::string& path) {

@@ -71,14 +71,20 @@ class Clipboard {
   virtual void SetText(const std::string& text) = 0;
 };
 
+// The desktop's answer to a hand-off (a document or web page to open with the desktop's
+// program for it, the program to start anew): nothing when it worked, else why not, in
+// German, and on a new line the file or address concerned, so that a user can open it by
+// hand: "kein Programm für RTF-Dateien gefunden.\n/home/…/Word.rtf" (handoff.h).
+using HandoffFailure = std::optional<std::string>;
+
 class Shell {
  public:
   virtual ~Shell() = default;
   // Opens a local file or a web page with the desktop's associated program.
-  virtual void Open(const std::string& fileOrUrl) = 0;
-  // Starts the running program anew (same executable, same start directory) once the
-  // current instance has closed.
-  virtual void RequestRestart() = 0;
+  virtual HandoffFailure Open(const std::string& fileOrUrl) = 0;
+  // Starts the running program anew (same executable, same start directory); called once the
+  // current instance has closed and saved its settings.
+  virtual HandoffFailure Restart() = 0;
 };
 
 // Folders and files; the default implementation works on the real file system.
@@ -87,6 +93,8 @@ class Folders {
   virtual ~Folders() = default;
   virtual std::string CurrentDir() = 0;
   virtual std::string DocumentsDir() = 0;
+  // The folder of the files installed with the program (the help page); it need not exist.
+  virtual std::string SharedDir() = 0;
   virtual bool CreateDir(const std::string& path) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
@@ -97,6 +105,7 @@ class LocalFolders : public Folders {
   std::string CurrentDir() override;
   // The XDG documents directory, or ~/Documents when none is set up.
   std::string DocumentsDir() override;
+  std::string SharedDir() override;
   bool CreateDir(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
@@ -168,8 +177,9 @@ class WordProcessor {
   virtual void SetBoxSize(double width, double height) = 0;
   // Puts the insertion point at the end of the box's text.
   virtual void FinishBox() = 0;
-  // Ends the connection; the word processor stays open with the document.
-  virtual void Release() = 0;
+  // Ends the connection; the word processor stays open with the document. Answers whether the
+  // desktop took the document.
+  virtual HandoffFailure Release() = 0;
 };
 
 struct Ports {

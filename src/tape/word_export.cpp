@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/handoff.h"
 #include "platform/text.h"
 #include "tape/tape_file.h"
 
@@ -90,7 +91,7 @@ void ExportToWord(const TapeDocument& tape, const WordExportOptions& options,
     done = InsertTextBox(tape, options.noBorder, word);
   }
   if (!done) prompts.ShowError(kWordFailed);
-  word.Release();
+  ReportHandoff(prompts, "Das Dokument konnte nicht geöffnet werden", word.Release());
 }
 
 }  // namespace qv

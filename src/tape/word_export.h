@@ -14,7 +14,8 @@ struct WordExportOptions {
 };
 
 // The transfer file (the tape as rich text) is written first; a failure of the word processor
-// is reported once the retry with a new document failed too.
+// is reported once the retry with a new document failed too, and a document the desktop does
+// not open with where it lies.
 void ExportToWord(const TapeDocument& tape, const WordExportOptions& options,
                   const std::string& transferPath, WordProcessor& word, Prompts& prompts);
 

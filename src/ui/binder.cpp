@@ -275,6 +275,13 @@ std::vector<std::string> Binder::Unbound(const Form& form) const {
   return names;
 }
 
+std::vector<QWidget*> Binder::Windows() const {
+  std::vector<QWidget*> windows;
+  for (const FormView& view : forms_)
+    if (view.window) windows.push_back(view.widget);
+  return windows;
+}
+
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
   const auto it = controlOf_.find(watched);
   if (it != controlOf_.end()) {

@@ -46,6 +46,9 @@ class Binder : public QObject {
   static int DayNumber(const QDate& date);
   // Controls of the form (not of its frames) that have no widget or action.
   std::vector<std::string> Unbound(const Form& form) const;
+  // The windows bound so far (the main window first, then the dialogs), embedded frames lying
+  // inside them.
+  std::vector<QWidget*> Windows() const;
 
   // Runs after every push (the front end ends the program when the main window's form closed).
   std::function<void()> AfterSync;

@@ -83,8 +83,8 @@ constexpr std::array kPlaces{
     Place{"Button44", Kind::Key, 67, 390, 24, 24},
     Place{"Button41", Kind::Key, 93, 390, 24, 24},
     Place{"Label8", Kind::Label, 119, 390, 14, 24, "extension", kCentre},
-    Place{"Button46", Kind::Key, 135, 390, 52, 24},
-    Place{"Button18", Kind::Key, 191, 390, 55, 24},
+    Place{"Button46", Kind::Key, 135, 390, 48, 24},
+    Place{"Button18", Kind::Key, 187, 390, 59, 24},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QUrl>
 
+#include "platform/handoff.h"
 #include "tape/rtf_writer.h"
 
 namespace qv::ui {
@@ -101,14 +102,18 @@ std::string DesktopWord::BoxDocument() const {
   return rtf.substr(0, body) + shape + rtf.substr(body, end - body) + "}}}\\par}";
 }
 
-void DesktopWord::Release() {
+HandoffFailure DesktopWord::Release() {
   const std::string document = box_ ? BoxDocument() : inserted_;
-  const QString path = QString::fromStdString(documentPath_());
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-  file.write(document.data(), static_cast<qint64>(document.size()));
+  const std::string path = documentPath_();
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(document.data(), static_cast<qint64>(document.size())) !=
+          static_cast<qint64>(document.size()) ||
+      !file.flush())
+    return NotWritten(path);
   file.close();
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(file.fileName()))) return std::nullopt;
+  return NoProgramFor(path);
 }
 
 }  // namespace qv::ui

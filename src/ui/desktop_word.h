@@ -31,7 +31,7 @@ class DesktopWord : public WordProcessor {
   void TypeText(const std::string& text) override;
   void SetBoxSize(double width, double height) override;
   void FinishBox() override {}
-  void Release() override;
+  HandoffFailure Release() override;
 
  private:
   std::string BoxDocument() const;

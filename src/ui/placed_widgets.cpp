@@ -1,6 +1,8 @@
 #include "ui/placed_widgets.h"
 
 #include "platform/form.h"
+#include "ui/tab_rows.h"
+#include "ui/theme.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +16,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
-#include <QTabBar>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -24,9 +25,11 @@ namespace {
 
 QWidget* Make(const Place& place, QWidget& parent) {
   switch (place.kind) {
-    case Kind::Label: {
+    case Kind::Label:
+    case Kind::WrappedLabel: {
       auto* label = new QLabel(&parent);
       label->setAlignment(place.align);
+      label->setWordWrap(place.kind == Kind::WrappedLabel);
       return label;
     }
     case Kind::Key:
@@ -52,12 +55,8 @@ QWidget* Make(const Place& place, QWidget& parent) {
       combo->setInsertPolicy(QComboBox::NoInsert);  // the logic keeps the list
       return combo;
     }
-    case Kind::Tabs: {
-      auto* tabs = new QTabBar(&parent);
-      tabs->setUsesScrollButtons(true);
-      tabs->setExpanding(false);
-      return tabs;
-    }
+    case Kind::Tabs:
+      return new TabRows(&parent);
     case Kind::Group:
       return new QGroupBox(&parent);
     case Kind::Date: {
@@ -91,10 +90,11 @@ QWidget* Make(const Place& place, QWidget& parent) {
 }  // namespace
 
 QWidget* BuildPanel(QWidget& clientArea, const qv::Form& frame, int left, int top,
-                    std::span<const Place> places) {
+                    std::span<const Place> places, PanelFont font) {
   auto* panel = new QWidget(&clientArea);
   panel->setObjectName(QString::fromStdString(frame.Name()));
   panel->setGeometry(left, top, frame.Width(), frame.Height());
+  if (font == PanelFont::Compact) UseCompactFont(*panel);
   PlaceWidgets(*panel, places);
   panel->hide();
   return panel;

@@ -12,8 +12,10 @@ class Form;
 
 namespace qv::ui {
 
+// A WrappedLabel breaks its text between words; Tabs are tab rows (TabRows).
 enum class Kind {
   Label,
+  WrappedLabel,
   Key,
   Toggle,
   Radio,
@@ -41,9 +43,12 @@ struct Place {
 // standard icon is given as its role ("SP_TrashIcon").
 void PlaceWidgets(QWidget& parent, std::span<const Place> places);
 
+enum class PanelFont { Window, Compact };
+
 // A panel of the window named like its frame, at (left, top) in the frame's size, holding the
-// widgets of `places`; hidden until the logic shows the frame.
+// widgets of `places` in the window's font or the compact one; hidden until the logic shows
+// the frame.
 QWidget* BuildPanel(QWidget& clientArea, const qv::Form& frame, int left, int top,
-                    std::span<const Place> places);
+                    std::span<const Place> places, PanelFont font = PanelFont::Window);
 
 }  // namespace qv::ui

@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "platform/handoff.h"
 #include "ui/file_filter.h"
 
 namespace qv::ui {
@@ -162,16 +163,21 @@ void QtClipboard::SetText(const std::string& text) {
   QGuiApplication::clipboard()->setText(Q(text));
 }
 
-void QtShell::Open(const std::string& fileOrUrl) {
+QtShell::QtShell(QString program) : program_(std::move(program)) {}
+
+HandoffFailure QtShell::Open(const std::string& fileOrUrl) {
   const QString target = Q(fileOrUrl);
   const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(u"mailto:")
                        ? QUrl(target)
                        : QUrl::fromLocalFile(QDir::current().absoluteFilePath(target));
-  QDesktopServices::openUrl(url);
+  if (QDesktopServices::openUrl(url)) return std::nullopt;
+  return NoProgramFor(url.isLocalFile() ? url.toLocalFile().toStdString() : fileOrUrl);
 }
 
-bool QtShell::Restart() {
-  return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, QDir::currentPath());
+HandoffFailure QtShell::Restart() {
+  const QString program = program_.isEmpty() ? QCoreApplication::applicationFilePath() : program_;
+  if (QProcess::startDetached(program, {}, QDir::currentPath())) return std::nullopt;
+  return NotStarted(program.toStdString());
 }
 
 }  // namespace qv::ui

@@ -1,6 +1,7 @@
 #pragma once
 // The platform services of the real program, on Qt: message boxes with German buttons, input
 // boxes, file, printer, font and colour dialogs, the clipboard and the desktop's shell.
+#include <QString>
 #include <memory>
 
 #include "platform/ports.h"
@@ -41,14 +42,13 @@ class QtClipboard : public Clipboard {
 
 class QtShell : public Shell {
  public:
-  void Open(const std::string& fileOrUrl) override;
-  void RequestRestart() override { restartRequested_ = true; }
-  bool RestartRequested() const { return restartRequested_; }
-  // Starts this executable anew in the current directory; called after the event loop ended.
-  static bool Restart();
+  // program: the file a restart starts; the running executable when empty.
+  explicit QtShell(QString program = {});
+  HandoffFailure Open(const std::string& fileOrUrl) override;
+  HandoffFailure Restart() override;
 
  private:
-  bool restartRequested_ = false;
+  QString program_;
 };
 
 }  // namespace qv::ui

@@ -4,10 +4,14 @@
 #include <QFont>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QWidget>
 
 namespace qv::ui {
 
 namespace {
+
+constexpr int kFontPixels = 12;
+constexpr int kCompactFontPixels = 11;
 
 // Widgets carry a "role" property where their look differs from the plain one.
 constexpr const char* kStyleSheet = R"(
@@ -68,9 +72,15 @@ void ApplyTheme(QApplication& app) {
   app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   app.setPalette(BlueGreyPalette());
   QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(12);
+  font.setPixelSize(kFontPixels);
   app.setFont(font);
   app.setStyleSheet(QString::fromUtf8(kStyleSheet));
+}
+
+void UseCompactFont(QWidget& panel) {
+  QFont font = panel.font();
+  font.setPixelSize(kCompactFontPixels);
+  panel.setFont(font);
 }
 
 }  // namespace qv::ui

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/inifile.h"
 #include "program/program.h"
 #include "sandbox.h"
 
@@ -41,7 +42,8 @@ TEST_P(ScalingTest, AChangedScalingClosesAndRestarts) {
 
 INSTANTIATE_TEST_SUITE_P(Choices, ScalingTest,
                          ::testing::Values(ScalingCase{100, 120, true}, ScalingCase{100, 150, true},
-                                           ScalingCase{150, 100, true}, ScalingCase{100, 100, false},
+                                           ScalingCase{150, 100, true},
+                                           ScalingCase{100, 100, false},
                                            ScalingCase{120, 120, false}));
 
 TEST_F(ShellTest, DeclinedCloseKeepsTheNewScalingWithoutRestart) {
@@ -55,13 +57,38 @@ TEST_F(ShellTest, DeclinedCloseKeepsTheNewScalingWithoutRestart) {
 }
 
 TEST_F(ShellTest, HelpOpensTheStartDirectoryCopyOrTheInstalledOne) {
+  fs::create_directories(dir / "share");
+  std::ofstream(dir / "share" / "Hilfe.htm") << "<html></html>";
   program->Main().Hilfe1Click();
   ASSERT_EQ(shell.opened.size(), 1u);
-  EXPECT_EQ(fs::path(shell.opened[0]).filename(), "Hilfe.htm");
-  EXPECT_NE(shell.opened[0], (dir / "Hilfe.htm").string());
+  EXPECT_EQ(shell.opened[0], (dir / "share" / "Hilfe.htm").string());
   std::ofstream(dir / "Hilfe.htm") << "<html></html>";
   program->Main().Hilfe1Click();
   EXPECT_EQ(shell.opened[1], (dir / "Hilfe.htm").string());
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ShellTest, AMissingHelpPageIsReportedWithTheFoldersLookedIn) {
+  program->Main().Hilfe1Click();
+  EXPECT_TRUE(shell.opened.empty());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0],
+            "Die Hilfe konnte nicht geöffnet werden: die Datei Hilfe.htm "
+            "liegt weder in " +
+                dir.string() + " noch in " + (dir / "share").string() + ".");
+}
+
+TEST_F(ShellTest, ARefusedRestartIsReportedAfterTheClose) {
+  shell.refuse = true;
+  program->Main().ScalingClick(150);
+  EXPECT_TRUE(program->Closed());
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages[1],
+            "Der Rechner konnte nicht neu gestartet werden: das Programm ließ sich nicht "
+            "starten.\n/usr/bin/quorvel");
+  // the settings are written, so a start by hand takes the new scaling
+  EXPECT_EQ(qv::IniFile((dir / "Quorvel.ini").string()).ReadInteger("Config", "Skalierung", 0),
+            150);
 }
 
 TEST_F(ShellTest, TheLexiconIsAWebPageUnderItsPath) {

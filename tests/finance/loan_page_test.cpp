@@ -2,6 +2,8 @@
 // own keys, and the help button.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "program/program.h"
 #include "sandbox.h"
 
@@ -42,6 +44,7 @@ TEST_F(LoanPageTest, EnterInAGridComputes) {
 }
 
 TEST_F(LoanPageTest, HelpOpensTheHelpPageAtTheFinanceSection) {
+  std::ofstream(sandbox.dir / "Hilfe.htm") << "<html></html>";
   program.Main().Finanz.Click();
   finance.HelpBtn.Click();
   ASSERT_EQ(sandbox.shell.opened.size(), 1u);

@@ -49,8 +49,8 @@ class NullClipboard : public Clipboard {
 
 class NullShell : public Shell {
  public:
-  void Open(const std::string&) override {}
-  void RequestRestart() override {}
+  HandoffFailure Open(const std::string&) override { return std::nullopt; }
+  HandoffFailure Restart() override { return std::nullopt; }
 };
 
 class NullWordProcessor : public WordProcessor {
@@ -73,7 +73,7 @@ class NullWordProcessor : public WordProcessor {
   void TypeText(const std::string&) override {}
   void SetBoxSize(double, double) override {}
   void FinishBox() override {}
-  void Release() override {}
+  HandoffFailure Release() override { return std::nullopt; }
 };
 
 class SandboxFolders : public LocalFolders {
@@ -81,6 +81,7 @@ class SandboxFolders : public LocalFolders {
   explicit SandboxFolders(std::string dir) : dir_(std::move(dir)) {}
   std::string CurrentDir() override { return dir_; }
   std::string DocumentsDir() override { return dir_; }
+  std::string SharedDir() override { return dir_ + "/share"; }
 
  private:
   std::string dir_;
@@ -88,6 +89,11 @@ class SandboxFolders : public LocalFolders {
 
 class UiTest : public testing::Test {
  protected:
+  UiTest() : UiTest(noShell_, noWordProcessor_) {}
+  // A run handing files, web pages and documents to the given desktop services.
+  UiTest(Shell& shell, WordProcessor& word)
+      : program{Ports{prompts, clipboard, shell, folders, printer, word, clock}} {}
+
   void SetUp() override {
     frontend.Start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frontend.Window()));
@@ -111,7 +117,7 @@ class UiTest : public testing::Test {
   QTemporaryDir dir;
   RecordingPrompts prompts;
   NullClipboard clipboard;
-  NullShell shell;
+  NullShell noShell_;
   SandboxFolders folders{dir.path().toStdString()};
   // Prints into a PDF file in the sandbox.
   QPrinter pdf{QPrinter::HighResolution};
@@ -120,9 +126,9 @@ class UiTest : public testing::Test {
     pdf.setOutputFileName(dir.filePath(QStringLiteral("tape.pdf")));
     return pdf;
   }};
-  NullWordProcessor word;
+  NullWordProcessor noWordProcessor_;
   SystemClock clock;
-  Program program{Ports{prompts, clipboard, shell, folders, printer, word, clock}};
+  Program program;
   Frontend frontend{program, prompts};
   TForm1& form = program.Main();
   Binder& binder = frontend.GetBinder();

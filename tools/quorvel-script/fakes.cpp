@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "platform/handoff.h"
+
 namespace qvs {
 
 QueuedAnswer FakePrompts::Next(const std::string& what) {
@@ -137,6 +139,24 @@ void FakeWordProcessor::TypeText(const std::string& text) {
 
 void FakeWordProcessor::SetBoxSize(double width, double height) {
   calls.push_back("SetBoxSize " + Number(width) + " " + Number(height));
+}
+
+qv::HandoffFailure FakeWordProcessor::Release() {
+  calls.push_back("Release");
+  if (refuse) return qv::NoProgramFor(document);
+  return std::nullopt;
+}
+
+qv::HandoffFailure FakeShell::Open(const std::string& target) {
+  opened.push_back(target);
+  if (refuse) return qv::NoProgramFor(target);
+  return std::nullopt;
+}
+
+qv::HandoffFailure FakeShell::Restart() {
+  restartRequested = true;
+  if (refuse) return qv::NotStarted(program);
+  return std::nullopt;
 }
 
 }  // namespace qvs

@@ -42,11 +42,14 @@ class FakePrompts : public qv::Prompts {
   std::optional<qv::FileChoice> FileAnswer(const std::string& what, const qv::FileDialog& dialog);
 };
 
-// Records every call as a line ("AddTextBox 72 72 60 42"); Connect fails when told to.
+// Records every call as a line ("AddTextBox 72 72 60 42"); Connect fails when told to, and
+// the desktop refuses the document at Release when told to.
 class FakeWordProcessor : public qv::WordProcessor {
  public:
   std::vector<std::string> calls;
   bool available = true;
+  bool refuse = false;
+  std::string document = "Word.rtf";  // the document the desktop is handed
   bool Connect(std::string& error) override;
   void AddDocument() override { calls.push_back("AddDocument"); }
   void MakeVisible() override { calls.push_back("MakeVisible"); }
@@ -62,7 +65,7 @@ class FakeWordProcessor : public qv::WordProcessor {
   void TypeText(const std::string& text) override;
   void SetBoxSize(double width, double height) override;
   void FinishBox() override { calls.push_back("FinishBox"); }
-  void Release() override { calls.push_back("Release"); }
+  qv::HandoffFailure Release() override;
 };
 
 class FakeClipboard : public qv::Clipboard {
@@ -72,12 +75,16 @@ class FakeClipboard : public qv::Clipboard {
   void SetText(const std::string& t) override { text = t; }
 };
 
+// Records what the desktop is asked to open and whether a restart was asked for; refuses both
+// when told to, answering as a desktop without a program for anything does.
 class FakeShell : public qv::Shell {
  public:
   std::vector<std::string> opened;
   bool restartRequested = false;
-  void Open(const std::string& target) override { opened.push_back(target); }
-  void RequestRestart() override { restartRequested = true; }
+  bool refuse = false;
+  std::string program = "/usr/bin/quorvel";  // the program file a restart starts
+  qv::HandoffFailure Open(const std::string& target) override;
+  qv::HandoffFailure Restart() override;
 };
 
 // An A4 page at 600 dots per inch; every job is recorded instead of printed.
@@ -103,12 +110,14 @@ class FakeClock : public qv::Clock {
   int Today() override { return today; }
 };
 
-// The real file system, with the start directory and the documents folder of the sandbox.
+// The real file system, with the start directory, the documents folder and the folder of the
+// installed files of the sandbox.
 class SandboxFolders : public qv::LocalFolders {
  public:
-  std::string startDir, documentsDir;
+  std::string startDir, documentsDir, sharedDir;
   std::string CurrentDir() override { return startDir; }
   std::string DocumentsDir() override { return documentsDir; }
+  std::string SharedDir() override { return sharedDir; }
 };
 
 }  // namespace qvs

@@ -44,6 +44,11 @@ answer file "PATH"        a file chosen in the next open or save dialog ("answer
                           the proposed name and file type)
 answer filter N             ... and the file type (from 1) chosen with it
 clipboard "TEXT"          put a text on the clipboard
+file PATH                 the block becomes a text file (relative to the start directory;
+                          DATA/ = data folder)
+fail shell|wordprocessor  from now on the desktop refuses what it is handed: the shell opens
+                          no file or web page and starts no program (/usr/bin/quorvel), the
+                          word processor's document (DATA/Word.rtf) opens in no program
 expect NAME "TEXT"        the control's text or caption (a date picker's date as TT.MM.JJJJ)
 expect NAME cell ROW COL "TEXT"   a grid cell
 expect NAME rows N        the row count of a grid, the header row included
@@ -51,10 +56,12 @@ expect NAME focused       the control has the keyboard in its window
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
 expect NAME selection START LENGTH   the part of the text the program selected
 expect state NAME "TEXT"  a state value of the calculator (Extended values canonical)
-expect message "TEXT"     the next message, question or input box shown
+expect message "TEXT"     the next message, question or input box shown; in it the data
+                          folder reads DATA and the start directory START
 expect no-message
 expect clipboard "TEXT"
-expect opened "TARGET"    the file or web address the desktop was last asked to open
+expect opened "TARGET"    the file or web address the desktop was last asked to open (DATA and
+                          START as in a message)
 expect caption "TEXT"     the main window's caption
 expect size W H           the main window's client size at 100 %
 expect tape               the whole tape, one block line per tape line

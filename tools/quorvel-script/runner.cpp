@@ -112,6 +112,8 @@ Runner::Runner(std::string fileName, bool verbose)
   prompts_.dataDir = dataDir_;
   folders_.startDir = startDir_;
   folders_.documentsDir = documents;
+  folders_.sharedDir = startDir_ + "/share";
+  word_.document = dataDir_ + "/Word.rtf";
 }
 
 Runner::~Runner() {
@@ -138,7 +140,7 @@ int Runner::Run(const std::vector<Command>& commands) {
   }
   if (!prompts_.messages.empty()) {
     std::cout << fileName_ << ": warning: messages nobody checked:\n";
-    for (const auto& m : prompts_.messages) std::cout << "  " << Quote(m) << "\n";
+    for (const auto& m : prompts_.messages) std::cout << "  " << Quote(SandboxNames(m)) << "\n";
   }
   return failures_;
 }
@@ -163,6 +165,11 @@ void Runner::EnsureStarted() {
 
 void Runner::Event(const std::function<void()>& event) {
   qv::RunGuarded(prompts_, event);
+}
+
+// A message or an opened file names the data folder DATA and the start directory START.
+std::string Runner::SandboxNames(const std::string& message) const {
+  return qv::ReplaceAll(qv::ReplaceAll(message, dataDir_, "DATA"), startDir_, "START");
 }
 
 std::string Runner::ResolvePath(const std::string& path) const {
@@ -264,6 +271,22 @@ void Runner::Execute(const Command& c) {
     clipboard_.text = Arg(c, 1);
     return;
   }
+  if (verb == "fail") {
+    const std::string port = Arg(c, 1);
+    if (port == "shell")
+      shell_.refuse = true;
+    else if (port == "wordprocessor")
+      word_.refuse = true;
+    else
+      throw ScriptError(c.line, "unknown port " + port);
+    return;
+  }
+  if (verb == "file") {
+    const std::string path = ResolvePath(Arg(c, 1));
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << JoinLines(c.block);
+    return;
+  }
   if (verb == "expect") return Expect(c);
   if (verb == "print") return Print(c);
 
@@ -352,18 +375,19 @@ void Runner::Expect(const Command& c) {
   if (what == "message") {
     const std::string wanted = Arg(c, 2);
     if (prompts_.messages.empty()) return Check(c, false, Quote(wanted), "no message");
-    const std::string got = prompts_.messages.front();
+    const std::string got = SandboxNames(prompts_.messages.front());
     prompts_.messages.pop_front();
     return Check(c, NormalizeLineBreaks(got) == NormalizeLineBreaks(wanted), Quote(wanted),
                  Quote(got));
   }
   if (what == "no-message") {
-    const std::string got = prompts_.messages.empty() ? "" : prompts_.messages.front();
+    const std::string got =
+        prompts_.messages.empty() ? "" : SandboxNames(prompts_.messages.front());
     if (!prompts_.messages.empty()) prompts_.messages.pop_front();
     return Check(c, got.empty(), "no message", Quote(got));
   }
   if (what == "opened") {
-    const std::string got = shell_.opened.empty() ? "nothing" : shell_.opened.back();
+    const std::string got = shell_.opened.empty() ? "nothing" : SandboxNames(shell_.opened.back());
     return Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
   }
   if (what == "clipboard")
@@ -438,7 +462,8 @@ void Runner::Expect(const Command& c) {
 void Runner::Print(const Command& c) {
   const std::string what = Arg(c, 1);
   if (what == "messages") {
-    for (const auto& m : prompts_.messages) std::cout << "message: " << Quote(m) << "\n";
+    for (const auto& m : prompts_.messages)
+      std::cout << "message: " << Quote(SandboxNames(m)) << "\n";
     return;
   }
   EnsureStarted();

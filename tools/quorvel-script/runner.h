@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "program/program.h"
 #include "fakes.h"
+#include "program/program.h"
 #include "script.h"
 
 namespace qvs {
@@ -31,6 +31,7 @@ class Runner {
   void Print(const Command& c);
   void Check(const Command& c, bool ok, const std::string& wanted, const std::string& got);
   std::string ResolvePath(const std::string& path) const;
+  std::string SandboxNames(const std::string& message) const;
   // Grids, date pickers, the focus and today (grid_date_commands.cpp); false for other commands.
   bool RunGridAndDateCommand(const Command& c);
   bool ExpectGridDateAndFocus(const Command& c);

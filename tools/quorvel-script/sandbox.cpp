@@ -16,8 +16,10 @@ Sandbox::Sandbox() {
   fs::create_directories(dir / "Documents");
   folders.startDir = dir.string();
   folders.documentsDir = (dir / "Documents").string();
+  folders.sharedDir = (dir / "share").string();
   prompts.startDir = folders.startDir;
   prompts.dataDir = folders.documentsDir + "/Quorvel";
+  word.document = prompts.dataDir + "/Word.rtf";
 }
 
 Sandbox::~Sandbox() {

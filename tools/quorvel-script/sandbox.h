@@ -19,7 +19,9 @@ class Sandbox {
   void WriteSettings(const std::string& text) const;
   qv::Ports Ports() { return {prompts, clipboard, shell, folders, printer, word, clock}; }
 
-  std::filesystem::path dir;  // the start directory; its "Documents" is the documents folder
+  // The start directory; its "Documents" is the documents folder, its "share" the folder of the
+  // installed files (not created).
+  std::filesystem::path dir;
   FakePrompts prompts;
   FakeClipboard clipboard;
   FakeShell shell;
