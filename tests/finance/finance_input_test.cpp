@@ -124,7 +124,9 @@ TEST(ValidateLoanInput, ChecksInOrderAndWritesDefaultsIntoEmptyFields) {
         std::string(c.loan) + "|" + c.interest + "|" + c.years + "|" + c.months + "|" + c.rate;
     EXPECT_EQ(outcome.valid, *c.message == '\0') << context;
     EXPECT_EQ(outcome.message, c.message) << context;
-    if (!outcome.valid) EXPECT_EQ(outcome.focus, c.focus) << context;
+    if (!outcome.valid) {
+      EXPECT_EQ(outcome.focus, c.focus) << context;
+    }
     EXPECT_EQ(fields.writes.size(), c.writes) << context;
     for (const auto& [field, text] : fields.writes) EXPECT_EQ(text, "0") << context;
   }
