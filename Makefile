@@ -10,9 +10,10 @@ FUZZ_SECONDS ?= 60
 # Everything the build, the tests and the tools need on Debian 12.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev \
-            clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth
+            clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth \
+            dpkg-dev lintian appstream
 
-.PHONY: all deps configure build run test sanitize fuzz fuzz-run bench screenshot install clean
+.PHONY: all deps configure build run test sanitize fuzz fuzz-run bench screenshot install package clean
 
 all: build
 
@@ -75,6 +76,12 @@ screenshot: build
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian package quorvel_<version>_amd64.deb in the checkout (install it with apt).
+package: build
+	rm -rf $(BUILD)/package
+	cd $(BUILD) && cpack --config CPackConfig.cmake -B package
+	cp $(BUILD)/package/quorvel_*.deb .
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -30,9 +30,13 @@ void TForm1::WireTapeEvents() {
           },
       .focusCalculator = [this] { FocusEquals(); },
       .dataFolder = [this] { return DataFolder(); },
-  };
-  Frame41.Host.wordOptions = [this] {
-    return WordExportOptions{.textBox = Textbox1.Checked(), .noBorder = Umrandung.Checked()};
+      // The currency converter sets its own step after a clearing when it is wired.
+      .afterClear = {},
+      .wordOptions =
+          [this] {
+            return WordExportOptions{.textBox = Textbox1.Checked(),
+                                     .noBorder = Umrandung.Checked()};
+          },
   };
   // The text-box options: the second is offered only while the first is ticked.
   Textbox1.OnClick = [this] {

@@ -53,8 +53,13 @@ std::string LocalFolders::DocumentsDir() {
   return xdg.empty() ? home + "/Documents" : xdg;
 }
 
+// Below the installation's prefix, the folder above the program's own: /usr/share/quorvel for
+// the package, /usr/local/share/quorvel after make install, wherever the build was made.
 std::string LocalFolders::SharedDir() {
-  return QV_SHARED_DIR;
+  std::error_code ec;
+  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  const fs::path prefix = ec ? fs::path(CurrentDir()) : program.parent_path().parent_path();
+  return (prefix / QV_SHARED_DIR).lexically_normal().string();
 }
 
 bool LocalFolders::CreateDir(const std::string& path) {

@@ -17,10 +17,14 @@ TabRows::TabRows(QWidget* parent) : QTabBar(parent) {
   setAttribute(Qt::WA_Hover);
 }
 
+namespace {
+
 // The tabs are drawn by the style, their captions by the bar, with a margin of its own: the
 // style's tab margins are made for a single row with room to spare.
 constexpr int kTextMargin = 6;
 constexpr int kTextSpacing = 8;
+
+}  // namespace
 
 int TabRows::TabWidthNeeded() const {
   int widest = 0;

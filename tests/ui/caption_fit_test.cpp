@@ -253,6 +253,7 @@ const State kStates[] = {
     {"FunctionTerms", "t2", {"Funktionen1"}},
     {"NewCurrency", "ts", {"Frame31.SpeedButton2"}},
     {"EditedCurrency", "ts", {"Frame31.SpeedButton4"}},
+    {"Hyperbolic", "t30r", {"Frame11.hyp", "Frame11.Button2"}},
 };
 
 class CaptionFitTest : public UiTest, public testing::WithParamInterface<State> {
