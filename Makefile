@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 
 # Everything the build, the tests and the tools need on Debian 12.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libcairo2-dev \
             clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth \
             dpkg-dev lintian appstream
 
@@ -46,7 +46,8 @@ test: build
 sanitize: deps
 	@[ -f $(ASAN_BUILD)/build.ninja ] || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_WITH_QT=OFF -DQV_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 fuzz: deps
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WITH_QT=OFF -DQV_FUZZ=ON
@@ -58,7 +59,7 @@ fuzz-run: fuzz
 	  [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	  seeds=$$(if [ -d fuzz/seeds/$$name ]; then echo fuzz/seeds/$$name; fi); \
-	  if ! $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	  if ! LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 	       $(FUZZ_BUILD)/corpus/$$name $$seeds > $(FUZZ_BUILD)/$$name.log 2>&1; then \
 	    tail -n 60 $(FUZZ_BUILD)/$$name.log; echo "$$name FAILED"; exit 1; \
 	  fi; \

@@ -65,6 +65,7 @@ void TForm1::Button46Click() {
     Tape1.SetChecked(false);
     Whrungsrechner1.SetChecked(false);
   } else {
+    CloseGraphForTape();
     Button46.SetText("< Tape");
     SetSize(kBaseWidth + Frame41.Width() - 6, Height());
     Frame41.Show();

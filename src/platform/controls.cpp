@@ -345,4 +345,21 @@ void MenuItem::Click() {
   Fire(OnClick);
 }
 
+void Image::SetPicture(const PixelView& picture) {
+  picture_ = picture;
+  MarkDirty();
+}
+
+void Image::MouseDown(MouseButton button, int x, int y) {
+  if (OnMouseDownAt) OnMouseDownAt(button, x, y);
+}
+
+void Image::MouseMove(int x, int y, bool leftHeld) {
+  if (OnMouseMoveAt) OnMouseMoveAt(x, y, leftHeld);
+}
+
+void Image::MouseUp(MouseButton button, int x, int y) {
+  if (OnMouseUpAt) OnMouseUpAt(button, x, y);
+}
+
 }  // namespace qv

@@ -31,6 +31,7 @@ enum class ControlKind {
   SpinEdit,
   RichEdit,
   PageControl,
+  Image,
   GroupBox,
   DatePicker,
   Grid,
@@ -348,6 +349,36 @@ class RichEdit : public Control {
  public:
   RichEdit(Form& owner, std::string name)
       : Control(owner, std::move(name), ControlKind::RichEdit) {}
+};
+
+// The pixels of a picture as 32-bit words 0xAARRGGBB with an opaque alpha, row by row.
+struct PixelView {
+  const uint32_t* pixels = nullptr;
+  int width = 0, height = 0;
+  int stride = 0;  // bytes from the start of one row to the next
+};
+
+enum class MouseButton { Left, Right };
+
+// A drawing area: shows a picture whose memory its drawer keeps, and reports the mouse in
+// pixels of that picture (0, 0 top left).
+class Image : public Control {
+ public:
+  Image(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::Image) {}
+  const PixelView& Picture() const { return picture_; }
+  void SetPicture(const PixelView& picture);
+  // The drawer changed pixels: the front end shows the picture anew.
+  void PictureChanged() { MarkDirty(); }
+
+  std::function<void(MouseButton button, int x, int y)> OnMouseDownAt;
+  std::function<void(MouseButton button, int x, int y)> OnMouseUpAt;
+  std::function<void(int x, int y, bool leftHeld)> OnMouseMoveAt;
+  void MouseDown(MouseButton button, int x, int y);
+  void MouseMove(int x, int y, bool leftHeld);
+  void MouseUp(MouseButton button, int x, int y);
+
+ private:
+  PixelView picture_;
 };
 
 class PopupMenu : public Control {

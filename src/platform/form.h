@@ -8,6 +8,10 @@
 
 namespace qv {
 
+// The mouse cursor a window shows: the normal arrow, the hourglass of long work, or the drag
+// cursor of a click still to be placed.
+enum class Cursor { Normal, Busy, Drag };
+
 // "F2", "Ctrl+K", "Alt+1": the text of a key as menu shortcuts are written.
 std::string KeyText(Key key, ShiftState shift);
 
@@ -49,6 +53,11 @@ class Form {
   bool CentredOnScreen = false;
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool onTop);
+  Cursor GetCursor() const { return cursor_; }
+  void SetCursor(Cursor cursor);
+  // Runs at once whenever the caption or the cursor changes, also in the middle of a long
+  // handler, so that a front end can show the progress texts and the hourglass meanwhile.
+  Handler OnCaptionOrCursor;
 
   // The control that owns the keyboard (for a frame: in the window that embeds it). Moving the
   // focus runs OnExit of the old control and OnEnter of the new one.
@@ -92,6 +101,7 @@ class Form {
   int width_ = 0;
   int height_ = 0;
   bool stayOnTop_ = false;
+  Cursor cursor_ = Cursor::Normal;
   Control* active_ = nullptr;
   Form* host_ = nullptr;  // the window a frame is embedded in
   ShiftState clickShift_;

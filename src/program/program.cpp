@@ -16,6 +16,7 @@ Program::Program(Ports ports) : ports_(ports) {
   main_->About.OnClick = [this] { about_->Show(); };
   main_->CloseMainWindow = [this] { return Close(); };
   WireRateUpdate();
+  WireRangeDialog();
   WireFinance();
 }
 
@@ -42,6 +43,22 @@ void Program::WireFinance() {
   main_->Finanz.OnClick = [this] { finance_->Open(); };
   finance_->HelpBtn.OnClick = [this] { main_->OpenHelp("#Finanz"); };
   finance_->OpenSubsidyDialog = [this] { subsidy_->Show(); };
+}
+
+// "Frei definierbar" in the graph's range menu opens the range dialog, which hands the range
+// back to the graph panel.
+void Program::WireRangeDialog() {
+  TForm1& main = *main_;
+  range_->Host = {
+      .setStart = [&main](Extended start) { main.Frame21.SearchStart = start; },
+      .setEnd = [&main](Extended end) { main.Frame21.SearchEnd = end; },
+      .accepted =
+          [&main] {
+            main.Frame21.Freidefinierbar1.SetChecked(true);
+            main.RedrawGraph();
+          },
+  };
+  main.OpenRangeDialog = [this](Extended start, Extended end) { range_->Open(start, end); };
 }
 
 Form* Program::FindWindow(const std::string& className) const {

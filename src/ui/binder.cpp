@@ -90,6 +90,11 @@ void Binder::BindForm(Form& form, QWidget& root, bool window) {
     }
   }
   forms_.push_back(FormView{&form, &root, window, {}});
+  if (window)
+    form.OnCaptionOrCursor = [this, &form] {
+      for (FormView& view : forms_)
+        if (view.form == &form) PushCaptionAndCursor(view);
+    };
   for (Form* frame : form.Frames())
     if (auto it = frames.find(QtName(frame->Name())); it != frames.end())
       BindForm(*frame, *it->second, false);
@@ -282,10 +287,33 @@ std::vector<QWidget*> Binder::Windows() const {
   return windows;
 }
 
+bool Binder::MouseOnImage(Image& image, QEvent& event) {
+  const QEvent::Type type = event.type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease)
+    return false;
+  const auto& mouse = static_cast<QMouseEvent&>(event);
+  const QPoint at = mouse.position().toPoint();
+  const MouseButton button =
+      mouse.button() == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
+  if (type == QEvent::MouseMove)
+    Run([&] { image.MouseMove(at.x(), at.y(), (mouse.buttons() & Qt::LeftButton) != 0); });
+  else if (mouse.button() == Qt::LeftButton || mouse.button() == Qt::RightButton)
+    Run([&] {
+      if (type == QEvent::MouseButtonPress)
+        image.MouseDown(button, at.x(), at.y());
+      else
+        image.MouseUp(button, at.x(), at.y());
+    });
+  return true;
+}
+
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
   const auto it = controlOf_.find(watched);
   if (it != controlOf_.end()) {
     Control& control = *it->second;
+    if (auto* image = dynamic_cast<Image*>(&control); image && MouseOnImage(*image, *event))
+      return false;
     switch (event->type()) {
       case QEvent::MouseButtonPress:
         dragStart_ = static_cast<QMouseEvent*>(event)->position().toPoint();

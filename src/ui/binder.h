@@ -73,6 +73,7 @@ class Binder : public QObject {
     int left = -1, top = -1;
     bool visible = false, stayOnTop = false;
     bool centred = false;  // a window centred on the screen has been placed
+    Cursor cursor = Cursor::Normal;
     Control* focus = nullptr;
   };
 
@@ -82,6 +83,10 @@ class Binder : public QObject {
   void Connect(Control& control, QAction& action);
   void Click(Control& control, Qt::KeyboardModifiers modifiers);
   void PushForm(FormView& view);
+  // The caption and the cursor of a window, shown at once (also during a long handler).
+  void PushCaptionAndCursor(FormView& view);
+  // The mouse on a drawing area, in pixels of its picture.
+  bool MouseOnImage(Image& image, QEvent& event);
   void PushControl(Control& control);
   void PushWidget(const Control& control, QWidget& widget);
   // A selection the logic asked for, in an edit box or an editable combo box.

@@ -20,6 +20,7 @@
 #include "ui/binder.h"
 #include "ui/caption_map.h"
 #include "ui/grid_binding.h"
+#include "ui/raster_view.h"
 
 namespace qv::ui {
 
@@ -116,10 +117,7 @@ void Binder::PushForm(FormView& view) {
   Form& form = *view.form;
   QWidget& widget = *view.widget;
   if (view.window) {
-    if (view.caption != form.Caption()) {
-      view.caption = form.Caption();
-      widget.setWindowTitle(QString::fromStdString(view.caption));
-    }
+    PushCaptionAndCursor(view);
     if ((view.width != form.Width() || view.height != form.Height()) && form.Width() > 0) {
       view.width = form.Width();
       view.height = form.Height();
@@ -156,6 +154,21 @@ void Binder::PushForm(FormView& view) {
   }
 }
 
+void Binder::PushCaptionAndCursor(FormView& view) {
+  const Form& form = *view.form;
+  if (view.caption != form.Caption()) {
+    view.caption = form.Caption();
+    view.widget->setWindowTitle(QString::fromStdString(view.caption));
+  }
+  if (view.cursor != form.GetCursor()) {
+    view.cursor = form.GetCursor();
+    if (view.cursor == Cursor::Normal)
+      view.widget->unsetCursor();
+    else
+      view.widget->setCursor(view.cursor == Cursor::Busy ? Qt::WaitCursor : Qt::DragCopyCursor);
+  }
+}
+
 void Binder::PushWidget(const Control& control, QWidget& widget) {
   const QSignalBlocker block(&widget);
   widget.setEnabled(control.Enabled());
@@ -169,6 +182,11 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
     palette.setColor(QPalette::Base, color);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+  }
+  if (auto* raster = dynamic_cast<RasterView*>(&widget)) {
+    if (const auto* image = dynamic_cast<const Image*>(&control))
+      raster->ShowPicture(image->Picture());
+    return;
   }
   const QString text = DisplayCaption(control.Name(), control.Text());
   if (auto* label = qobject_cast<QLabel*>(&widget)) {

@@ -1,6 +1,7 @@
 #include "ui/placed_widgets.h"
 
 #include "platform/form.h"
+#include "ui/raster_view.h"
 #include "ui/tab_rows.h"
 #include "ui/theme.h"
 
@@ -57,6 +58,8 @@ QWidget* Make(const Place& place, QWidget& parent) {
     }
     case Kind::Tabs:
       return new TabRows(&parent);
+    case Kind::Raster:
+      return new RasterView(&parent);
     case Kind::Group:
       return new QGroupBox(&parent);
     case Kind::Date: {

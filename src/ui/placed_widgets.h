@@ -12,7 +12,8 @@ class Form;
 
 namespace qv::ui {
 
-// A WrappedLabel breaks its text between words; Tabs are tab rows (TabRows).
+// A WrappedLabel breaks its text between words; Tabs are tab rows (TabRows); a Raster shows a
+// picture the logic draws.
 enum class Kind {
   Label,
   WrappedLabel,
@@ -26,6 +27,7 @@ enum class Kind {
   EditCombo,
   Tool,
   Tabs,
+  Raster,
   Group,  // a frame with a caption; the widgets in it are placed beside it, on top
   Date,   // a date field with a drop-down calendar
   Grid,   // an editable table whose header row is the grid's fixed row

@@ -43,6 +43,8 @@ QTableWidget QHeaderView::section {
   padding: 0px 1px; border: none; border-right: 1px solid #b4c0cb;
   border-bottom: 1px solid #b4c0cb; background: #e9eef2;
 }
+QComboBox[role="zoom"] { font-weight: bold; }
+QLabel[role="result"] { font-size: 11px; }
 QLabel[role="extension"] { color: #d00000; font-family: Arial; font-size: 14px; font-weight: bold; }
 )";
 

@@ -190,6 +190,10 @@ bool IsWrittenLineKind(const std::string& line) {
   if (qv::Contains(line, "x   ") && (line.ends_with(" +%") || line.ends_with(" -%"))) return true;
   // π in field 2 extends the operator indicator, which an operand line ends with: "x Pi".
   if (line.ends_with(" Pi") || qv::Contains(line, " Pi (")) return true;
+  // The argument line of a live function term: field 1, a blank and its tag, which the
+  // field's context menu may have cleared (opening the graph beside the function-term panel
+  // makes its term live).
+  if (line.size() > 1 && line.back() == ' ' && line[line.size() - 2] != ' ') return true;
   // The marker line of a one-operand function, left last when the undo took its "=" line.
   for (const char* marker : {"Q", "X²", "Ln", "exp", "L10"})
     if (line == marker) return true;

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -233,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(Widgets, CaptionWalkTest, testing::ValuesIn(kCutCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The program in a state, reached as a user reaches it: keys typed into the main window, then
-// controls clicked ("Frame31.SpeedButton2", a menu item's name).
+// controls clicked ("Frame31.SpeedButton2", a menu item's name) or, for "f(x) TERM", the term
+// typed into the function-term panel's box and evaluated.
 struct State {
   const char* name;
   const char* keys;
@@ -254,11 +256,24 @@ const State kStates[] = {
     {"NewCurrency", "ts", {"Frame31.SpeedButton2"}},
     {"EditedCurrency", "ts", {"Frame31.SpeedButton4"}},
     {"Hyperbolic", "t30r", {"Frame11.hyp", "Frame11.Button2"}},
+    // Two held curves that do not meet: the nearest point and the terms below the graph.
+    {"GraphSearched",
+     "2",
+     {"Funktionen1", "Frame71.Button2", "f(x) x^2+0,123456789012345", "Frame21.Halten",
+      "Frame21.SnP", "f(x) -0,987654321098765"}},
 };
 
 class CaptionFitTest : public UiTest, public testing::WithParamInterface<State> {
  protected:
   void ClickControl(const char* path) {
+    if (const std::string step = path; step.starts_with("f(x) ")) {
+      QLineEdit& box = *PanelWidget<QComboBox>("Frame71", "ComboBox1").lineEdit();
+      QTest::mouseClick(&box, Qt::LeftButton);  // the box takes the keyboard
+      box.selectAll();
+      QTest::keyClicks(&box, QString::fromStdString(step.substr(5)));
+      QTest::mouseClick(&PanelWidget("Frame71", "Button1"), Qt::LeftButton);
+      return;
+    }
     Control* control = form.FindPath(path);
     ASSERT_NE(control, nullptr) << path;
     if (QAction* action = binder.ActionOf(*control))

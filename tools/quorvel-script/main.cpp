@@ -35,6 +35,8 @@ today "TT.MM.JJJJ"        the date the program takes as today (give it before st
                           machine's date without it)
 select NAME INDEX         choose item INDEX (from 0) of a combo or list box
 focus NAME                give a control the keyboard focus
+mouse NAME down|move|up X Y [right]   the mouse on a drawing area (Frame21.Image1), at
+                          pixel X, Y; the left button unless "right" is given
 caret NAME START [LENGTH] put the caret of an edit or combo box at START (from 0), or select
                             LENGTH characters from there, as the user does
 drag NAME TARGET          drag a control onto another
@@ -55,7 +57,9 @@ expect NAME rows N        the row count of a grid, the header row included
 expect NAME focused       the control has the keyboard in its window
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
 expect NAME selection START LENGTH   the part of the text the program selected
-expect state NAME "TEXT"  a state value of the calculator (Extended values canonical)
+expect NAME hint "TEXT"   the control's hint
+expect state NAME "TEXT"  a state value of the calculator or the graph (Extended values
+                          canonical, lists as "x^2|x": TermHistory, PlotSequence, ...)
 expect message "TEXT"     the next message, question or input box shown; in it the data
                           folder reads DATA and the start directory START
 expect no-message
@@ -63,6 +67,10 @@ expect clipboard "TEXT"
 expect opened "TARGET"    the file or web address the desktop was last asked to open (DATA and
                           START as in a message)
 expect caption "TEXT"     the main window's caption
+expect caption seen "TEXT"  a caption the main window showed at some moment of the last
+                          command (the progress texts of a long redraw)
+expect cursor busy|normal|drag   the cursor the main window shows now
+expect pixel NAME X Y "#RRGGBB"  a pixel of a drawing area (Frame21.Image1), 0,0 top left
 expect size W H           the main window's client size at 100 %
 expect tape               the whole tape, one block line per tape line
 expect tapeline K "TEXT" [bold|regular] [italic] [black|red|green] [SIZE]

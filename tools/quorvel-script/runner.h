@@ -27,6 +27,9 @@ class Runner {
   void ExpectTape(const Command& c);
   void ExpectTapeLine(const Command& c);
   void ExpectControlState(qv::Control& control, const std::string& what, const Command& c);
+  void ExpectPixel(const Command& c);
+  void ExpectCaption(const Command& c);
+  void Mouse(qv::Control& control, const Command& c);
   void SendKey(const std::string& spec, const Command& c);
   void Print(const Command& c);
   void Check(const Command& c, bool ok, const std::string& wanted, const std::string& got);
@@ -49,6 +52,9 @@ class Runner {
   SandboxFolders folders_;
   std::unique_ptr<qv::Program> program_;
   bool iniAllowed_ = true;
+  // Every caption the main window showed during the last command, the first one included.
+  std::vector<std::string> captionsSeen_;
+  bool leftHeld_ = false;  // the left mouse button is down on a drawing area
   int failures_ = 0;
 };
 
