@@ -53,13 +53,14 @@ fuzz: deps
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WITH_QT=OFF -DQV_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
-# Runs every fuzz target for FUZZ_SECONDS each.
+# Runs every fuzz target for FUZZ_SECONDS each, from its corpus and its seeds in fuzz/seeds.
 fuzz-run: fuzz
 	@set -e; for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
 	  [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  seeds=$$(if [ -d fuzz/seeds/$$name ]; then echo fuzz/seeds/$$name; fi); \
 	  if ! LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-	       $(FUZZ_BUILD)/corpus/$$name > $(FUZZ_BUILD)/$$name.log 2>&1; then \
+	       $(FUZZ_BUILD)/corpus/$$name $$seeds > $(FUZZ_BUILD)/$$name.log 2>&1; then \
 	    tail -n 60 $(FUZZ_BUILD)/$$name.log; echo "$$name FAILED"; exit 1; \
 	  fi; \
 	  grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_BUILD)/$$name.log; \

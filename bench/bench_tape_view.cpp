@@ -20,7 +20,8 @@ struct ShownTape {
   qvs::SandboxFolders folders;
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
-  qv::TFrame4 frame{qv::Ports{prompts, clipboard, shell, folders, printer, word}};
+  qvs::FakeClock clock;
+  qv::TFrame4 frame{qv::Ports{prompts, clipboard, shell, folders, printer, word, clock}};
   qv::ui::TapeView view{frame, nullptr};
 
   ShownTape() {

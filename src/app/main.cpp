@@ -88,12 +88,13 @@ int main(int argc, char** argv) {
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
   qv::LocalFolders folders;
+  qv::SystemClock clock;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   std::optional<qv::Program> program;
   // The document handed to the word processor lies in the data folder.
   qv::ui::DesktopWord word([&program] { return program->Main().DataFolder() + "/Word.rtf"; });
   qv::RunGuarded(prompts, [&] {
-    program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer, word});
+    program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer, word, clock});
   });
   if (!program) return 1;
   qv::ui::Frontend frontend(*program, prompts);

@@ -32,6 +32,9 @@ enum class ControlKind {
   RichEdit,
   PageControl,
   Image,
+  GroupBox,
+  DatePicker,
+  Grid,
 };
 
 // Colours as 0xRRGGBB; kDefaultColor leaves the look to the front end.
@@ -60,6 +63,8 @@ class Control {
   void SetHint(const std::string& hint);
   int32_t Color() const { return color_; }
   void SetColor(int32_t rgb);
+  // Whether the Tab key stops at the control (a mouse click still gives it the keyboard).
+  bool TabStop = true;
 
   // The caret and the selection in the text of an edit or combo box, in characters from 0.
   int SelStart() const { return selStart_; }
@@ -242,6 +247,83 @@ class PageControl : public ListControl {
       : ListControl(owner, std::move(name), ControlKind::PageControl) {}
   // The text is the caption of the page shown.
   void SetItemIndex(int index) override;
+};
+
+// A frame around controls that belong together; its text is the caption in the frame.
+class GroupBox : public Control {
+ public:
+  GroupBox(Form& owner, std::string name, std::string caption = "")
+      : Control(owner, std::move(name), ControlKind::GroupBox) {
+    text_ = std::move(caption);
+  }
+};
+
+// A calendar date chosen from a drop-down month view. The date is a day number (dates.h); the
+// text is the date as "dd.mm.yyyy". Only a date the user picks fires OnChange.
+class DatePicker : public Control {
+ public:
+  DatePicker(Form& owner, std::string name)
+      : Control(owner, std::move(name), ControlKind::DatePicker) {
+    SetDate(0);
+  }
+  int Date() const { return date_; }
+  // Setting the date by program fires nothing.
+  void SetDate(int dayNumber);
+  // A "tt.mm.jj" or "tt.mm.jjjj" text set by program; raises "'%s' ist kein gültiges Datum".
+  void SetText(const std::string& text) override;
+  // What a user does: picks a date, which fires OnChange when it differs.
+  void Pick(int dayNumber);
+
+ private:
+  int date_ = -1;
+};
+
+// A grid of texts whose fixed rows on top (the header) and fixed columns on the left (the row
+// numbers) the user cannot edit. Cells are addressed (row, col) from 0, fixed ones included.
+class Grid : public Control {
+ public:
+  Grid(Form& owner, std::string name, int colCount, int rowCount, int fixedRows = 1,
+       int fixedCols = 1);
+  int RowCount() const { return static_cast<int>(cells_.size()); }
+  int ColCount() const { return colCount_; }
+  int FixedRows() const { return fixedRows_; }
+  int FixedCols() const { return fixedCols_; }
+  // New rows come empty at the end; rows beyond the count are dropped with their texts.
+  void SetRowCount(int rowCount);
+  // "" outside the grid.
+  const std::string& Cell(int row, int col) const;
+  // Setting a cell by program fires nothing; a cell outside the grid is ignored.
+  void SetCell(int row, int col, const std::string& text);
+  int ColWidth(int col) const { return widths_[col]; }
+  void SetColWidth(int col, int width);
+  // Whether the user may edit the cells that are not fixed.
+  bool Editable() const { return editable_; }
+  void SetEditable(bool editable);
+
+  // The cell that has the caret.
+  int Row() const { return row_; }
+  int Col() const { return col_; }
+  void SetCurrentCell(int row, int col);
+
+  // Keys typed into the current cell: the handler may change a key or swallow it by setting it
+  // to '\0'. Keys pressed while the grid has the keyboard, also those that type nothing.
+  std::function<void(char32_t& key)> OnKeyPress;
+  std::function<void(Key key)> OnKeyDown;
+
+  // What a user does. Typing a text into a cell that is not fixed: the cell becomes current and
+  // each character passes OnKeyPress before it is appended. Finishing an edit in a cell with a
+  // text (the toolkit's editor has already passed the keys): the cell takes the text.
+  void TypeIntoCell(int row, int col, const std::string& text);
+  void EditCell(int row, int col, const std::string& text);
+
+ private:
+  bool IsEditableCell(int row, int col) const;
+  int colCount_;
+  int fixedRows_, fixedCols_;
+  std::vector<std::vector<std::string>> cells_;
+  std::vector<int> widths_;
+  bool editable_ = true;
+  int row_, col_;
 };
 
 class SpinEdit : public Control {

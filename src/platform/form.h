@@ -49,6 +49,8 @@ class Form {
   int Width() const { return width_; }
   int Height() const { return height_; }
   void SetSize(int width, int height);
+  // A window placed in the middle of the screen when it is first shown, not at Left and Top.
+  bool CentredOnScreen = false;
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool onTop);
   Cursor GetCursor() const { return cursor_; }

@@ -1,6 +1,7 @@
 #include "platform/ports.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -8,6 +9,8 @@
 #ifndef QV_SHARED_DIR
 #define QV_SHARED_DIR "/usr/local/share/quorvel"
 #endif
+
+#include "platform/dates.h"
 
 namespace qv {
 
@@ -73,6 +76,15 @@ bool LocalFolders::FileExists(const std::string& path) {
 bool LocalFolders::DeleteFile(const std::string& path) {
   std::error_code ec;
   return fs::remove(path, ec);
+}
+
+int SystemClock::Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  int day = 0;
+  TryEncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, day);
+  return day;
 }
 
 }  // namespace qv

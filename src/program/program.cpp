@@ -6,7 +6,7 @@ Program::Program(Ports ports) : ports_(ports) {
   // The windows in the order the program creates them; all but the main window stay hidden
   // until called.
   main_ = std::make_unique<TForm1>(ports);
-  finance_ = std::make_unique<TFinanzrechner>();
+  finance_ = std::make_unique<TFinanzrechner>(ports, financeValues_);
   subsidy_ = std::make_unique<TFoerder>();
   rateUpdate_ = std::make_unique<TForm4>(ports, main_->Frame31);
   range_ = std::make_unique<TBereich>();
@@ -14,10 +14,10 @@ Program::Program(Ports ports) : ports_(ports) {
   windows_ = {main_.get(),       finance_.get(), subsidy_.get(),
               rateUpdate_.get(), range_.get(),   about_.get()};
   main_->About.OnClick = [this] { about_->Show(); };
-  main_->Finanz.OnClick = [this] { finance_->Show(); };
   main_->CloseMainWindow = [this] { return Close(); };
   WireRateUpdate();
   WireRangeDialog();
+  WireFinance();
 }
 
 Program::~Program() = default;
@@ -35,6 +35,14 @@ void Program::WireRateUpdate() {
   main.Kurseaktualisieren1.OnClick = open;
   main.Whrungskurse1.OnClick = open;
   main.OpenRateUpdate = open;
+}
+
+// The menu entry "Finanzrechner (F)" opens the finance window, whose help button opens the
+// help page at its section and whose subsidy box opens the subsidy dialog.
+void Program::WireFinance() {
+  main_->Finanz.OnClick = [this] { finance_->Open(); };
+  finance_->HelpBtn.OnClick = [this] { main_->OpenHelp("#Finanz"); };
+  finance_->OpenSubsidyDialog = [this] { subsidy_->Show(); };
 }
 
 // "Frei definierbar" in the graph's range menu opens the range dialog, which hands the range

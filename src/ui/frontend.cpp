@@ -6,6 +6,7 @@
 #include "ui/about_dialog.h"
 #include "ui/binder.h"
 #include "ui/currency_panel.h"
+#include "ui/finance_window.h"
 #include "ui/function_panel.h"
 #include "ui/graph_panel.h"
 #include "ui/key_router.h"
@@ -38,6 +39,7 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   binder_->AddWindow(program.AboutBox(), *about_);
   binder_->AddWindow(program.RateUpdate(), *BuildRateDialog(*window_, program.RateUpdate()));
   binder_->AddWindow(program.RangeDialog(), *BuildRangeDialog(*window_, program.RangeDialog()));
+  binder_->AddWindow(program.Finance(), *BuildFinanceWindow(*window_, program.Finance()));
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
     bool closed = false;

@@ -7,6 +7,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaEnum>
@@ -14,6 +17,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTableWidget>
 #include <QToolButton>
 
 namespace qv::ui {
@@ -56,6 +60,23 @@ QWidget* Make(const Place& place, QWidget& parent) {
       return new TabRows(&parent);
     case Kind::Raster:
       return new RasterView(&parent);
+    case Kind::Group:
+      return new QGroupBox(&parent);
+    case Kind::Date: {
+      auto* date = new QDateEdit(&parent);
+      date->setCalendarPopup(true);
+      date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+      return date;
+    }
+    case Kind::Grid: {
+      auto* table = new QTableWidget(&parent);
+      table->verticalHeader()->hide();
+      table->verticalHeader()->setMinimumSectionSize(16);
+      table->verticalHeader()->setDefaultSectionSize(18);
+      table->horizontalHeader()->setMinimumSectionSize(16);
+      table->horizontalHeader()->setFixedHeight(20);
+      return table;
+    }
     case Kind::Tool: {
       auto* button = new QToolButton(&parent);
       const int icon = QStyle::staticMetaObject

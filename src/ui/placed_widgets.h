@@ -27,7 +27,10 @@ enum class Kind {
   EditCombo,
   Tool,
   Tabs,
-  Raster
+  Raster,
+  Group,  // a frame with a caption; the widgets in it are placed beside it, on top
+  Date,   // a date field with a drop-down calendar
+  Grid,   // an editable table whose header row is the grid's fixed row
 };
 
 struct Place {

@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
   qv::ui::QtShell shell;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   qvs::FakeWordProcessor word;
-  qv::Program program({prompts, clipboard, shell, folders, printer, word});
+  qv::SystemClock clock;
+  qv::Program program({prompts, clipboard, shell, folders, printer, word, clock});
   qv::ui::Frontend frontend(program, prompts);
   frontend.Start();
   QApplication::processEvents();

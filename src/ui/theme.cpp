@@ -39,6 +39,10 @@ QLabel[role="indicator"] { color: #22384d; font-family: Arial; font-size: 12px; 
 QLabel[role="counter"] {
   background: #eef2f5; border: 1px solid #b4c0cb; border-radius: 2px; padding: 0px 3px;
 }
+QTableWidget QHeaderView::section {
+  padding: 0px 1px; border: none; border-right: 1px solid #b4c0cb;
+  border-bottom: 1px solid #b4c0cb; background: #e9eef2;
+}
 QComboBox[role="zoom"] { font-weight: bold; }
 QLabel[role="result"] { font-size: 11px; }
 QLabel[role="extension"] { color: #d00000; font-family: Arial; font-size: 14px; font-weight: bold; }

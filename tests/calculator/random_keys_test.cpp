@@ -83,6 +83,7 @@ class RandomKeysTest : public ::testing::TestWithParam<RandomCase> {
   qvs::FakeShell shell;
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
+  qvs::FakeClock clock;
   qvs::SandboxFolders folders;
 };
 
@@ -212,7 +213,7 @@ TEST_P(RandomKeysTest, StateStaysSoundAfterEveryKey) {
   for (int sequence = 0; sequence < kSequences; ++sequence) {
     prompts.answers.clear();
     prompts.messages.clear();
-    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word});
+    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock});
     form.Show();
     std::vector<std::string> log;
     for (int step = 0; step < kKeysPerSequence; ++step) {

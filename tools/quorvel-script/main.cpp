@@ -19,7 +19,8 @@ ini                       before any other command: the block becomes "Quorvel.i
 start                     create the windows now; after close it starts the program anew
 close                     close the main window as its close button does
 click NAME                a control of the main window, FRAME.NAME for an embedded frame,
-dblclick NAME               or CLASS.NAME for a secondary window (TAboutBox.OKButton)
+dblclick NAME               or CLASS.NAME for a secondary window (TAboutBox.OKButton,
+                            TFinanzrechner.OKBtn; its pages: TFinanzrechner.PageControl1)
 rightclick NAME
 ctrlclick NAME            click with Ctrl held
 key KEY...                one character (5 + , p) or Enter Esc Backspace Delete Insert Home
@@ -27,6 +28,11 @@ key KEY...                one character (5 + , p) or Enter Esc Backspace Delete 
                           NumMultiply NumDivide NumDecimal WheelUp WheelDown, with optional
                           Ctrl+ Alt+ Shift+ prefixes
 set NAME "TEXT"           type TEXT into an edit or combo box (fires its change handler)
+set NAME "TT.MM.JJJJ"     pick a date in a date picker (fires its change handler)
+set NAME cell ROW COL "TEXT"  type TEXT into a grid cell key by key (row 0 is the header
+                          row, column 0 the row numbers; the grid's key handler sees each key)
+today "TT.MM.JJJJ"        the date the program takes as today (give it before start; the
+                          machine's date without it)
 select NAME INDEX         choose item INDEX (from 0) of a combo or list box
 focus NAME                give a control the keyboard focus
 mouse NAME down|move|up X Y [right]   the mouse on a drawing area (Frame21.Image1), at
@@ -48,7 +54,10 @@ fail shell|wordprocessor  from now on the desktop refuses what it is handed: the
 fail wordprocessor connect   from now on no word processor can be reached
 fail wordprocessor insert [N]   the next N (1) files or pictures inserted are refused
 fail none                 from now on the desktop takes everything again
-expect NAME "TEXT"        the control's text or caption
+expect NAME "TEXT"        the control's text or caption (a date picker's date as TT.MM.JJJJ)
+expect NAME cell ROW COL "TEXT"   a grid cell
+expect NAME rows N        the row count of a grid, the header row included
+expect NAME focused       the control has the keyboard in its window
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
 expect NAME selection START LENGTH   the part of the text the program selected
 expect NAME hint "TEXT"   the control's hint

@@ -159,7 +159,7 @@ void Runner::EnsureStarted() {
   if (program_ && !program_->Closed()) return;
   program_.reset();
   program_ = std::make_unique<qv::Program>(
-      qv::Ports{prompts_, clipboard_, shell_, folders_, printer_, word_});
+      qv::Ports{prompts_, clipboard_, shell_, folders_, printer_, word_, clock_});
   qv::TForm1& main = program_->Main();
   captionsSeen_ = {main.Caption()};
   main.OnCaptionOrCursor = [this, &main] {
@@ -228,6 +228,7 @@ void Runner::SendKey(const std::string& spec, const Command& c) {
 
 void Runner::Execute(const Command& c) {
   const std::string& verb = c.Verb();
+  if (RunGridAndDateCommand(c)) return;
   if (verb == "ini") {
     if (!iniAllowed_) throw ScriptError(c.line, "ini must come before every other command");
     std::ofstream out(startDir_ + "/Quorvel.ini", std::ios::binary);
@@ -386,6 +387,7 @@ void Runner::ExpectControlState(qv::Control& control, const std::string& what, c
 }
 
 void Runner::Expect(const Command& c) {
+  if (ExpectGridDateAndFocus(c)) return;
   const std::string what = Arg(c, 1);
   const bool quotedSecond = c.words.size() > 2 && c.words[2].quoted;
   if (what == "message") {

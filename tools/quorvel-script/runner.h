@@ -36,6 +36,10 @@ class Runner {
   void Check(const Command& c, bool ok, const std::string& wanted, const std::string& got);
   std::string ResolvePath(const std::string& path) const;
   std::string SandboxNames(const std::string& message) const;
+  // Grids, date pickers, the focus and today (grid_date_commands.cpp); false for other commands.
+  bool RunGridAndDateCommand(const Command& c);
+  bool ExpectGridDateAndFocus(const Command& c);
+  qv::Grid& GridOf(const Command& c);
 
   std::string fileName_;
   bool verbose_;
@@ -45,6 +49,7 @@ class Runner {
   FakeShell shell_;
   FakePrinter printer_;
   FakeWordProcessor word_;
+  FakeClock clock_;
   SandboxFolders folders_;
   std::unique_ptr<qv::Program> program_;
   bool iniAllowed_ = true;
