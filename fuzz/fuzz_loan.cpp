@@ -17,11 +17,11 @@
 
 namespace {
 
-class Fields : public qv::LoanInputFields {
+class Fields : public qv::FinanceInputFields {
  public:
-  std::map<qv::LoanField, std::string> texts;
-  std::string Text(qv::LoanField field) const override { return texts.at(field); }
-  void SetText(qv::LoanField field, const std::string& text) override { texts[field] = text; }
+  std::map<qv::FinanceField, std::string> texts;
+  std::string Text(qv::FinanceField field) const override { return texts.at(field); }
+  void SetText(qv::FinanceField field, const std::string& text) override { texts[field] = text; }
 };
 
 void Fail(const char* what, const std::string& text) {
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       texts[field] += static_cast<char>(data[i]);
   }
   Fields fields;
-  using enum qv::LoanField;
+  using enum qv::FinanceField;
   fields.texts = {{Loan, texts[0]},
                   {Interest, texts[1]},
                   {Rate, texts[2]},

@@ -38,11 +38,15 @@ void Program::WireRateUpdate() {
 }
 
 // The menu entry "Finanzrechner (F)" opens the finance window, whose help button opens the
-// help page at its section and whose subsidy box opens the subsidy dialog.
+// help page at its section, whose subsidy box opens the subsidy dialog, whose report goes into
+// the tape and whose cases are stored in the settings file the main window read.
 void Program::WireFinance() {
   main_->Finanz.OnClick = [this] { finance_->Open(); };
   finance_->HelpBtn.OnClick = [this] { main_->OpenHelp("#Finanz"); };
   finance_->OpenSubsidyDialog = [this] { subsidy_->Show(); };
+  finance_->CloseSubsidyDialog = [this] { subsidy_->Hide(); };
+  finance_->Tape = &main_->Frame41.Tape;
+  finance_->SettingsPath = main_->SettingsPath();
 }
 
 // "Frei definierbar" in the graph's range menu opens the range dialog, which hands the range
