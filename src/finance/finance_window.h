@@ -163,6 +163,13 @@ class TFinanzrechner : public Form {
   void SpeedButton6Click();
   void vprozClick();
   void BauFiClick();
+  // The subsidy dialog's "OK" with the total it shows: a subsidy handed over is switched on and
+  // computed; a total of 0 switches the subsidy off.
+  void AcceptSubsidy(const std::string& totalText);
+  // "Keine Förderung", or an income above the limit.
+  void DropSubsidy();
+  // Whether a stored case is being shown.
+  bool ShowingStoredCase() const { return loading_ > 0; }
 
   AdjustMode LoanAdjustMode() const;
   // The loan page's inputs as the computation reads them.

@@ -155,7 +155,8 @@ LoanCase TFinanzrechner::ReadLoanCase() const {
   loanCase.specialRepayments = DataRows(Grid2);
   loanCase.interestChanges = DataRows(Grid3);
   loanCase.subsidyPerYear = values_.SubsidyPerYear;
-  loanCase.subsidyTotal = values_.SubsidyTotal;
+  // A subsidy not paid does not widen the search's bounds either.
+  loanCase.subsidyTotal = loanCase.subsidyOn ? values_.SubsidyTotal : 0;
   return loanCase;
 }
 
@@ -293,6 +294,8 @@ void TFinanzrechner::BauFiClick() {
       return;
     }
     if (OpenSubsidyDialog) OpenSubsidyDialog();
+    // The dialog switched the subsidy off again (an income above the limit).
+    if (!BauFi.Checked()) return;
     ResetSearchedField();
     Edit7.SetEnabled(true);
     Edit7.SetColor(kWindowColor);
@@ -306,6 +309,27 @@ void TFinanzrechner::BauFiClick() {
   values_.SubsidyTotal = 0;
   ResetSearchedField();
   if (valid) OKBtnClick();
+}
+
+void TFinanzrechner::AcceptSubsidy(const std::string& totalText) {
+  ResetSearchedField();
+  Edit7.SetText(totalText);
+  if (values_.SubsidyTotal == 0) {
+    DropSubsidy();
+    return;
+  }
+  if (!BauFi.Checked()) {
+    // Switched off meanwhile by an income above the limit: on again, without a second dialog
+    // and with the one computation below.
+    const Scope loading(loading_);
+    BauFi.SetChecked(true);
+  }
+  OKBtnClick();
+}
+
+void TFinanzrechner::DropSubsidy() {
+  BauFi.SetChecked(false);
+  Edit7.SetText("");
 }
 
 }  // namespace qv
