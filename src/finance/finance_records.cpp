@@ -78,23 +78,29 @@ class RecordReader {
   }
 
   // The rows of a list grid under "1", "2", ... (suffix "") or "1a", "2a", ... (suffix "a").
+  // A row number no grid can have is malformed; a row beyond a valid count is kept out of
+  // sight, as the grid's rows beyond its count are; a malformed count makes room for the rows
+  // stored.
   StoredList List(const char* countKey, std::string_view suffix) {
     std::vector<int> numbers;
-    for (const std::string& key : ini_.ReadSection(name_))
-      if (const auto number = RowNumber(key, suffix)) numbers.push_back(*number);
+    for (const std::string& key : ini_.ReadSection(name_)) {
+      const auto number = RowNumber(key, suffix);
+      if (!number) continue;
+      if (*number < kMaxStoredGridRows)
+        numbers.push_back(*number);
+      else
+        malformed.push_back(key);
+    }
     std::sort(numbers.begin(), numbers.end());
 
     StoredList list;
-    const int highest = numbers.empty() ? 0 : std::min(numbers.back(), kMaxStoredGridRows - 1);
+    const int highest = numbers.empty() ? 0 : numbers.back();
     list.rowCount = Integer(countKey, std::max(list.rowCount, highest + 1), [](long long count) {
       return count >= 2 && count <= kMaxStoredGridRows;
     });
     for (const int number : numbers) {
+      if (number >= list.rowCount) continue;
       const std::string key = std::to_string(number) + std::string(suffix);
-      if (number >= list.rowCount) {
-        malformed.push_back(key);
-        continue;
-      }
       const std::string value = ini_.ReadString(name_, key, "");
       const size_t semicolon = value.find(';');
       if (semicolon == std::string::npos) {

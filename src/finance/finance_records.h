@@ -102,10 +102,11 @@ struct FinanceRecord {
 };
 
 // Reads the case of that name. Malformed values (a "findex" that is no page, a row count below
-// 2 or above kMaxStoredGridRows, a list row without ";", a date that does not parse, a number
-// or integer that does not convert) are named in malformedKeys; the row count of a list whose
-// count is malformed holds the rows stored. Every row key up to the row count is read, also
-// after a row that is missing; a row key beyond the count is malformed.
+// 2 or above kMaxStoredGridRows, a row key of kMaxStoredGridRows or more, a list row without
+// ";", a date that does not parse, a number or integer that does not convert) are named in
+// malformedKeys; the row count of a list whose count is malformed holds the rows stored. Every
+// row key below the row count is read, also after a row that is missing; rows beyond it are
+// left out, as they would not show.
 FinanceRecord ReadFinanceRecord(const IniFile& ini, std::string_view name);
 
 // A case is a section with the key "findex"; any other section is no case of ours.

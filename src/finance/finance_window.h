@@ -136,9 +136,11 @@ class TFinanzrechner : public Form {
   TapeModel* Tape = nullptr;
   std::string SettingsPath;
 
-  // The list position shown in ComboBox1 for each page, kept while the other page is active.
-  int LoanEntryIndex = 0;
-  int SavingsEntryIndex = 0;
+  // The list position shown in ComboBox1 for each page, kept while the other page is active;
+  // none until a case of that page is loaded or saved, so that a page change never shows a
+  // name whose case the page does not hold.
+  int LoanEntryIndex = -1;
+  int SavingsEntryIndex = -1;
 
   // Shows the window; becoming visible reads the names of the stored cases, sets the date
   // pickers to today, lays out the grids and gives the active page's first field the keyboard.

@@ -199,6 +199,10 @@ void TFinanzrechner::ShowStoredSubsidy(const StoredSubsidy& subsidy) {
   values_.EcoBonus2Chosen = subsidy.ecoBonus2Chosen;
   values_.ChildCount = subsidy.childCount;
   if (CloseSubsidyDialog) CloseSubsidyDialog();
+  // The dialog computes its own figures while it is shown and chosen; the case keeps the
+  // stored ones, so that it computes the loan it computed when it was saved.
+  values_.SubsidyPerYear = subsidy.perYear;
+  values_.SubsidyTotal = subsidy.total;
   Edit7.SetEnabled(true);
   Edit7.SetColor(kWindowColor);
   Edit7.SetText(subsidy.totalText);
