@@ -315,7 +315,10 @@ void TFinanzrechner::AcceptSubsidy(const std::string& totalText) {
   ResetSearchedField();
   Edit7.SetText(totalText);
   if (values_.SubsidyTotal == 0) {
+    // The rate or loan field was reset above: a box unticked already computes here.
+    const bool wasOn = BauFi.Checked();
     DropSubsidy();
+    if (!wasOn) OKBtnClick();
     return;
   }
   if (!BauFi.Checked()) {
