@@ -125,18 +125,18 @@ SubsidyResult ComputeSubsidy(const SubsidyCase& subsidyCase) {
   if (subsidyCase.eco2) eco = eco + field.Amount(SubsidyField::Eco2);
   const Extended childPart = children * field.Amount(SubsidyField::PerChild);
 
+  // The subsidy never exceeds the loan, and a loan sum below zero receives none.
+  const Extended loan = std::max<Extended>(subsidyCase.loanAmount, 0);
   result.buildingAllowance = subsidyCase.previousBuildingAllowance;
   if (subsidyCase.houseKind) {
     result.buildingAllowance = field.Amount(*subsidyCase.houseKind == 0 ? SubsidyField::NewBuilding
                                                                         : SubsidyField::OldBuilding);
     if (OnePercentAllowance(subsidyCase.ruleSet, subsidyCase.loanAmount))
-      result.buildingAllowance = std::nearbyint(subsidyCase.loanAmount / 100);
+      result.buildingAllowance = std::nearbyint(loan / 100);
   }
 
   result.perYear = Finite(childPart + eco + result.buildingAllowance);
   result.total = Finite(static_cast<Extended>(years) * result.perYear);
-  // The subsidy never exceeds the loan, and a loan sum below zero receives none.
-  const Extended loan = std::max<Extended>(subsidyCase.loanAmount, 0);
   if (loan < result.total) {
     result.capped = true;
     result.total = loan;
