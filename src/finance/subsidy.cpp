@@ -24,8 +24,8 @@ const char* SubsidySection(int rules) {
 SubsidyRuleTexts DefaultSubsidyRules(int rules) {
   SubsidyRuleTexts texts;
   for (int i = 0; i < kSubsidyRuleCount; ++i)
-    texts[i] = rules == kOldSubsidyRules ? kSubsidyRuleKeys[i].oldDefault
-                                         : kSubsidyRuleKeys[i].newDefault;
+    texts[i] =
+        rules == kOldSubsidyRules ? kSubsidyRuleKeys[i].oldDefault : kSubsidyRuleKeys[i].newDefault;
   return texts;
 }
 
@@ -54,7 +54,8 @@ bool WriteMissingSubsidyRules(IniFile& ini) {
 namespace {
 
 std::string FieldName(SubsidyField field) {
-  return field == SubsidyField::Income ? "Einkommen" : kSubsidyRuleKeys[static_cast<int>(field)].name;
+  return field == SubsidyField::Income ? "Einkommen"
+                                       : kSubsidyRuleKeys[static_cast<int>(field)].name;
 }
 
 // A value of the dialog: converted, and never below zero, since an allowance, a limit or an
@@ -110,9 +111,9 @@ SubsidyResult ComputeSubsidy(const SubsidyCase& subsidyCase) {
 
   Extended limit = 0;
   if (subsidyCase.single)
-    limit = Finite(field.Amount(*subsidyCase.single ? SubsidyField::LimitSingle
-                                                     : SubsidyField::LimitMarried) +
-                   children * field.Amount(SubsidyField::RaisePerChild));
+    limit = Finite(
+        field.Amount(*subsidyCase.single ? SubsidyField::LimitSingle : SubsidyField::LimitMarried) +
+        children * field.Amount(SubsidyField::RaisePerChild));
   if (field.Amount(SubsidyField::Income) > limit) {
     result.incomeTooHigh = true;
     result.buildingAllowance = subsidyCase.previousBuildingAllowance;
@@ -129,8 +130,8 @@ SubsidyResult ComputeSubsidy(const SubsidyCase& subsidyCase) {
   const Extended loan = std::max<Extended>(subsidyCase.loanAmount, 0);
   result.buildingAllowance = subsidyCase.previousBuildingAllowance;
   if (subsidyCase.houseKind) {
-    result.buildingAllowance = field.Amount(*subsidyCase.houseKind == 0 ? SubsidyField::NewBuilding
-                                                                        : SubsidyField::OldBuilding);
+    result.buildingAllowance = field.Amount(
+        *subsidyCase.houseKind == 0 ? SubsidyField::NewBuilding : SubsidyField::OldBuilding);
     if (OnePercentAllowance(subsidyCase.ruleSet, subsidyCase.loanAmount))
       result.buildingAllowance = std::nearbyint(loan / 100);
   }

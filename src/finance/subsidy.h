@@ -64,9 +64,9 @@ class SubsidyInputError : public EConvertError {
 struct SubsidyCase {
   SubsidyRuleTexts rules;
   int ruleSet = kNewSubsidyRules;
-  std::string incomeText;          // of the last two years; empty counts as 0
-  std::optional<int> houseKind;    // 0 new, 1 old building; nothing when neither is chosen
-  std::optional<bool> single;      // the borrower; nothing when neither is chosen
+  std::string incomeText;           // of the last two years; empty counts as 0
+  std::optional<int> houseKind;     // 0 new, 1 old building; nothing when neither is chosen
+  std::optional<bool> single;       // the borrower; nothing when neither is chosen
   bool eco1 = false, eco2 = false;  // the eco supplements chosen
   int children = 0;
   Extended loanAmount = 0;

@@ -18,8 +18,7 @@ TFoerder::TFoerder(Ports ports, FinanceValues& values)
   Edit8.SetHint("Zwei-Jahres Einkommensgrenze für Verheiratete.");
   Edit9.SetHint("Erhöhung der Einkommensgrenze pro Kind");
   Edit10.SetHint("Dauer der Förderung");
-  Edit11.SetHint(
-      "Bei Einbau von Solaranlagen, Wärmepumpen und Anlagen für Wärmerückgewinnung");
+  Edit11.SetHint("Bei Einbau von Solaranlagen, Wärmepumpen und Anlagen für Wärmerückgewinnung");
   Label9.SetHint(
       "Maximales Zweijahreseinkommen von unverheirateten. \nEs werden das aktuelle und das "
       "Vorjahr addiert!");
@@ -32,8 +31,8 @@ TFoerder::TFoerder(Ports ports, FinanceValues& values)
   Edit12.SetReadOnly(true);
   Edit2.SetReadOnly(true);
 
-  for (Edit* field : {&Edit1, &Edit3, &Edit4, &Edit5, &Edit6, &Edit7, &Edit8, &Edit9, &Edit10,
-                      &Edit11})
+  for (Edit* field :
+       {&Edit1, &Edit3, &Edit4, &Edit5, &Edit6, &Edit7, &Edit8, &Edit9, &Edit10, &Edit11})
     field->OnChange = [this] { Recompute(); };
   Edit2.OnClick = [this] { ComputeSubsidy(); };
   Edit12.OnClick = [this] { ComputeSubsidy(); };
@@ -66,7 +65,7 @@ void TFoerder::Close() {
 }
 
 Edit& TFoerder::RuleField(int index) {
-  Edit* const fields[kSubsidyRuleCount] = {&Edit3, &Edit4,  &Edit5, &Edit11, &Edit6,
+  Edit* const fields[kSubsidyRuleCount] = {&Edit3, &Edit4, &Edit5,  &Edit11, &Edit6,
                                            &Edit7, &Edit8, &Edit10, &Edit9};
   return *fields[index];
 }
@@ -120,7 +119,8 @@ void TFoerder::FormClose() {
   WriteSubsidyRules(ini, rules, RuleTexts());
   const IniSaveResult saved = ini.UpdateFile();
   if (!saved.ok)
-    ports_.prompts.ShowMessage(std::string(kWhat) + ": " + SettingsPath + " (" + saved.reason + ")");
+    ports_.prompts.ShowMessage(std::string(kWhat) + ": " + SettingsPath + " (" + saved.reason +
+                               ")");
 }
 
 void TFoerder::LoadRuleSet(int rules) {
@@ -212,9 +212,8 @@ void TFoerder::OKBtnClick() {
     values_.HouseKind = Altbau.Checked() ? 1 : 0;
     // The 1 % allowance is told only of a subsidy that is handed over.
     if (values_.SubsidyTotal != 0 && OnePercentAllowance(values_.SubsidyRules, values_.LoanAmount))
-      ports_.prompts.ShowMessage(OnePercentMessage(values_.HouseKind, values_.LoanAmount,
-                                                   BuildingAllowance, SubsidyCapped,
-                                                   Edit12.Text()));
+      ports_.prompts.ShowMessage(OnePercentMessage(
+          values_.HouseKind, values_.LoanAmount, BuildingAllowance, SubsidyCapped, Edit12.Text()));
   }
   values_.EcoBonus1Chosen = Oeko.Checked() ? 1 : 0;
   values_.EcoBonus2Chosen = Oeko2.Checked() ? 1 : 0;

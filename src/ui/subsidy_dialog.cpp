@@ -83,7 +83,8 @@ QDialog* BuildSubsidyDialog(QWidget& parent, const TFoerder& form) {
   dialog->setFixedSize(form.Width(), form.Height());
   PaintBackground(*dialog, TFoerder::kBackground);
   PlaceWidgets(*dialog, kPlaces);
-  dialog->findChild<QLabel*>(QStringLiteral("Label15"))->setStyleSheet(QStringLiteral("color: #0000ff;"));
+  dialog->findChild<QLabel*>(QStringLiteral("Label15"))
+      ->setStyleSheet(QStringLiteral("color: #0000ff; font-size: 10px;"));
   dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->setDefault(true);
   return dialog;
 }
