@@ -61,6 +61,8 @@ Extended CleanAmount(std::string_view text);
 // Columns 1 (date) and 2 (value) of a data row of a list grid.
 struct GridRow {
   std::string date, value;
+
+  bool operator==(const GridRow&) const = default;
 };
 
 // A dated entry: its month counted from the start (MonthIndex) and its value.
