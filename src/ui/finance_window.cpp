@@ -116,13 +116,6 @@ constexpr std::array kSavingsPlaces{
     Place{"Edit22", Kind::Edit, 138, 452, 124, 20},
 };
 
-void Paint(QWidget& widget, QColor color) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, color);
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
-}
-
 }  // namespace
 
 QDialog* BuildFinanceWindow(QWidget& parent, const TFinanzrechner& form) {
@@ -130,8 +123,7 @@ QDialog* BuildFinanceWindow(QWidget& parent, const TFinanzrechner& form) {
                                           Qt::CustomizeWindowHint);
   window->setObjectName(QString::fromStdString(form.Name()));
   window->setFixedSize(form.Width(), form.Height());
-  const QColor background = QColor::fromRgb(static_cast<QRgb>(TFinanzrechner::kBackground));
-  Paint(*window, background);
+  PaintBackground(*window, TFinanzrechner::kBackground);
   PlaceWidgets(*window, kFramePlaces);
 
   auto* pages = new QTabWidget(window);
@@ -139,12 +131,12 @@ QDialog* BuildFinanceWindow(QWidget& parent, const TFinanzrechner& form) {
   pages->setGeometry(2, 28, 275, 505);
   auto* loanPage = new QWidget;
   loanPage->setObjectName(QStringLiteral("Tilgung"));
-  Paint(*loanPage, background);
+  PaintBackground(*loanPage, TFinanzrechner::kBackground);
   PlaceWidgets(*loanPage, kLoanPlaces);
   pages->addTab(loanPage, QString());
   auto* savingsPage = new QWidget;
   savingsPage->setObjectName(QStringLiteral("Anlage"));
-  Paint(*savingsPage, background);
+  PaintBackground(*savingsPage, TFinanzrechner::kBackground);
   PlaceWidgets(*savingsPage, kSavingsPlaces);
   pages->addTab(savingsPage, QString());
 
