@@ -11,6 +11,7 @@
 #include "finance/finance_values.h"
 #include "finance/loan_schedule.h"
 #include "finance/savings_plan.h"
+#include "platform/counting_scope.h"
 #include "platform/form.h"
 #include "platform/ports.h"
 
@@ -208,17 +209,7 @@ class TFinanzrechner : public Form {
  private:
   class LoanPageFields;
   class SavingsPageFields;
-  // Counts the actions running while it lives.
-  class Scope {
-   public:
-    explicit Scope(int& count) : count_(++count) {}
-    ~Scope() { --count_; }
-    Scope(const Scope&) = delete;
-    Scope& operator=(const Scope&) = delete;
-
-   private:
-    int& count_;
-  };
+  using Scope = CountingScope;
   void FormShow();
   void WireRecordBar();
   void WireLoanPage();

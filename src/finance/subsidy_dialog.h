@@ -7,6 +7,7 @@
 
 #include "finance/finance_values.h"
 #include "finance/subsidy.h"
+#include "platform/counting_scope.h"
 #include "platform/form.h"
 #include "platform/ports.h"
 
@@ -115,17 +116,7 @@ class TFoerder : public Form {
   static constexpr int32_t kBackground = 0xBFCBDD;
 
  private:
-  // Counts the actions running while it lives.
-  class Scope {
-   public:
-    explicit Scope(int& count) : count_(++count) {}
-    ~Scope() { --count_; }
-    Scope(const Scope&) = delete;
-    Scope& operator=(const Scope&) = delete;
-
-   private:
-    int& count_;
-  };
+  using Scope = CountingScope;
   void FormShow();
   void FormClose();
   // A recomputation asked for by a change of an input; while the dialog fills its fields
