@@ -1,10 +1,10 @@
 // The loan and the savings computation on arbitrary texts in every field and grid cell of their
 // page, as the page runs it: the validation with its default texts, then the computation. It
 // must not crash, must end within a second of processor time, and every text it writes back
-// must be a number, never "INF" or "NAN". The first six bytes choose the page, the adjust mode, the switches and
-// the dates; the rest, split at line ends, fills the loan (capital), interest, rate (payment),
-// years, months, the subsidy per year and in all, then the cells of three rows of special
-// repayments (payments) and three of interest changes.
+// must be a number, never "INF" or "NAN". The first six bytes choose the page, the adjust mode, the
+// switches and the dates; the rest, split at line ends, fills the loan (capital), interest, rate
+// (payment), years, months, the subsidy per year and in all, then the cells of three rows of
+// special repayments (payments) and three of interest changes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
