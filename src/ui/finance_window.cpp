@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <array>
 
@@ -116,6 +117,11 @@ constexpr std::array kSavingsPlaces{
     Place{"Edit22", Kind::Edit, 138, 452, 124, 20},
 };
 
+// A tab's caption as the logic names its page.
+QString PageCaption(const TFinanzrechner& form, int page) {
+  return QString::fromStdString(form.PageControl1.Items().at(page));
+}
+
 }  // namespace
 
 QDialog* BuildFinanceWindow(QWidget& parent, const TFinanzrechner& form) {
@@ -133,12 +139,15 @@ QDialog* BuildFinanceWindow(QWidget& parent, const TFinanzrechner& form) {
   loanPage->setObjectName(QStringLiteral("Tilgung"));
   PaintBackground(*loanPage, TFinanzrechner::kBackground);
   PlaceWidgets(*loanPage, kLoanPlaces);
-  pages->addTab(loanPage, QString());
+  pages->addTab(loanPage, PageCaption(form, TFinanzrechner::kLoanPage));
   auto* savingsPage = new QWidget;
   savingsPage->setObjectName(QStringLiteral("Anlage"));
   PaintBackground(*savingsPage, TFinanzrechner::kBackground);
   PlaceWidgets(*savingsPage, kSavingsPlaces);
-  pages->addTab(savingsPage, QString());
+  pages->addTab(savingsPage, PageCaption(form, TFinanzrechner::kSavingsPage));
+  // A hidden tab widget lays out its tabs only when it is shown; until then the tab bar has the
+  // size its captions ask for.
+  pages->tabBar()->resize(pages->tabBar()->sizeHint());
 
   // Enter is "Berechnen", Esc "Schließen".
   window->findChild<QPushButton*>(QStringLiteral("OKBtn"))->setDefault(true);
