@@ -1,6 +1,8 @@
 #pragma once
 // The values the loan page, the savings page and the subsidy dialog share for the whole run
 // of the program; all start at 0.
+#include <string>
+
 #include "platform/numbers.h"
 
 namespace qv {
@@ -15,6 +17,17 @@ struct FinanceValues {
   Extended SubsidyTotal = 0;
   // Whether the last input validation passed.
   bool InputValid = false;
+
+  // The subsidy case of the subsidy dialog, kept with a stored loan case: the rule set (0 from
+  // 1.1.2006, 1 up to 31.12.2005), the building (0 new, 1 old), the eco supplements chosen
+  // (1/0), a single borrower (1/0), the children and the income of the last two years.
+  int SubsidyRules = 0;
+  int HouseKind = 0;
+  int EcoBonus1Chosen = 0;
+  int EcoBonus2Chosen = 0;
+  int BorrowerSingle = 0;
+  int ChildCount = 0;
+  std::string IncomeText;
 };
 
 }  // namespace qv

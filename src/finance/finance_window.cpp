@@ -1,27 +1,17 @@
 #include "finance/finance_window.h"
 
-#include <string>
+#include "finance/finance_grids.h"
+#include "finance/finance_report.h"
+#include "platform/dates.h"
 
 namespace qv {
 
 namespace {
 
-struct GridLayout {
-  const char* headers[3];
-  int widths[3];
-};
-
 constexpr GridLayout kSpecialRepaymentGrid{{"Nr.", "Datum", "Betrag"}, {20, 80, 80}};
 constexpr GridLayout kInterestChangeGrid{{"Nr.", "Ab Datum:", "Zins"}, {20, 120, 40}};
-
-void LayOut(Grid& grid, const GridLayout& layout) {
-  for (int col = 0; col < grid.ColCount(); ++col) {
-    grid.SetCell(0, col, layout.headers[col]);
-    grid.SetColWidth(col, layout.widths[col]);
-  }
-  for (int row = 1; row < grid.RowCount(); ++row) grid.SetCell(row, 0, std::to_string(row));
-  grid.SetEditable(true);
-}
+constexpr GridLayout kSpecialPaymentGrid{{"Nr.", "Datum", "Zahlung"}, {20, 94, 94}};
+constexpr GridLayout kSavingsInterestGrid{{"Nr.", "Ab Datum", "Zins"}, {20, 100, 40}};
 
 }  // namespace
 
@@ -31,24 +21,32 @@ TFinanzrechner::TFinanzrechner(Ports ports, FinanceValues& values)
   SetSize(279, 563);
   CentredOnScreen = true;
 
-  // The record bar waits for the stored records and the report into the tape.
+  PageControl1.SetItems({"Tilgungsplan", "Anlage"});
+  PageControl1.SetItemIndex(kLoanPage);
+  PageControl1.OnChange = [this] { PageControl1Change(); };
+
+  OKBtn.OnClick = [this] { OKBtnClick(); };
+  CancelBtn.OnClick = [this] { Hide(); };
+  OnHide = [this] { FormClose(); };
+  HelpBtn.TabStop = false;
+  WireRecordBar();
+  WireLoanPage();
+  WireSavingsPage();
+  LayOutGrids();
+}
+
+void TFinanzrechner::WireRecordBar() {
   SpeedButton4.SetHint("Berechnungen ins Tape schreiben");
   SpeedButton5.SetHint("Neue Berechnung");
   SpeedButton3.SetHint("Eintrag löschen");
   SpeedButton2.SetHint("Eintrag speichern");
   ComboBox1.SetHint("Gespeicherte Einträge");
-  for (Control* record : std::initializer_list<Control*>{&SpeedButton4, &SpeedButton5,
-                                                         &SpeedButton3, &SpeedButton2, &ComboBox1})
-    record->SetEnabled(false);
-
-  PageControl1.SetItems({"Tilgungsplan"});
-  PageControl1.SetItemIndex(kLoanPage);
-
-  OKBtn.OnClick = [this] { OKBtnClick(); };
-  CancelBtn.OnClick = [this] { Hide(); };
-  HelpBtn.TabStop = false;
-  WireLoanPage();
-  LayOutGrids();
+  SpeedButton4.OnClick = [this] { SpeedButton4Click(); };
+  SpeedButton5.OnClick = [this] { SpeedButton5Click(); };
+  SpeedButton3.OnClick = [this] { SpeedButton3Click(); };
+  SpeedButton2.OnClick = [this] { SpeedButton2Click(); };
+  // A name picked from the list loads its case; a name typed into the box loads nothing.
+  ComboBox1.OnClick = [this] { ComboBox1Change(); };
 }
 
 void TFinanzrechner::Open() {
@@ -56,27 +54,95 @@ void TFinanzrechner::Open() {
   Show();
 }
 
-// Every time the window becomes visible the date pickers start at today and the loan field
-// takes the keyboard.
+// Every time the window becomes visible the names list takes the names stored meanwhile, the
+// date pickers start at today and the active page's first field takes the keyboard.
 void TFinanzrechner::FormShow() {
+  const IniFile ini(SettingsPath);
+  std::vector<std::string> names = ComboBox1.Items();
+  for (const std::string& name : ReadRecordNames(ini))
+    if (FindRecordName(names, name) < 0) names.push_back(name);
+  // Names are only appended, so the position and the text shown stay as they are.
+  if (names != ComboBox1.Items()) ComboBox1.SetItems(std::move(names));
   const int today = ports_.clock.Today();
-  for (DatePicker* picker : {&Datum1, &Datum2, &Datum3}) picker->SetDate(today);
+  for (DatePicker* picker : {&Datum1, &Datum2, &Datum3, &Datum4, &Datum5, &Datum6})
+    picker->SetDate(today);
   LayOutGrids();
-  if (PageControl1.ItemIndex() == kLoanPage) SetFocus(Edit1);
+  SetFocus(FirstField());
+}
+
+Control& TFinanzrechner::FirstField() {
+  return ActivePage() == kSavingsPage ? static_cast<Control&>(Edit16) : Edit1;
 }
 
 void TFinanzrechner::LayOutGrids() {
-  LayOut(Grid2, kSpecialRepaymentGrid);
-  LayOut(Grid3, kInterestChangeGrid);
+  LayOutGrid(Grid2, kSpecialRepaymentGrid);
+  LayOutGrid(Grid3, kInterestChangeGrid);
+  LayOutGrid(Grid1, kSpecialPaymentGrid);
+  LayOutGrid(Grid4, kSavingsInterestGrid);
+}
+
+// Each page keeps the list position it showed; the position set by program loads nothing.
+void TFinanzrechner::PageControl1Change() {
+  EntryIndex(shownPage_) = ComboBox1.ItemIndex();
+  shownPage_ = ActivePage();
+  ComboBox1.SetItemIndex(EntryIndex(shownPage_));
 }
 
 void TFinanzrechner::OKBtnClick() {
-  if (busy_ > 0) return;
-  if (PageControl1.ItemIndex() == kLoanPage) ComputeLoanPage();
+  if (busy_ > 0 || loading_ > 0) return;
+  if (ActivePage() == kSavingsPage)
+    ComputeSavingsPage();
+  else
+    ComputeLoanPage();
 }
 
 bool TFinanzrechner::ValidateFinanceInput() {
-  return ValidateLoanPage();
+  return ActivePage() == kSavingsPage ? ValidateSavingsPage() : ValidateLoanPage();
+}
+
+// "Tape": the active page's case computed and written into the tape, shown or not. An error
+// raised by the computation ends the report before its first line.
+void TFinanzrechner::SpeedButton4Click() {
+  if (!ValidateFinanceInput()) return;
+  OKBtnClick();
+  if (!Tape) return;
+  if (ActivePage() == kSavingsPage) {
+    SavingsReport report;
+    report.name = NameText();
+    report.startDate = DateToStr(Datum4.Date());
+    report.capital = Edit16.Text();
+    report.interest = Edit17.Text();
+    report.variableInterest = vproz2.Checked();
+    report.payment = Edit18.Text();
+    report.interestChanges = DataRows(Grid4);
+    report.specialPayments = DataRows(Grid1);
+    report.statusDate = DateToStr(Datum6.Date());
+    report.status = Edit24.Text();
+    report.years = Edit19.Text();
+    report.endDate = DateToStr(Datum5.Date());
+    report.endAmount = Edit21.Text();
+    WriteSavingsReport(*Tape, report);
+    return;
+  }
+  LoanReport report;
+  report.name = NameText();
+  report.startDate = DateToStr(Datum1.Date());
+  report.loan = Edit1.Text();
+  report.interest = Edit2.Text();
+  report.variableInterest = vproz.Checked();
+  report.rate = Edit12.Text();
+  report.interestChanges = DataRows(Grid3);
+  report.specialRepayments = DataRows(Grid2);
+  report.statusDate = DateToStr(Datum3.Date());
+  report.statusRepaid = Edit6.Text();
+  report.statusInterest = Edit9.Text();
+  report.termYears = Edit3.Text();
+  report.termMonths = Edit8.Text();
+  report.lastRate = Edit15.Text();
+  report.lastRateDate = DateToStr(Datum2.Date());
+  report.totalPaid = Edit10.Text();
+  report.interestPaid = Edit11.Text();
+  WriteLoanReport(*Tape, report);
 }
 
 }  // namespace qv

@@ -24,7 +24,7 @@ struct LoanResult {
 enum class SearchMethod { Literal, Fast };
 
 // Runs the computation for a case that passed ValidateLoanInput; loanAmount follows the loan
-// sum as the computation changes it. A text that does not convert raises LoanInputError, an
+// sum as the computation changes it. A text that does not convert raises FinanceInputError, an
 // overflow while preparing EOverflow.
 LoanResult ComputeLoanSchedule(const LoanCase& loanCase, Extended& loanAmount,
                                SearchMethod method = SearchMethod::Fast);

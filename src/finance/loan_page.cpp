@@ -1,53 +1,21 @@
 // The page "Tilgungsplan" of the finance window: its events and the computation of the loan.
 #include <string>
 
+#include "finance/finance_grids.h"
 #include "finance/finance_window.h"
 #include "finance/loan_computation.h"
 
 namespace qv {
 
-namespace {
-
-// Amounts and the interest are typed with a decimal comma.
-void CommaForPoint(char32_t& key) {
-  if (key == '.') key = ',';
-}
-
-// Dates are typed with points.
-void PointForSeparator(char32_t& key) {
-  if (key == ',' || key == '/' || key == '-') key = '.';
-}
-
-std::vector<GridRow> DataRows(const Grid& grid) {
-  std::vector<GridRow> rows;
-  for (int row = grid.FixedRows(); row < grid.RowCount(); ++row)
-    rows.push_back({grid.Cell(row, 1), grid.Cell(row, 2)});
-  return rows;
-}
-
-// While a computation or a validation runs.
-class Busy {
- public:
-  explicit Busy(int& count) : count_(++count) {}
-  ~Busy() { --count_; }
-  Busy(const Busy&) = delete;
-  Busy& operator=(const Busy&) = delete;
-
- private:
-  int& count_;
-};
-
-}  // namespace
-
 // The page's edit fields as the validation reads and fills them.
-class TFinanzrechner::LoanPageFields : public LoanInputFields {
+class TFinanzrechner::LoanPageFields : public FinanceInputFields {
  public:
   explicit LoanPageFields(TFinanzrechner& window) : window_(window) {}
-  std::string Text(LoanField field) const override { return Field(field).Text(); }
-  void SetText(LoanField field, const std::string& text) override { Field(field).SetText(text); }
+  std::string Text(FinanceField field) const override { return Field(field).Text(); }
+  void SetText(FinanceField field, const std::string& text) override { Field(field).SetText(text); }
 
  private:
-  Control& Field(LoanField field) const { return window_.FieldControl(field); }
+  Control& Field(FinanceField field) const { return window_.FieldControl(field); }
   TFinanzrechner& window_;
 };
 
@@ -111,27 +79,41 @@ AdjustMode TFinanzrechner::LoanAdjustMode() const {
   return AdjustMode::None;
 }
 
-Control& TFinanzrechner::FieldControl(LoanField field) {
+Control& TFinanzrechner::FieldControl(FinanceField field) {
   switch (field) {
-    case LoanField::Loan:
+    case FinanceField::Loan:
       return Edit1;
-    case LoanField::Interest:
+    case FinanceField::Interest:
       return Edit2;
-    case LoanField::Rate:
+    case FinanceField::Rate:
       return Edit12;
-    case LoanField::Years:
+    case FinanceField::Years:
       return Edit13;
-    case LoanField::Months:
+    case FinanceField::Months:
       return Edit14;
-    case LoanField::SpecialRepayments:
+    case FinanceField::SpecialRepayments:
       return Grid2;
-    case LoanField::InterestChanges:
+    case FinanceField::InterestChanges:
+      return Grid3;
+    case FinanceField::Capital:
+      return Edit16;
+    case FinanceField::SavingsInterest:
+      return Edit17;
+    case FinanceField::Payment:
+      return Edit18;
+    case FinanceField::SavingsYears:
+      return Edit19;
+    case FinanceField::SavingsMonths:
+      return Edit23;
+    case FinanceField::SpecialPayments:
+      return Grid1;
+    case FinanceField::SavingsInterestChanges:
       break;
   }
-  return Grid3;
+  return Grid4;
 }
 
-void TFinanzrechner::FocusInputError(const LoanInputError& error) {
+void TFinanzrechner::FocusInputError(const FinanceInputError& error) {
   Control& control = FieldControl(error.field);
   if (auto* grid = dynamic_cast<Grid*>(&control))
     grid->SetCurrentCell(error.row + grid->FixedRows() - 1, error.col);
@@ -139,13 +121,13 @@ void TFinanzrechner::FocusInputError(const LoanInputError& error) {
 }
 
 bool TFinanzrechner::ValidateLoanPage() {
-  const Busy busy(busy_);
+  const Scope busy(busy_);
   values_.InputValid = true;
   LoanPageFields fields(*this);
   ValidationOutcome outcome;
   try {
     outcome = ValidateLoanInput(fields, LoanAdjustMode());
-  } catch (const LoanInputError& error) {
+  } catch (const FinanceInputError& error) {
     values_.InputValid = false;
     FocusInputError(error);
     throw;
@@ -173,17 +155,18 @@ LoanCase TFinanzrechner::ReadLoanCase() const {
   loanCase.specialRepayments = DataRows(Grid2);
   loanCase.interestChanges = DataRows(Grid3);
   loanCase.subsidyPerYear = values_.SubsidyPerYear;
-  loanCase.subsidyTotal = values_.SubsidyTotal;
+  // A subsidy not paid does not widen the search's bounds either.
+  loanCase.subsidyTotal = loanCase.subsidyOn ? values_.SubsidyTotal : 0;
   return loanCase;
 }
 
 void TFinanzrechner::ComputeLoanPage() {
-  const Busy busy(busy_);
+  const Scope busy(busy_);
   if (!ValidateFinanceInput()) return;
   LoanResult result;
   try {
     result = ComputeLoanSchedule(ReadLoanCase(), values_.LoanAmount);
-  } catch (const LoanInputError& error) {
+  } catch (const FinanceInputError& error) {
     FocusInputError(error);
     throw;
   }
@@ -225,8 +208,10 @@ auto Converted(TFinanzrechner& window, Control& field, const Convert& convert) {
   }
 }
 
+// While a stored case is shown its texts change one by one; the computation at the end
+// follows them all.
 void TFinanzrechner::Edit2Change() {
-  if (Edit1.Text().empty() || Edit2.Text().empty()) return;
+  if (loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty()) return;
   if (Converted(*this, Edit2, [this] { return StrToFloat(Edit2.Text()); }) <= 0) return;
   if (LoanAdjustMode() != AdjustMode::Rate) return;
   Edit12.SetText("");
@@ -234,14 +219,14 @@ void TFinanzrechner::Edit2Change() {
 }
 
 void TFinanzrechner::Edit13Change() {
-  if (Edit1.Text().empty() || Edit2.Text().empty() || Edit13.Text().empty()) return;
+  if (loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() || Edit13.Text().empty()) return;
   if (Converted(*this, Edit13, [this] { return StrToInt(Edit13.Text()); }) <= 0) return;
   if (LoanAdjustMode() == AdjustMode::Rate) Edit12.SetText("");
   OKBtnClick();
 }
 
 void TFinanzrechner::Edit14Change() {
-  if (Edit1.Text().empty() || Edit2.Text().empty() || Edit14.Text().empty()) return;
+  if (loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() || Edit14.Text().empty()) return;
   if (LoanAdjustMode() == AdjustMode::Rate) Edit12.SetText("");
   OKBtnClick();
 }
@@ -259,23 +244,13 @@ void TFinanzrechner::SpeedButton7Click() {
 }
 
 void TFinanzrechner::SpeedButton1Click() {
-  for (Grid* grid : {&Grid2, &Grid3}) {
-    if (!grid->Visible()) continue;
-    const int row = grid->RowCount();
-    grid->SetRowCount(row + 1);
-    grid->SetCell(row, 0, std::to_string(row));
-  }
+  for (Grid* grid : {&Grid2, &Grid3})
+    if (grid->Visible()) AddNumberedRow(*grid);
 }
 
 void TFinanzrechner::SpeedButton6Click() {
-  for (Grid* grid : {&Grid2, &Grid3}) {
-    if (!grid->Visible()) continue;
-    const int last = grid->RowCount() - 1;
-    grid->SetCell(last, 1, "");
-    grid->SetCell(last, 2, "");
-    if (last == grid->FixedRows()) return;
-    grid->SetRowCount(last);
-  }
+  for (Grid* grid : {&Grid2, &Grid3})
+    if (grid->Visible() && !RemoveLastRow(*grid)) return;
 }
 
 void TFinanzrechner::ResetSearchedField() {
@@ -311,20 +286,22 @@ void TFinanzrechner::vprozClick() {
 
 // Ticking validates first; a failed validation unticks the box again, whose own validation
 // shows the message a second time. The computation follows when the subsidy dialog is
-// confirmed.
+// confirmed. A stored case being shown is validated once, by its computation at the end.
 void TFinanzrechner::BauFiClick() {
   if (BauFi.Checked()) {
-    if (!ValidateFinanceInput()) {
+    if (loading_ == 0 && !ValidateFinanceInput()) {
       BauFi.SetChecked(false);
       return;
     }
     if (OpenSubsidyDialog) OpenSubsidyDialog();
+    // The dialog switched the subsidy off again (an income above the limit).
+    if (!BauFi.Checked()) return;
     ResetSearchedField();
     Edit7.SetEnabled(true);
     Edit7.SetColor(kWindowColor);
     return;
   }
-  const bool valid = ValidateFinanceInput();
+  const bool valid = loading_ > 0 || ValidateFinanceInput();
   Edit7.SetEnabled(false);
   Edit7.SetColor(kInactiveBorderColor);
   Edit7.SetText("");
@@ -332,6 +309,30 @@ void TFinanzrechner::BauFiClick() {
   values_.SubsidyTotal = 0;
   ResetSearchedField();
   if (valid) OKBtnClick();
+}
+
+void TFinanzrechner::AcceptSubsidy(const std::string& totalText) {
+  ResetSearchedField();
+  Edit7.SetText(totalText);
+  if (values_.SubsidyTotal == 0) {
+    // The rate or loan field was reset above: a box unticked already computes here.
+    const bool wasOn = BauFi.Checked();
+    DropSubsidy();
+    if (!wasOn) OKBtnClick();
+    return;
+  }
+  if (!BauFi.Checked()) {
+    // Switched off meanwhile by an income above the limit: on again, without a second dialog
+    // and with the one computation below.
+    const Scope loading(loading_);
+    BauFi.SetChecked(true);
+  }
+  OKBtnClick();
+}
+
+void TFinanzrechner::DropSubsidy() {
+  BauFi.SetChecked(false);
+  Edit7.SetText("");
 }
 
 }  // namespace qv

@@ -17,18 +17,6 @@ Extended Finite(Extended value) {
   return value;
 }
 
-// A field's text converted; a text that does not convert points to its field.
-template <class Convert>
-auto ReadField(LoanField field, const Convert& convert) {
-  try {
-    return convert();
-  } catch (const LoanInputError&) {
-    throw;
-  } catch (const EConvertError& e) {
-    throw LoanInputError(e, field);
-  }
-}
-
 // The entries by rate count, special repayments in list order; of several interest changes
 // in one month the last one counts. Entries outside the months 0 to N never apply.
 void GroupByRateCount(LoanPlan& plan, const std::vector<ListEntry>& specials,
@@ -100,22 +88,24 @@ LoanPlan PrepareLoan(const LoanCase& loanCase, Extended& loanAmount) {
   plan.variableInterest = loanCase.variableInterest;
 
   const std::vector<ListEntry> specials =
-      ReadGridList(loanCase.specialRepayments, plan.startDate, LoanField::SpecialRepayments);
+      ReadGridList(loanCase.specialRepayments, plan.startDate, FinanceField::SpecialRepayments);
   for (const ListEntry& entry : specials)
     plan.specialTotal = Finite(plan.specialTotal + entry.value);
   std::vector<ListEntry> changes;
   if (plan.variableInterest)
-    changes = ReadGridList(loanCase.interestChanges, plan.startDate, LoanField::InterestChanges);
+    changes = ReadGridList(loanCase.interestChanges, plan.startDate, FinanceField::InterestChanges);
 
-  plan.loan = ReadField(LoanField::Loan, [&] { return CleanAmount(loanCase.loanText); });
+  plan.loan = ReadField(FinanceField::Loan, [&] { return CleanAmount(loanCase.loanText); });
   loanAmount = plan.loan;
-  plan.rate = ReadField(LoanField::Rate, [&] { return CleanAmount(loanCase.rateText); });
+  plan.rate = ReadField(FinanceField::Rate, [&] { return CleanAmount(loanCase.rateText); });
   plan.statusMonth = MonthIndex(loanCase.statusDate, plan.startDate);
-  plan.interest = ReadField(LoanField::Interest, [&] { return StrToFloat(loanCase.interestText); });
+  plan.interest =
+      ReadField(FinanceField::Interest, [&] { return StrToFloat(loanCase.interestText); });
 
-  const long long years = ReadField(LoanField::Years, [&] { return StrToInt(loanCase.yearsText); });
+  const long long years =
+      ReadField(FinanceField::Years, [&] { return StrToInt(loanCase.yearsText); });
   const long long months =
-      ReadField(LoanField::Months, [&] { return StrToInt(loanCase.monthsText); });
+      ReadField(FinanceField::Months, [&] { return StrToInt(loanCase.monthsText); });
   const long long term = 12 * years + months;
   if (term < 1 || term > kMaxTermMonths)
     throw std::invalid_argument("a loan case needs a valid term (ValidateLoanInput)");

@@ -65,7 +65,7 @@ struct LoanPlan {
 // Reads and converts the case: the lists, the loan sum (written to loanAmount as soon as it is
 // read, and again when mode "Darl." replaces it by the maximum loan), the rate, the status
 // month and the interest, then the term, the minimum rate, the maximum loan and the rate step.
-// A text that does not convert raises LoanInputError; an overflow EOverflow.
+// A text that does not convert raises FinanceInputError; an overflow EOverflow.
 LoanPlan PrepareLoan(const LoanCase& loanCase, Extended& loanAmount);
 
 // (K - S - subsidy total) / N rounded to an integer (halves to even), cut towards zero to a

@@ -337,6 +337,8 @@ class SpinEdit : public Control {
   int MaxValue() const { return max_; }
   // Typing a text into the spinner: its integer value (0 when it is none).
   void SetText(const std::string& text) override;
+  // Keys pressed while the spinner has the keyboard; with a handler set they type nothing.
+  std::function<void(Key key)> OnKeyDown;
 
  private:
   int min_, max_;

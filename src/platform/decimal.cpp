@@ -38,11 +38,11 @@ char DecimalDigits::DigitAt(int power) const {
   return index >= 0 && index < static_cast<long>(digits.size()) ? digits[index] : '0';
 }
 
-DecimalDigits ToDecimalDigits(Extended finiteValue) {
+DecimalDigits ToDecimalDigits(Extended finiteValue, int significant) {
   // The runtime's conversion is exact and correctly rounded. Only the digits and the
   // exponent are taken from it, so the locale's decimal point does not matter.
   char buffer[64];
-  const int length = std::snprintf(buffer, sizeof buffer, "%.17Le", finiteValue);
+  const int length = std::snprintf(buffer, sizeof buffer, "%.*Le", significant - 1, finiteValue);
   DecimalDigits d;
   d.negative = std::signbit(finiteValue);
   int pos = 0;

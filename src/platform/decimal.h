@@ -21,7 +21,8 @@ struct DecimalDigits {
   char DigitAt(int power) const;
 };
 
-DecimalDigits ToDecimalDigits(Extended finiteValue);
+// The value rounded to `significant` digits (1 to 21; 21 always give the value back exactly).
+DecimalDigits ToDecimalDigits(Extended finiteValue, int significant = 18);
 
 // Keeps `count` significant digits (none when count <= 0), rounding half away from zero; a
 // carry over the first digit puts a "1" in front and raises the exponent.

@@ -56,6 +56,23 @@ int ParseCount(std::string_view text, size_t& pos) {
   return value;
 }
 
+// Digits without trailing zeros, in fixed notation for magnitudes from 0,00001 up to
+// maxExponent, otherwise as "d,dddE±x".
+std::string PlainText(DecimalDigits d, int maxExponent) {
+  TrimTrailingZeros(d.digits);
+  const int digitCount = static_cast<int>(d.digits.size());
+  std::string text = d.negative ? "-" : "";
+  if (d.exponent >= -5 && d.exponent <= maxExponent) {
+    text += DigitRange(d, std::max(d.exponent, 0), 0);
+    const int lowest = d.exponent - digitCount + 1;
+    if (lowest < 0) text += ',' + DigitRange(d, -1, lowest);
+    return text;
+  }
+  text += d.digits[0];
+  if (digitCount > 1) text += ',' + d.digits.substr(1);
+  return text + 'E' + std::to_string(d.exponent);
+}
+
 }  // namespace
 
 // Infinite and not-a-number values are written " INF", "-INF" and " NAN" (the sign column kept
@@ -95,19 +112,21 @@ std::string FormatGeneral(Extended value) {
   if (value == 0) return "0";
   DecimalDigits d = ToDecimalDigits(value);
   RoundSignificant(d, 15);
-  TrimTrailingZeros(d.digits);
-  const int digitCount = static_cast<int>(d.digits.size());
-  std::string text = d.negative ? "-" : "";
   // Fixed notation for at most 15 digits before the comma and magnitudes from 0,00001 on.
-  if (d.exponent >= -5 && d.exponent <= 14) {
-    text += DigitRange(d, std::max(d.exponent, 0), 0);
-    const int lowest = d.exponent - digitCount + 1;
-    if (lowest < 0) text += ',' + DigitRange(d, -1, lowest);
-    return text;
+  return PlainText(d, 14);
+}
+
+std::string FormatShortest(Extended value) {
+  if (!std::isfinite(value)) return SpecialText(value);
+  if (value == 0) return "0";
+  DecimalDigits d;
+  for (int significant = 1; significant <= 21; ++significant) {
+    d = ToDecimalDigits(value, significant);
+    const std::string text =
+        d.digits.substr(0, 1) + "." + d.digits.substr(1) + "e" + std::to_string(d.exponent);
+    if (ScannedValue(text, ScanNumber(text, '.'), '.') == std::fabs(value)) break;
   }
-  text += d.digits[0];
-  if (digitCount > 1) text += ',' + d.digits.substr(1);
-  return text + 'E' + std::to_string(d.exponent);
+  return PlainText(d, 20);
 }
 
 std::string FormatPattern(std::string_view pattern, Extended value) {

@@ -21,6 +21,9 @@ Extended ReadEntryText(std::string_view text);
 std::string FormatFixed(Extended value, int width, int decimals);
 // "%g": general format, at most 15 significant digits, decimal comma, no separators.
 std::string FormatGeneral(Extended value);
+// The shortest decimal text that converts back to exactly this value: decimal comma, no
+// separators, fixed notation up to 20 digits before the comma ("2850", "1234,5", "0,1").
+std::string FormatShortest(Extended value);
 // A pattern of the forms above ("%5.2n", "%2.2n", "%g").
 std::string FormatPattern(std::string_view pattern, Extended value);
 

@@ -7,7 +7,7 @@ Program::Program(Ports ports) : ports_(ports) {
   // until called.
   main_ = std::make_unique<TForm1>(ports);
   finance_ = std::make_unique<TFinanzrechner>(ports, financeValues_);
-  subsidy_ = std::make_unique<TFoerder>();
+  subsidy_ = std::make_unique<TFoerder>(ports, financeValues_);
   rateUpdate_ = std::make_unique<TForm4>(ports, main_->Frame31);
   range_ = std::make_unique<TBereich>();
   about_ = std::make_unique<TAboutBox>();
@@ -38,11 +38,30 @@ void Program::WireRateUpdate() {
 }
 
 // The menu entry "Finanzrechner (F)" opens the finance window, whose help button opens the
-// help page at its section and whose subsidy box opens the subsidy dialog.
+// help page at its section, whose subsidy box opens the subsidy dialog, whose report goes into
+// the tape and whose cases are stored in the settings file the main window read.
 void Program::WireFinance() {
   main_->Finanz.OnClick = [this] { finance_->Open(); };
   finance_->HelpBtn.OnClick = [this] { main_->OpenHelp("#Finanz"); };
-  finance_->OpenSubsidyDialog = [this] { subsidy_->Show(); };
+  WireSubsidyDialog();
+  finance_->Tape = &main_->Frame41.Tape;
+  finance_->SettingsPath = main_->SettingsPath();
+}
+
+// The subsidy dialog is opened, set and closed by the loan page, hands its subsidy back to it
+// and keeps its rule sets in the settings file.
+void Program::WireSubsidyDialog() {
+  TFinanzrechner& finance = *finance_;
+  TFoerder& subsidy = *subsidy_;
+  finance.OpenSubsidyDialog = [&subsidy] { subsidy.Open(); };
+  finance.CloseSubsidyDialog = [&subsidy] { subsidy.Close(); };
+  finance.SelectSubsidyRules = [&subsidy](int rules) { subsidy.SelectRules(rules); };
+  subsidy.Host = {
+      .switchOff = [&finance] { finance.DropSubsidy(); },
+      .handOver = [&finance](const std::string& total) { finance.AcceptSubsidy(total); },
+      .showingStoredCase = [&finance] { return finance.ShowingStoredCase(); },
+  };
+  subsidy.SettingsPath = main_->SettingsPath();
 }
 
 // "Frei definierbar" in the graph's range menu opens the range dialog, which hands the range

@@ -25,6 +25,7 @@ class Program {
   // The values the finance window and the subsidy dialog share.
   FinanceValues& FinanceShared() { return financeValues_; }
   TBereich& RangeDialog() { return *range_; }
+  TFoerder& SubsidyDialog() { return *subsidy_; }
   // Every window in the order of creation, the main window first.
   const std::vector<Form*>& Windows() const { return windows_; }
   // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
@@ -39,6 +40,7 @@ class Program {
  private:
   void WireRateUpdate();
   void WireFinance();
+  void WireSubsidyDialog();
   void WireRangeDialog();
   Ports ports_;
   FinanceValues financeValues_;

@@ -352,6 +352,12 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         if (control.OnMouseMove) Run([&] { control.OnMouseMove(); });
         break;
       case QEvent::KeyPress:
+        if (auto* spin = dynamic_cast<SpinEdit*>(&control); spin && spin->OnKeyDown) {
+          const auto& key = *static_cast<QKeyEvent*>(event);
+          Run([&] { spin->OnKeyDown(MapKey(key.key(), key.modifiers(), key.nativeScanCode())); },
+              spin);
+          return true;
+        }
         return EditKeyPress(control, *static_cast<QWidget*>(watched),
                             *static_cast<QKeyEvent*>(event));
       case QEvent::ContextMenu:

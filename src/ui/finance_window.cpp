@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <array>
 
@@ -76,11 +77,49 @@ constexpr std::array kLoanPlaces{
     Place{"Edit11", Kind::Edit, 138, 450, 124, 20},
 };
 
-void Paint(QWidget& widget, QColor color) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, color);
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
+// The page "Anlage".
+constexpr std::array kSavingsPlaces{
+    Place{"Label21", Kind::Label, 4, 2, 98, 20},
+    Place{"Zins1", Kind::Radio, 104, 2, 130, 20},
+    Place{"Zins2", Kind::Radio, 104, 22, 130, 20},
+    Place{"GroupBox3", Kind::Group, 2, 44, 265, 150},
+    Place{"Label22", Kind::Label, 8, 60, 124, 16},
+    Place{"Label32", Kind::Label, 138, 60, 124, 16},
+    Place{"Edit16", Kind::Edit, 8, 76, 124, 22},
+    Place{"Datum4", Kind::Date, 138, 76, 124, 22},
+    Place{"Label23", Kind::Label, 8, 100, 60, 16},
+    Place{"Label24", Kind::Label, 138, 100, 124, 16},
+    Place{"Edit17", Kind::Edit, 8, 116, 60, 22},
+    Place{"Edit18", Kind::Edit, 138, 116, 124, 22},
+    Place{"Label25", Kind::Label, 8, 142, 56, 22},
+    Place{"Edit19", Kind::Edit, 64, 142, 34, 22},
+    Place{"Label30", Kind::Label, 100, 142, 10, 22},
+    Place{"Edit23", Kind::Edit, 112, 142, 30, 22},
+    Place{"Label31", Kind::Label, 144, 142, 14, 22},
+    Place{"vproz2", Kind::Check, 8, 166, 170, 22},
+    Place{"SpeedButton8", Kind::Toggle, 216, 166, 44, 22},
+    Place{"GroupBox2", Kind::Group, 2, 196, 265, 140},
+    Place{"Grid1", Kind::Grid, 8, 212, 252, 94},
+    Place{"Grid4", Kind::Grid, 8, 212, 252, 94},
+    Place{"Button1", Kind::Key, 8, 310, 122, 22},
+    Place{"Button2", Kind::Key, 134, 310, 126, 22},
+    Place{"GroupBox4", Kind::Group, 2, 338, 265, 46},
+    Place{"Datum6", Kind::Date, 8, 356, 124, 22},
+    Place{"Edit24", Kind::Edit, 138, 356, 124, 22},
+    Place{"GroupBox5", Kind::Group, 2, 386, 265, 90},
+    Place{"Label26", Kind::Label, 8, 402, 124, 14},
+    Place{"Label27", Kind::Label, 138, 402, 124, 14},
+    Place{"Datum5", Kind::Date, 8, 416, 124, 20},
+    Place{"Edit21", Kind::Edit, 138, 416, 124, 20},
+    Place{"Label29", Kind::Label, 8, 438, 124, 14},
+    Place{"Label28", Kind::Label, 138, 438, 124, 14},
+    Place{"Edit20", Kind::Edit, 8, 452, 124, 20},
+    Place{"Edit22", Kind::Edit, 138, 452, 124, 20},
+};
+
+// A tab's caption as the logic names its page.
+QString PageCaption(const TFinanzrechner& form, int page) {
+  return QString::fromStdString(form.PageControl1.Items().at(page));
 }
 
 }  // namespace
@@ -90,8 +129,7 @@ QDialog* BuildFinanceWindow(QWidget& parent, const TFinanzrechner& form) {
                                           Qt::CustomizeWindowHint);
   window->setObjectName(QString::fromStdString(form.Name()));
   window->setFixedSize(form.Width(), form.Height());
-  const QColor background = QColor::fromRgb(static_cast<QRgb>(TFinanzrechner::kBackground));
-  Paint(*window, background);
+  PaintBackground(*window, TFinanzrechner::kBackground);
   PlaceWidgets(*window, kFramePlaces);
 
   auto* pages = new QTabWidget(window);
@@ -99,9 +137,17 @@ QDialog* BuildFinanceWindow(QWidget& parent, const TFinanzrechner& form) {
   pages->setGeometry(2, 28, 275, 505);
   auto* loanPage = new QWidget;
   loanPage->setObjectName(QStringLiteral("Tilgung"));
-  Paint(*loanPage, background);
+  PaintBackground(*loanPage, TFinanzrechner::kBackground);
   PlaceWidgets(*loanPage, kLoanPlaces);
-  pages->addTab(loanPage, QString());
+  pages->addTab(loanPage, PageCaption(form, TFinanzrechner::kLoanPage));
+  auto* savingsPage = new QWidget;
+  savingsPage->setObjectName(QStringLiteral("Anlage"));
+  PaintBackground(*savingsPage, TFinanzrechner::kBackground);
+  PlaceWidgets(*savingsPage, kSavingsPlaces);
+  pages->addTab(savingsPage, PageCaption(form, TFinanzrechner::kSavingsPage));
+  // A hidden tab widget lays out its tabs only when it is shown; until then the tab bar has the
+  // size its captions ask for.
+  pages->tabBar()->resize(pages->tabBar()->sizeHint());
 
   // Enter is "Berechnen", Esc "Schließen".
   window->findChild<QPushButton*>(QStringLiteral("OKBtn"))->setDefault(true);

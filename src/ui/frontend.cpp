@@ -12,6 +12,7 @@
 #include "ui/key_router.h"
 #include "ui/main_window.h"
 #include "ui/range_dialog.h"
+#include "ui/subsidy_dialog.h"
 #include "ui/rate_dialog.h"
 #include "ui/tape_panel.h"
 #include "ui/tape_view.h"
@@ -40,6 +41,8 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   binder_->AddWindow(program.RateUpdate(), *BuildRateDialog(*window_, program.RateUpdate()));
   binder_->AddWindow(program.RangeDialog(), *BuildRangeDialog(*window_, program.RangeDialog()));
   binder_->AddWindow(program.Finance(), *BuildFinanceWindow(*window_, program.Finance()));
+  binder_->AddWindow(program.SubsidyDialog(),
+                     *BuildSubsidyDialog(*window_, program.SubsidyDialog()));
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
     bool closed = false;

@@ -103,6 +103,13 @@ QWidget* BuildPanel(QWidget& clientArea, const qv::Form& frame, int left, int to
   return panel;
 }
 
+void PaintBackground(QWidget& widget, int rgb) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(rgb)));
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
 void PlaceWidgets(QWidget& parent, std::span<const Place> places) {
   for (const Place& place : places) {
     QWidget* widget = Make(place, parent);

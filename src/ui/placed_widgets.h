@@ -45,6 +45,9 @@ struct Place {
 // standard icon is given as its role ("SP_TrashIcon").
 void PlaceWidgets(QWidget& parent, std::span<const Place> places);
 
+// Fills the widget's background with a colour 0xRRGGBB.
+void PaintBackground(QWidget& widget, int rgb);
+
 enum class PanelFont { Window, Compact };
 
 // A panel of the window named like its frame, at (left, top) in the frame's size, holding the

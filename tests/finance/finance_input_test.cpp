@@ -43,7 +43,7 @@ TEST(MonthIndex, RoundsDaysOverAMonthOf3045HundredthsToTheNearestMonth) {
 TEST(ReadGridList, ReadsAsManyRowsAsAreFilledFromTheFirstOn) {
   const int start = Day(2024, 1, 15);
   const std::vector<GridRow> rows{{"15.02.2024", "500"}, {"15.1.25", "2,5"}, {"", ""}};
-  const std::vector<ListEntry> entries = ReadGridList(rows, start, LoanField::InterestChanges);
+  const std::vector<ListEntry> entries = ReadGridList(rows, start, FinanceField::InterestChanges);
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].month, 1);
   EXPECT_EQ(entries[0].value, 500);
@@ -54,11 +54,11 @@ TEST(ReadGridList, ReadsAsManyRowsAsAreFilledFromTheFirstOn) {
 TEST(ReadGridList, AGapBetweenFilledRowsIsAConversionErrorOfTheEmptyRow) {
   const std::vector<GridRow> rows{{"15.02.2024", "500"}, {"", ""}, {"15.03.2024", "700"}};
   try {
-    ReadGridList(rows, Day(2024, 1, 15), LoanField::SpecialRepayments);
+    ReadGridList(rows, Day(2024, 1, 15), FinanceField::SpecialRepayments);
     FAIL();
-  } catch (const LoanInputError& e) {
+  } catch (const FinanceInputError& e) {
     EXPECT_STREQ(e.what(), "'' ist kein gültiges Datum");
-    EXPECT_EQ(e.field, LoanField::SpecialRepayments);
+    EXPECT_EQ(e.field, FinanceField::SpecialRepayments);
     EXPECT_EQ(e.row, 2);
     EXPECT_EQ(e.col, 1);
   }
@@ -67,21 +67,21 @@ TEST(ReadGridList, AGapBetweenFilledRowsIsAConversionErrorOfTheEmptyRow) {
 TEST(ReadGridList, AValueWithACommaTypedAsPointDoesNotConvert) {
   const std::vector<GridRow> rows{{"15.02.2024", "1500.50"}};
   try {
-    ReadGridList(rows, Day(2024, 1, 15), LoanField::SpecialRepayments);
+    ReadGridList(rows, Day(2024, 1, 15), FinanceField::SpecialRepayments);
     FAIL();
-  } catch (const LoanInputError& e) {
+  } catch (const FinanceInputError& e) {
     EXPECT_STREQ(e.what(), "'1500.50' ist kein gültiger Gleitkommawert");
     EXPECT_EQ(e.col, 2);
   }
 }
 
 // The page's fields as a table; every write is recorded.
-class Fields : public LoanInputFields {
+class Fields : public FinanceInputFields {
  public:
-  std::map<LoanField, std::string> texts;
-  std::vector<std::pair<LoanField, std::string>> writes;
-  std::string Text(LoanField field) const override { return texts.at(field); }
-  void SetText(LoanField field, const std::string& text) override {
+  std::map<FinanceField, std::string> texts;
+  std::vector<std::pair<FinanceField, std::string>> writes;
+  std::string Text(FinanceField field) const override { return texts.at(field); }
+  void SetText(FinanceField field, const std::string& text) override {
     texts[field] = text;
     writes.emplace_back(field, text);
   }
@@ -91,12 +91,12 @@ struct ValidationCase {
   const char *loan, *interest, *years, *months, *rate;
   AdjustMode mode;
   const char* message;  // "" when valid
-  LoanField focus;
+  FinanceField focus;
   size_t writes;
 };
 
 TEST(ValidateLoanInput, ChecksInOrderAndWritesDefaultsIntoEmptyFields) {
-  using enum LoanField;
+  using enum FinanceField;
   const ValidationCase cases[] = {
       {"", "5", "30", "0", "", AdjustMode::Rate, "Darlehenssumme eingeben", Loan, 0},
       {"", "", "30", "0", "500", AdjustMode::Loan, "Zinssatz eingeben", Interest, 1},
@@ -134,18 +134,64 @@ TEST(ValidateLoanInput, ChecksInOrderAndWritesDefaultsIntoEmptyFields) {
 
 TEST(ValidateLoanInput, AYearsTextThatIsNoIntegerPointsToItsField) {
   Fields fields;
-  fields.texts = {{LoanField::Loan, "1000"},
-                  {LoanField::Interest, "5"},
-                  {LoanField::Years, "2,5"},
-                  {LoanField::Months, "0"},
-                  {LoanField::Rate, ""}};
+  fields.texts = {{FinanceField::Loan, "1000"},
+                  {FinanceField::Interest, "5"},
+                  {FinanceField::Years, "2,5"},
+                  {FinanceField::Months, "0"},
+                  {FinanceField::Rate, ""}};
   try {
     ValidateLoanInput(fields, AdjustMode::Rate);
     FAIL();
-  } catch (const LoanInputError& e) {
+  } catch (const FinanceInputError& e) {
     EXPECT_STREQ(e.what(), "'2,5' ist kein gültiger Integerwert");
-    EXPECT_EQ(e.field, LoanField::Years);
+    EXPECT_EQ(e.field, FinanceField::Years);
   }
+}
+
+TEST(ValidateSavingsInput, ChecksInOrderAndWritesDefaultsIntoEmptyFields) {
+  using enum FinanceField;
+  struct SavingsValidation {
+    const char *capital, *interest, *payment, *years, *months;
+    const char* message;  // "" when valid
+    FinanceField focus;
+    size_t writes;
+  };
+  const SavingsValidation cases[] = {
+      {"", "", "", "10", "0", "Angaben fehlen!", SavingsInterest, 1},
+      {"", "3", "", "10", "0", "", Capital, 2},
+      {"1000", "3", "50", "0", "0", "Angaben fehlen!", SavingsYears, 0},
+      // a sum of 0 or a term of no month at all
+      {"1000", "3", "50", "1", "-12", "Angaben fehlen!", SavingsYears, 0},
+      {"1000", "3", "50", "-1", "3", "Angaben fehlen!", SavingsYears, 0},
+      {"1000", "3", "50", "100", "1", "Die Laufzeit darf höchstens 100 Jahre betragen",
+       SavingsYears, 0},
+      {"1000", "3", "50", "0", "1", "", Capital, 0},
+  };
+  for (const SavingsValidation& c : cases) {
+    Fields fields;
+    fields.texts = {{Capital, c.capital},
+                    {SavingsInterest, c.interest},
+                    {Payment, c.payment},
+                    {SavingsYears, c.years},
+                    {SavingsMonths, c.months}};
+    const ValidationOutcome outcome = ValidateSavingsInput(fields);
+    const std::string context = std::string(c.capital) + "|" + c.interest + "|" + c.payment + "|" +
+                                c.years + "|" + c.months;
+    EXPECT_EQ(outcome.message, c.message) << context;
+    EXPECT_EQ(outcome.valid, *c.message == '\0') << context;
+    if (!outcome.valid) {
+      EXPECT_EQ(outcome.focus, c.focus) << context;
+    }
+    EXPECT_EQ(fields.writes.size(), c.writes) << context;
+    for (const auto& [field, text] : fields.writes) EXPECT_EQ(text, "0") << context;
+  }
+  Fields fields;
+  fields.texts = {{Capital, "1"},
+                  {SavingsInterest, "1"},
+                  {Payment, "1"},
+                  {SavingsYears, ""},
+                  {SavingsMonths, "0"}};
+  EXPECT_THROW(ValidateSavingsInput(fields), FinanceInputError);
 }
 
 TEST(AddMonths, KeepsTheDayOrTakesTheLastDayOfAShorterMonth) {

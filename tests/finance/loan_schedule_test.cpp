@@ -297,17 +297,17 @@ TEST(LoanSchedule, AnOverflowInAPassIsTheArithmeticsFault) {
 }
 
 TEST(LoanSchedule, ATextThatDoesNotConvertNamesItsField) {
-  const std::pair<LoanCase, LoanField> cases[] = {
-      {Case("abc", "5", "0", "30"), LoanField::Loan},
-      {Case("1000", "5x", "0", "30"), LoanField::Interest},
-      {Case("1000", "5", "", "30"), LoanField::Rate},
+  const std::pair<LoanCase, FinanceField> cases[] = {
+      {Case("abc", "5", "0", "30"), FinanceField::Loan},
+      {Case("1000", "5x", "0", "30"), FinanceField::Interest},
+      {Case("1000", "5", "", "30"), FinanceField::Rate},
   };
   for (const auto& [loanCase, field] : cases) {
     Extended amount = 0;
     try {
       ComputeLoanSchedule(loanCase, amount);
       ADD_FAILURE() << "no error";
-    } catch (const LoanInputError& e) {
+    } catch (const FinanceInputError& e) {
       EXPECT_EQ(e.field, field) << e.what();
     }
   }
@@ -320,7 +320,7 @@ TEST(LoanSchedule, LoanAmountFollowsTheLoanSum) {
   Compute(Case("0", "5", "500", "20", AdjustMode::Loan), &amount);
   EXPECT_EQ(amount, 75750);
   // The loan is read before the rate: a rate that does not convert leaves the new loan.
-  EXPECT_THROW(ComputeLoanSchedule(Case("5000", "5", "x", "30"), amount), LoanInputError);
+  EXPECT_THROW(ComputeLoanSchedule(Case("5000", "5", "x", "30"), amount), FinanceInputError);
   EXPECT_EQ(amount, 5000);
 }
 

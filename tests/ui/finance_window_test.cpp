@@ -2,6 +2,7 @@
 // from what is typed, the grids and edit fields take keys through their handlers, a picked
 // date computes, and every caption fits its widget (the test runs at 100, 120 and 150 %).
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QGroupBox>
@@ -105,6 +106,41 @@ TEST_F(FinanceWindowTest, APickedStatusDateComputes) {
             QStringLiteral("Status nach 1 Jahr(en) und 0 Monat(en)"));
 }
 
+// The savings page through its tab: typed texts and Enter compute; a case saved under a typed
+// name and picked from the list after a change of page comes back with its page.
+TEST_F(FinanceWindowTest, ASavingsCaseComputesIsSavedAndPickedFromTheList) {
+  Part<QTabWidget>("PageControl1").setCurrentIndex(1);
+  EXPECT_EQ(finance.PageControl1.ItemIndex(), TFinanzrechner::kSavingsPage);
+  EXPECT_TRUE(Part("Edit16").isVisible());
+  Type("Edit16", "10.000");
+  Type("Edit17", "3");
+  Type("Edit18", "100");
+  Type("Edit19", "10");
+  QTest::keyClick(&Part("Edit19"), Qt::Key_Return);
+  EXPECT_EQ(Part<QLineEdit>("Edit21").text(), QStringLiteral("27.467,68"));
+  EXPECT_EQ(Part<QDateEdit>("Datum5").date(), QDate::currentDate().addYears(10));
+
+  auto& names = Part<QComboBox>("ComboBox1");
+  names.lineEdit()->setFocus();
+  QTest::keyClicks(names.lineEdit(), QStringLiteral("Sparplan"));
+  QTest::mouseClick(&Part("SpeedButton2"), Qt::LeftButton);
+  EXPECT_EQ(names.count(), 1);
+  EXPECT_EQ(names.currentText(), QStringLiteral("Sparplan"));
+
+  Type("Edit16", "1");
+  QTest::keyClick(&Part("Edit16"), Qt::Key_Return);
+  Part<QTabWidget>("PageControl1").setCurrentIndex(0);
+  EXPECT_EQ(names.currentText(), QString());
+  names.activated(0);
+  EXPECT_EQ(Part<QTabWidget>("PageControl1").currentIndex(), 1);
+  EXPECT_EQ(Part<QLineEdit>("Edit16").text(), QStringLiteral("10.000"));
+  EXPECT_EQ(Part<QLineEdit>("Edit21").text(), QStringLiteral("27.467,68"));
+  // the page chosen by loading is no page change: the loan page still shows no name
+  EXPECT_EQ(finance.LoanEntryIndex, -1);
+  EXPECT_EQ(finance.SavingsEntryIndex, 0);
+  EXPECT_EQ(prompts.shown, std::vector<std::string>{});
+}
+
 // Room a caption needs inside its widget besides its text.
 int Needed(const QWidget& widget, const QString& text) {
   const int advance = widget.fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
@@ -117,6 +153,8 @@ int Needed(const QWidget& widget, const QString& text) {
 TEST_F(FinanceWindowTest, EveryCaptionFitsItsWidget) {
   // The longest texts the page can show in its captions.
   finance.GroupBox6.SetText(" Neuer Zins gültig ab Datum: ");
+  finance.GroupBox2.SetText(" Neuer Zins gültig ab Datum: ");
+  finance.Label24.SetText("Jährl. Zahlung");
   finance.GroupBox1.SetText("Status nach -8099 Jahr(en) und -11 Monat(en)");
   binder.Sync();
   std::vector<std::string> cut;
@@ -143,6 +181,8 @@ TEST_F(FinanceWindowTest, EveryCaptionFitsItsWidget) {
   }
   EXPECT_EQ(cut, std::vector<std::string>{});
   window->grab().save(QDir::temp().filePath(QStringLiteral("quorvel-finance.png")));
+  Part<QTabWidget>("PageControl1").setCurrentIndex(1);
+  window->grab().save(QDir::temp().filePath(QStringLiteral("quorvel-finance-savings.png")));
 }
 
 }  // namespace
