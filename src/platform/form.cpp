@@ -46,6 +46,15 @@ void Form::SetCaption(const std::string& caption) {
   if (caption_ == caption) return;
   caption_ = caption;
   dirty_ = true;
+  if (OnCaptionOrCursor) OnCaptionOrCursor();
+}
+
+void Form::SetCursor(Cursor cursor) {
+  if (host_) return host_->SetCursor(cursor);
+  if (cursor_ == cursor) return;
+  cursor_ = cursor;
+  dirty_ = true;
+  if (OnCaptionOrCursor) OnCaptionOrCursor();
 }
 
 void Form::Show() {

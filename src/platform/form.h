@@ -8,6 +8,9 @@
 
 namespace qv {
 
+// The mouse cursor a window shows: the normal arrow, or the hourglass of long work.
+enum class Cursor { Normal, Busy };
+
 // "F2", "Ctrl+K", "Alt+1": the text of a key as menu shortcuts are written.
 std::string KeyText(Key key, ShiftState shift);
 
@@ -47,6 +50,12 @@ class Form {
   void SetSize(int width, int height);
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool onTop);
+  // The cursor of the window (a frame sets the cursor of the window it is embedded in).
+  Cursor GetCursor() const { return host_ ? host_->GetCursor() : cursor_; }
+  void SetCursor(Cursor cursor);
+  // Runs at once whenever the caption or the cursor changes, also in the middle of a long
+  // handler, so that a front end can show the hourglass meanwhile.
+  Handler OnCaptionOrCursor;
 
   // The control that owns the keyboard (for a frame: in the window that embeds it). Moving the
   // focus runs OnExit of the old control and OnEnter of the new one.
@@ -90,10 +99,26 @@ class Form {
   int width_ = 0;
   int height_ = 0;
   bool stayOnTop_ = false;
+  Cursor cursor_ = Cursor::Normal;
   Control* active_ = nullptr;
   Form* host_ = nullptr;  // the window a frame is embedded in
   ShiftState clickShift_;
   bool dirty_ = true;
+};
+
+// Shows the busy cursor on the form's window for as long as it lives.
+class BusyCursor {
+ public:
+  explicit BusyCursor(Form& form) : form_(form), saved_(form.GetCursor()) {
+    form_.SetCursor(Cursor::Busy);
+  }
+  ~BusyCursor() { form_.SetCursor(saved_); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  Form& form_;
+  Cursor saved_;
 };
 
 }  // namespace qv

@@ -85,6 +85,11 @@ void Binder::BindForm(Form& form, QWidget& root, bool window) {
     }
   }
   forms_.push_back(FormView{&form, &root, window, {}});
+  if (window)
+    form.OnCaptionOrCursor = [this, &form] {
+      for (FormView& view : forms_)
+        if (view.form == &form) PushCaptionAndCursor(view);
+    };
   for (Form* frame : form.Frames())
     if (auto it = frames.find(QtName(frame->Name())); it != frames.end())
       BindForm(*frame, *it->second, false);

@@ -64,6 +64,7 @@ class Binder : public QObject {
     int width = -1, height = -1;
     int left = -1, top = -1;
     bool visible = false, stayOnTop = false;
+    Cursor cursor = Cursor::Normal;
     Control* focus = nullptr;
   };
 
@@ -73,6 +74,8 @@ class Binder : public QObject {
   void Connect(Control& control, QAction& action);
   void Click(Control& control, Qt::KeyboardModifiers modifiers);
   void PushForm(FormView& view);
+  // The caption and the cursor of a window, shown at once (also during a long handler).
+  void PushCaptionAndCursor(FormView& view);
   void PushControl(Control& control);
   void PushWidget(const Control& control, QWidget& widget);
   // A selection the logic asked for, in an edit box or an editable combo box.

@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -100,10 +101,7 @@ void Binder::PushForm(FormView& view) {
   Form& form = *view.form;
   QWidget& widget = *view.widget;
   if (view.window) {
-    if (view.caption != form.Caption()) {
-      view.caption = form.Caption();
-      widget.setWindowTitle(QString::fromStdString(view.caption));
-    }
+    PushCaptionAndCursor(view);
     if ((view.width != form.Width() || view.height != form.Height()) && form.Width() > 0) {
       view.width = form.Width();
       view.height = form.Height();
@@ -131,6 +129,23 @@ void Binder::PushForm(FormView& view) {
     view.focus = form.ActiveControl();
     if (QWidget* focus = view.focus ? WidgetOf(*view.focus) : nullptr)
       focus->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+// The hourglass covers every widget of the program, also those with a cursor of their own
+// (the tape view, the edit boxes).
+void Binder::PushCaptionAndCursor(FormView& view) {
+  const Form& form = *view.form;
+  if (view.caption != form.Caption()) {
+    view.caption = form.Caption();
+    view.widget->setWindowTitle(QString::fromStdString(view.caption));
+  }
+  if (view.cursor != form.GetCursor()) {
+    view.cursor = form.GetCursor();
+    if (view.cursor == Cursor::Busy)
+      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+      QGuiApplication::restoreOverrideCursor();
   }
 }
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fakes.h"
-#include "tape/tape_panel.h"
 #include "tape/tape_file.h"
+#include "tape/tape_panel.h"
 
 namespace qv {
 namespace {
@@ -116,6 +116,26 @@ TEST_F(TapePanelTest, ABackupThatCannotBeWrittenAsksBeforeClearing) {
   frame.Button1.Click();
   EXPECT_EQ(frame.Tape.TapeLineCount(), 0);
   EXPECT_FALSE(frame.RestoreEnabled());
+}
+
+// The hourglass stays while a file is read and shown, and is gone before a message about it.
+TEST_F(TapePanelTest, TheBusyCursorShowsWhileAFileIsReadButNotOverAMessage) {
+  std::vector<std::pair<Cursor, size_t>> seen;  // each cursor, with the messages shown by then
+  frame.OnCaptionOrCursor = [&] { seen.emplace_back(frame.GetCursor(), prompts.messages.size()); };
+  const std::string good = (dir / "gut.rtf").string();
+  ASSERT_EQ(SaveTapeFile(good, frame.Tape.Document(), TapeFileFormat::Rtf), std::nullopt);
+  const std::vector<std::pair<Cursor, size_t>> afterQuestion = {{Cursor::Busy, 1},
+                                                                {Cursor::Normal, 1}};
+  for (const std::string& path : {good, Write("kaputt.rtf", "{\\rtf1 {\\b 12")}) {
+    prompts.messages.clear();
+    seen.clear();
+    Answer(QueuedAnswer::Yes);
+    prompts.answers.push_back({QueuedAnswer::File, path});
+    frame.FileOpenDialog1.Click();
+    EXPECT_EQ(seen, afterQuestion) << path;
+    EXPECT_EQ(frame.GetCursor(), Cursor::Normal);
+  }
+  EXPECT_EQ(prompts.messages.size(), 2u);
 }
 
 struct UnreadableCase {

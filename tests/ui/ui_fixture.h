@@ -34,7 +34,12 @@ class RecordingPrompts : public Prompts {
                                         const std::string& d) override {
     return d;
   }
-  std::optional<FileChoice> OpenFile(const FileDialog&) override { return std::nullopt; }
+  // The file chosen in the open dialog; none cancels it.
+  std::optional<std::string> openPath;
+  std::optional<FileChoice> OpenFile(const FileDialog&) override {
+    if (!openPath) return std::nullopt;
+    return FileChoice{*openPath, 1};
+  }
   std::optional<FileChoice> SaveFile(const FileDialog&) override { return std::nullopt; }
   bool PrinterSetup() override { return false; }
   std::optional<FontSpec> ChooseFont(const FontSpec&) override { return std::nullopt; }
