@@ -73,6 +73,8 @@ FileReadResult ReadFailed(std::string reason) {
   return result;
 }
 
+constexpr const char* kNotRegular = "keine gewöhnliche Datei";
+
 std::string TooBigText(size_t maxBytes) {
   return "Die Datei ist größer als " + std::to_string(maxBytes >> 20) + " MiB";
 }
@@ -145,6 +147,10 @@ void SyncFolderOf(const std::string& file) {
 }  // namespace
 
 FileReadResult ReadFileLimited(const std::string& path, size_t maxBytes) {
+  // Pipes, devices, sockets and folders are not even opened: opening a pipe waits for a writer,
+  // and a device may act on being opened.
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return ReadFailed(kNotRegular);
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) {
     if (errno == ENOENT || errno == ENOTDIR) {
@@ -154,10 +160,9 @@ FileReadResult ReadFileLimited(const std::string& path, size_t maxBytes) {
     }
     return ReadFailed(SystemErrorText(errno));
   }
-  struct stat st;
+  // The name may have been given to another file in the meantime.
   if (::fstat(fd.get(), &st) != 0) return ReadFailed(SystemErrorText(errno));
-  if (S_ISDIR(st.st_mode)) return ReadFailed(SystemErrorText(EISDIR));
-  if (!S_ISREG(st.st_mode)) return ReadFailed("Die Datei ist keine gewöhnliche Datei");
+  if (!S_ISREG(st.st_mode)) return ReadFailed(kNotRegular);
   if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
     return ReadFailed(TooBigText(maxBytes));
   }

@@ -17,8 +17,9 @@ struct FileReadResult {
   std::string reason;  // German, for kFailed
 };
 
-// Reads a regular file of at most maxBytes bytes. Directories, devices, pipes and bigger files
-// fail without reading anything (and without blocking).
+// Reads a regular file of at most maxBytes bytes. Folders, devices, pipes and sockets ("keine
+// gewöhnliche Datei") and bigger files fail without reading anything (and without blocking); a
+// file that grows beyond maxBytes while it is read fails too.
 FileReadResult ReadFileLimited(const std::string& path, size_t maxBytes);
 
 // Replaces the file at path (the target of a symbolic link) by bytes: writes a temporary file

@@ -131,11 +131,11 @@ TEST_F(IniFileOnDisk, AFileOverTheSizeLimitIsNotRead) {
 TEST_F(IniFileOnDisk, ADirectoryOrPipeIsUnreadableWithoutBlocking) {
   fs::create_directory(path_);
   EXPECT_EQ(IniFile(path_).LoadResult().state, IniLoadState::kUnreadable);
-  EXPECT_EQ(IniFile(path_).LoadResult().reason, "Ist ein Verzeichnis");
+  EXPECT_EQ(IniFile(path_).LoadResult().reason, "keine gewöhnliche Datei");
   const std::string pipe = (dir_ / "pipe.ini").string();
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   EXPECT_EQ(IniFile(pipe).LoadResult().state, IniLoadState::kUnreadable);
-  EXPECT_EQ(IniFile(pipe).LoadResult().reason, "Die Datei ist keine gewöhnliche Datei");
+  EXPECT_EQ(IniFile(pipe).LoadResult().reason, "keine gewöhnliche Datei");
 }
 
 TEST_F(IniFileOnDisk, AFileWithoutReadPermissionIsUnreadable) {
