@@ -183,6 +183,13 @@ FileReadResult ReadFileLimited(const std::string& path, size_t maxBytes) {
   return result;
 }
 
+bool IsWriteProtected(const std::string& path) {
+  const std::string target = ResolveTarget(path);
+  struct stat st;
+  if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return (st.st_mode & 0222) == 0 || (::access(target.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
 std::string ReplaceFileAtomically(
     const std::string& path, std::string_view bytes,
     const std::function<int(const std::string& tempPath)>& beforeReplace) {
@@ -191,7 +198,10 @@ std::string ReplaceFileAtomically(
   if (temp.error() != 0) return SystemErrorText(temp.error());
   struct stat old;
   if (::stat(target.c_str(), &old) == 0) {
-    ::fchmod(temp.fd(), old.st_mode & 07777);  // best effort: the umask's default remains
+    // Best effort: only root may hand the file back to another owner, and a group is kept
+    // only by one of its members; otherwise the umask's default and the writer remain.
+    [[maybe_unused]] const int owned = ::fchown(temp.fd(), old.st_uid, old.st_gid);
+    ::fchmod(temp.fd(), old.st_mode & 07777);
   }
   if (const int error = WriteAll(temp.fd(), bytes)) return SystemErrorText(error);
   if (::fsync(temp.fd()) != 0) return SystemErrorText(errno);

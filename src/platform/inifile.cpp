@@ -293,6 +293,7 @@ std::string IniFile::ToBytes() const {
 }
 
 IniSaveResult IniFile::UpdateFile() const {
+  if (IsWriteProtected(path_)) return {false, "Die Datei ist schreibgeschützt"};
   const std::string bytes = ToBytes();
   if (bytes.size() > kMaxFileBytes) {
     return {false, "Der Inhalt ist größer als " + std::to_string(kMaxFileBytes >> 20) + " MiB"};

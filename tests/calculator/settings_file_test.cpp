@@ -64,6 +64,23 @@ TEST_F(SettingsFileTest, UnreadableFileStartsWithFirstStartValuesAndIsNotOverwri
   EXPECT_TRUE(fs::is_directory(dir / "Quorvel.ini"));
 }
 
+// A settings file made read-only keeps what it holds: the close says once that nothing was
+// saved.
+TEST_F(SettingsFileTest, AWriteProtectedFileIsLeftAsItIs) {
+  const std::string old = "[Config]\nDezimals=3\nnk=4\n";
+  WriteSettings(old);
+  fs::permissions(dir / "Quorvel.ini", fs::perms::owner_read);
+  qv::Program program(Ports());
+  program.Main().SpinEdit1.SetValue(7);
+  program.Close();
+  EXPECT_EQ(prompts.messages,
+            std::deque<std::string>{"Die Einstellungen konnten nicht gespeichert werden: " +
+                                    (dir / "Quorvel.ini").string() +
+                                    " (Die Datei ist schreibgeschützt)"});
+  EXPECT_EQ(ReadIni(), old);
+  EXPECT_EQ(fs::status(dir / "Quorvel.ini").permissions(), fs::perms::owner_read);
+}
+
 TEST_F(SettingsFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
   const std::string old = "[Config]\nDezimals=3\n";
   WriteSettings(old);
