@@ -8,9 +8,9 @@
 #include "calculator/shell_state.h"
 #include "currency/currency_panel.h"
 #include "graph/function_term_panel.h"
+#include "panels/tax_panel.h"
 #include "panels/trig_panel.h"
 #include "panels/unit_conversion_panel.h"
-#include "panels/tax_panel.h"
 #include "platform/form.h"
 #include "platform/ports.h"
 #include "tape/tape_panel.h"
@@ -391,8 +391,12 @@ class TForm1 : public Form {
   void LoadCalculator(const CalcSlot& slot);
   void WriteSwitchLine(const std::string& name);
   void ApplyStartValues();
+  std::string KeepSettingsBackup();
+  void WriteSettingsFile();
   std::string settingsPath_;
   std::string dataFolder_;
+  // The settings file was read in part and could not be backed up: the close leaves it alone.
+  bool settingsLocked_ = false;
   // Shows an entry's value formatted into a field label.
   void ShowEntry(const std::string& entry, Label& label);
   void FormatWhileTypingShow();
