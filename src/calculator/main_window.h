@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calculator/calc_state.h"
 #include "calculator/shell_state.h"
@@ -13,6 +14,7 @@
 #include "panels/unit_conversion_panel.h"
 #include "platform/form.h"
 #include "platform/ports.h"
+#include "platform/screen.h"
 #include "tape/tape_panel.h"
 
 namespace qv {
@@ -286,6 +288,9 @@ class TForm1 : public Form {
   void TrigUnitClick();
 
   // ---- Shell: closing, scaling, always on top, second currency, help
+  // The free area of each screen of the desktop, set by the front end before the window is
+  // shown; a stored position off every screen is moved onto the nearest one. None: unknown.
+  std::vector<ScreenRect> Screens;
   // Closes the main window as its close button does; set by the program.
   std::function<bool()> CloseMainWindow;
   // Opens the rate-update dialog; set by the program.

@@ -73,7 +73,7 @@ void TForm1::LoadSettings() {
     Shell.PosTop = ini.ReadInteger(kConfig, "posTop", 0);
     Shell.PosLeft = ini.ReadInteger(kConfig, "posLeft", 0);
     Shell.ExtPanel = ini.ReadInteger(kConfig, "erw", 0);
-    Shell.Scaling = ini.ReadInteger(kConfig, "Skalierung", 100);
+    Shell.Scaling = KnownScaling(ini.ReadInteger(kConfig, "Skalierung", 100));
     Shell.ExtOpen = ini.ReadBool(kConfig, "Erweitern", false);
     Textbox1.SetChecked(ini.ReadBool(kConfig, "TextBox", false));
     Umrandung.SetEnabled(Textbox1.Checked());

@@ -42,6 +42,7 @@ class Runner {
   FakePrinter printer_;
   FakeWordProcessor word_;
   SandboxFolders folders_;
+  std::vector<qv::ScreenRect> screens_;  // the desktop's free areas at the next start
   std::unique_ptr<qv::Program> program_;
   bool iniAllowed_ = true;
   int failures_ = 0;
