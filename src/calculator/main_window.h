@@ -396,6 +396,9 @@ class TForm1 : public Form {
   void LoadCalculator(const CalcSlot& slot);
   void WriteSwitchLine(const std::string& name);
   void ApplyStartValues();
+  void TypeDigit(char c);
+  void ApplyFunctionKey(char op);
+  void StepBy(int direction);
   std::string KeepSettingsBackup();
   void WriteSettingsFile();
   std::string settingsPath_;
