@@ -9,10 +9,11 @@ FUZZ_SECONDS ?= 60
 
 # Everything the build, the tests and the tools need on Debian 12.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev \
-            clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth
+            libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libcairo2-dev \
+            clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth \
+            dpkg-dev lintian appstream
 
-.PHONY: all deps configure build run test sanitize fuzz fuzz-run bench screenshot install clean
+.PHONY: all deps configure build run test sanitize fuzz fuzz-run bench screenshot install package clean
 
 all: build
 
@@ -45,19 +46,21 @@ test: build
 sanitize: deps
 	@[ -f $(ASAN_BUILD)/build.ninja ] || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_WITH_QT=OFF -DQV_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 fuzz: deps
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WITH_QT=OFF -DQV_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
-# Runs every fuzz target for FUZZ_SECONDS each.
+# Runs every fuzz target for FUZZ_SECONDS each, from its corpus and its seeds in fuzz/seeds.
 fuzz-run: fuzz
 	@set -e; for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
 	  [ -x "$$f" ] || continue; name=$$(basename $$f); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	  if ! $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-	       $(FUZZ_BUILD)/corpus/$$name > $(FUZZ_BUILD)/$$name.log 2>&1; then \
+	  seeds=$$(if [ -d fuzz/seeds/$$name ]; then echo fuzz/seeds/$$name; fi); \
+	  if ! LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	       $(FUZZ_BUILD)/corpus/$$name $$seeds > $(FUZZ_BUILD)/$$name.log 2>&1; then \
 	    tail -n 60 $(FUZZ_BUILD)/$$name.log; echo "$$name FAILED"; exit 1; \
 	  fi; \
 	  grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_BUILD)/$$name.log; \
@@ -66,12 +69,20 @@ fuzz-run: fuzz
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && $$b; done
 
+# The window as a fresh start shows it, and with the tape, a short sum and the unit panel open.
 screenshot: build
 	mkdir -p docs
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/ui/quorvel-screenshot docs/screenshot.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/src/ui/quorvel-screenshot docs/screenshot-tape.png "t125+3=e"
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian package quorvel_<version>_amd64.deb in the checkout (install it with apt).
+package: build
+	rm -rf $(BUILD)/package
+	cd $(BUILD) && cpack --config CPackConfig.cmake -B package
+	cp $(BUILD)/package/quorvel_*.deb .
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

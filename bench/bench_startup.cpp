@@ -92,8 +92,9 @@ void BM_BuildAndShowWindows(benchmark::State& state) {
   qv::ui::QtShell shell;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   qvs::FakeWordProcessor word;
+  qvs::FakeClock clock;
   for (auto _ : state) {
-    qv::Program program({prompts, clipboard, shell, folders, printer, word});
+    qv::Program program({prompts, clipboard, shell, folders, printer, word, clock});
     qv::ui::Frontend frontend(program, prompts);
     frontend.Start();
     frontend.Window().repaint();

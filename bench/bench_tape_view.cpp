@@ -29,7 +29,8 @@ struct ShownTape {
   qvs::SandboxFolders folders;
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
-  qv::TFrame4 frame{qv::Ports{prompts, clipboard, shell, folders, printer, word}};
+  qvs::FakeClock clock;
+  qv::TFrame4 frame{qv::Ports{prompts, clipboard, shell, folders, printer, word, clock}};
   qv::ui::TapeView view{frame, nullptr};
   qv::Form window{"TForm1", "Form1"};  // takes the panel's cursor
 

@@ -6,7 +6,9 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 foreach(f bin/quorvel share/applications/quorvel.desktop
-          share/icons/hicolor/scalable/apps/quorvel.svg share/quorvel/Hilfe.htm)
+          share/icons/hicolor/scalable/apps/quorvel.svg share/quorvel/Hilfe.htm
+          share/metainfo/org.quorvel.quorvel.metainfo.xml share/man/man1/quorvel.1.gz
+          share/man/de/man1/quorvel.1.gz)
   if(NOT EXISTS ${PREFIX}/${f})
     message(FATAL_ERROR "not installed: ${f}")
   endif()

@@ -1,5 +1,6 @@
 #pragma once
 // The about box: product name, version and date; "OK" closes it.
+#include "app/version.h"
 #include "platform/form.h"
 
 namespace qv {
@@ -9,8 +10,8 @@ class TAboutBox : public Form {
   TAboutBox();
   Label ProductName{*this, "ProductName", "Quorvel"};
   Label Comments{*this, "Comments", "Rechner mit Tape, Währungs- und Finanzrechner"};
-  Label Version{*this, "Version", "Version 2.1"};
-  Label Copyright{*this, "Copyright", "April 2024"};
+  Label Version{*this, "Version", std::string("Version ") + kVersion};
+  Label Copyright{*this, "Copyright", kReleaseMonth};
   Button OKButton{*this, "OKButton", "OK"};
 };
 

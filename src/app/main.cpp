@@ -17,6 +17,7 @@
 #include "ui/frontend.h"
 #include "ui/main_window.h"
 #include "ui/qt_ports.h"
+#include "ui/scaling.h"
 #include "ui/tape_printer.h"
 #include "ui/theme.h"
 
@@ -33,13 +34,6 @@ bool Set(const char* name) {
 // application exists: 100, 120 or 150 percent.
 int StoredScaling() {
   return qv::KnownScaling(qv::IniFile("Quorvel.ini").ReadInteger("Config", "Skalierung", 100));
-}
-
-void ApplyScaling(int percent) {
-  if (percent == 100 || Set("QT_SCALE_FACTOR")) return;
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
 }
 
 // German texts in Qt's own dialogs (file, colour, font and printer dialogs).
@@ -82,7 +76,7 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
-  ApplyScaling(StoredScaling());
+  qv::ui::ApplyScaling(StoredScaling());
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   qv::ui::ApplyTheme(app);
@@ -93,12 +87,13 @@ int main(int argc, char** argv) {
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
   qv::LocalFolders folders;
+  qv::SystemClock clock;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   std::optional<qv::Program> program;
   // The document handed to the word processor lies in the data folder.
   qv::ui::DesktopWord word([&program] { return program->Main().DataFolder() + "/Word.rtf"; });
   qv::RunGuarded(prompts, [&] {
-    program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer, word});
+    program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer, word, clock});
   });
   if (!program) return 1;
   qv::ui::Frontend frontend(*program, prompts);

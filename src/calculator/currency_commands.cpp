@@ -59,7 +59,8 @@ void TForm1::CurrencyStart() {
   TFrame3& panel = Frame31;
   if (panel.ComboBox1.ItemIndex() < 0) panel.SelectEntry(0);
   panel.ShowSelectedEntry();
-  panel.BaseAmount = "1";
+  // Assigned as a moved string: GCC 12 warns wrongly (-Wrestrict) on a literal here.
+  panel.BaseAmount = std::string("1");
   if (panel.CurrencyDirection == 3) panel.CurrencyDirection = 1;
   if (panel.CurrencyDirection == 4) panel.CurrencyDirection = 2;
   panel.CurrencyRecompute();

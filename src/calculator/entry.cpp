@@ -168,6 +168,7 @@ void TForm1::ClearAll() {
   S.InputState = 1;
   S.ExtMode = 0;
   Radio1.SetChecked(true);
+  ClearGraphMarks();
   if (Frame71.Visible()) Frame71.ClearHistory();
   SetCaption(CalcCaption());
   FocusEquals();
@@ -218,7 +219,10 @@ void TForm1::PutValueInActiveField(const std::string& text) {
 }
 
 void TForm1::LeavePanelEdit(LeaveKey key) {
-  if (key != LeaveKey::Clear && GraphShown()) S.InputState = 1;
+  if (key != LeaveKey::Clear && GraphShown()) {
+    S.InputState = 1;
+    RedrawGraph();
+  }
   if (S.ExtMode != 0) {
     S.InputState = 1;
     if (key == LeaveKey::Escape) FocusEquals();

@@ -118,12 +118,16 @@ void TForm1::TrigonClick() {
     FocusEquals();
     return;
   }
+  Frame21.SwitchToTrigonometryMode(S.Entry1, S.DisplayText);
   if (GraphShown()) Frame11.Button7.SetText("<-Graph");
+  // Trigonometry mode has no context menu.
+  Frame21.Image1.ContextMenu = nullptr;
   ResetExtensionPanels();
   Formatierung3Click();
   OpenExtensionArea();
   Frame11.Show();
   S.ExtMode = 0;
+  RedrawGraph();
   FinishOpening(0, Trigon);
 }
 
@@ -166,10 +170,13 @@ void TForm1::Funktionen1Click() {
   ResetExtensionPanels();
   OpenExtensionArea();
   Formatierung3Click();
+  Frame21.Image1.ContextMenu = &Frame21.PopupMenu2;
   if (GraphShown()) {
     S.ExtMode = 7;
+    Frame21.SwitchToFunctionMode(Label1.Text(), Label3.Text());
     Frame71.Show();
     Frame71.Button2.SetText("< Graph");
+    if (!Frame71.ComboBox1.Text().empty()) EvaluateFunctionTerm();
   }
   Label4.SetText("(x)");
   if (!OperatorIndicatorInUse()) Label2.SetText("f(x)");

@@ -47,10 +47,7 @@ void TForm1::EvaluateFunctionTerm() {
   const std::string term = panel.ComboBox1.Text();
   TMathParser parser(true);
   parser.SetConstantValue("x", ReadEntryText(S.Entry1));
-  const std::pair<const char*, Edit*> constants[] = {
-      {"a", &panel.Edit1}, {"b", &panel.Edit2}, {"c", &panel.Edit3}};
-  for (const auto& [name, box] : constants)
-    if (!box->Text().empty()) parser.SetConstantValue(name, StrToFloat(box->Text()));
+  panel.SetConstants(parser);
   Extended result = 0;
   try {
     result = parser.Parse(term);
@@ -66,6 +63,8 @@ void TForm1::EvaluateFunctionTerm() {
   FormatValue();
   S.Entry2 = CanonicalText(result);
   Label3.SetText(S.DisplayText);
+  Frame21.Label4.SetText(Label1.Text());
+  Frame21.Label5.SetText(Label3.Text());
   Label4.SetText("(x)");
   Label2.SetText("f(x)");
   S.ExtMode = 7;
@@ -73,8 +72,23 @@ void TForm1::EvaluateFunctionTerm() {
   if (panel.Terms.TermHistory.size() > 1) {
     panel.Vor.SetEnabled(true);
     panel.Rueck.SetEnabled(true);
+    ShowSecondTermEntries();
   }
+  if (GraphShown()) RedrawGraph();
   FocusEquals();
+}
+
+// "Term 2 schreiben" is offered while two held terms are compared; without them the graph's
+// entries of the intersections go.
+void TForm1::ShowSecondTermEntries() {
+  TFrame2& graph = Frame21;
+  if (HoldPressed() && Frame71.Terms.PlotSequence.size() > 1) {
+    graph.Term2.SetVisible(true);
+    return;
+  }
+  for (MenuItem* entry : {&graph.Term2, &graph.x2nehmen, &graph.x1nehmen, &graph.Markieren2,
+                          &graph.Markieren1, &graph.Schnittpunkt1})
+    entry->SetVisible(false);
 }
 
 }  // namespace qv

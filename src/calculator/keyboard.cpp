@@ -45,6 +45,12 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
       EvaluateFunctionTerm();
       return true;
     }
+    if (key == Key::Enter && GraphShown() && !inConverter) {
+      S.InputState = 1;
+      RedrawGraph();
+      FocusEquals();
+      return true;
+    }
     return false;
   }
   if (key >= Key::D0 && key <= Key::D9) {

@@ -63,14 +63,18 @@ TForm1::TForm1(Ports ports) : Form("TForm1", "Form1"), ports(ports) {
   WireFunctionPanel();
   WireTaxPanel();
   WireUnitPanel();
+  WireGraphPanel();
   AddFrame(Frame11);
   AddFrame(Frame31);
   AddFrame(Frame51);
   AddFrame(Frame61);
   AddFrame(Frame71);
   AddFrame(Frame41);
+  AddFrame(Frame21);
   OnShow = [this] { FormShow(); };
   LoadSettings();
+  // The graph starts in trigonometry mode, as the trigonometry panel is the first panel.
+  Frame21.SwitchToTrigonometryMode(S.Entry1, S.DisplayText);
   FocusEquals();
 }
 
@@ -154,7 +158,7 @@ std::optional<std::string> TForm1::StateText(const std::string& name) const {
   if (name == "Decimals") return num(S.Decimals);
   if (name == "FormatWhileTyping") return num(S.FormatWhileTyping);
   if (name == "CurrencySymbol") return S.CurrencySymbol;
-  return std::nullopt;
+  return GraphStateText(name);
 }
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 #include "calculator/shell_state.h"
 #include "currency/currency_panel.h"
 #include "graph/function_term_panel.h"
+#include "graph/graph_panel.h"
 #include "panels/tax_panel.h"
 #include "panels/trig_panel.h"
 #include "panels/unit_conversion_panel.h"
@@ -34,6 +35,7 @@ class TForm1 : public Form {
   TFrame5 Frame51;
   TFrame6 Frame61;
   TFrame7 Frame71;
+  TFrame2 Frame21{Frame71};
   TFrame4 Frame41{ports};
 
   // ---- Fields and indicators
@@ -264,6 +266,21 @@ class TForm1 : public Form {
   // History back (-1) or forward (+1); the term box gets the keyboard.
   void StepTermHistory(int step);
 
+  // ---- The graph panel beside the calculator
+  bool GraphShown() const { return Frame21.Visible(); }
+  bool HoldPressed() const { return Frame21.HoldDown(); }
+  // The picture of the mode the panel is in: function mode beside the function-term panel.
+  void RedrawGraph();
+  // The graph buttons of the function-term and the trigonometry panel.
+  void FunctionGraphButtonClick();
+  void TrigGraphButtonClick();
+  void CloseGraphForTape();
+  void GradRadClick();
+  // "X-Wert für Schnittpunkt 1 übernehmen" and 2: the x into field 1.
+  void TakeIntersectionX(Extended x);
+  // Opens the range dialog with this range; set by the program.
+  std::function<void(Extended start, Extended end)> OpenRangeDialog;
+
   // ---- The unit conversion panel
   void UnitConvert();
   void UnitShowRemembered();
@@ -368,6 +385,15 @@ class TForm1 : public Form {
   void WireFunctionPanel();
   void WireTaxPanel();
   void WireUnitPanel();
+  void WireGraphPanel();
+  void WireSearchRange();
+  void SetGraphButtons(bool graphOpen);
+  void ShowGraph();
+  void HideGraph();
+  void ClearGraphMarks();
+  void ShowSecondTermEntries();
+  std::optional<std::string> GraphStateText(const std::string& name) const;
+  std::string FunctionTermText() const { return Frame71.ComboBox1.Text(); }
   void LeaveCurrencyFormat();
   bool unitConversionLive_ = false;
   // The input state kept while an edit box had the keyboard; 0 or 4 give field 1.
@@ -452,11 +478,6 @@ class TForm1 : public Form {
   void WriteRepeatEndLines();
   void WriteSecondCurrencyLine();
   std::string startLineOp_ = "0";  // PendingOp when the last start line was due
-
-  // Seams to panels that later work fills in; until then they do nothing.
-  bool GraphShown() const { return false; }
-  bool HoldPressed() const { return false; }
-  std::string FunctionTermText() const { return Frame71.ComboBox1.Text(); }
 };
 
 }  // namespace qv

@@ -30,9 +30,13 @@ void TForm1::WireTapeEvents() {
           },
       .focusCalculator = [this] { FocusEquals(); },
       .dataFolder = [this] { return DataFolder(); },
-  };
-  Frame41.Host.wordOptions = [this] {
-    return WordExportOptions{.textBox = Textbox1.Checked(), .noBorder = Umrandung.Checked()};
+      // The currency converter sets its own step after a clearing when it is wired.
+      .afterClear = {},
+      .wordOptions =
+          [this] {
+            return WordExportOptions{.textBox = Textbox1.Checked(),
+                                     .noBorder = Umrandung.Checked()};
+          },
   };
   // The text-box options: the second is offered only while the first is ticked.
   Textbox1.OnClick = [this] {
@@ -61,6 +65,7 @@ void TForm1::Button46Click() {
     Tape1.SetChecked(false);
     Whrungsrechner1.SetChecked(false);
   } else {
+    CloseGraphForTape();
     Button46.SetText("< Tape");
     SetSize(kBaseWidth + Frame41.Width() - 6, Height());
     Frame41.Show();

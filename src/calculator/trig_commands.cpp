@@ -54,6 +54,7 @@ void TForm1::ApplyTrigFunction(int k) {
   S.InputState = 1;
   S.ExtMode = k;
   if (options.hyp && !options.arc) SetHyperbolicMode(true);
+  if (GraphShown()) RedrawGraph();
 }
 
 // The hyperbolic functions have no angle unit and no cotangent, secant or cosecant.

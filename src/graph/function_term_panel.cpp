@@ -67,6 +67,13 @@ std::string TFrame7::ConstantsEntry() const {
   return Edit1.Text() + ";" + Edit2.Text() + ";" + Edit3.Text();
 }
 
+void TFrame7::SetConstants(TMathParser& parser) const {
+  const std::pair<const char*, const Edit*> constants[] = {
+      {"a", &Edit1}, {"b", &Edit2}, {"c", &Edit3}};
+  for (const auto& [name, box] : constants)
+    if (!box->Text().empty()) parser.SetConstantValue(name, StrToFloat(box->Text()));
+}
+
 bool TFrame7::ListsParallel() const {
   return ComboBox1.Items().size() == ListBox1.Items().size();
 }

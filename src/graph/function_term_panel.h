@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "parser/mathparser.h"
 #include "platform/form.h"
 
 namespace qv {
@@ -43,6 +44,9 @@ class TFrame7 : public Form {
 
   // The constants entry of the three boxes: "2;0,5;".
   std::string ConstantsEntry() const;
+  // Gives the parser the constants a, b and c of the boxes that are not empty; a box that is
+  // no number raises the conversion error.
+  void SetConstants(TMathParser& parser) const;
   // Saves the term of the box with the constants of the boxes (a saved term gets them anew).
   void SaveTerm();
   // Deletes the chosen saved term and its constants.

@@ -1,18 +1,37 @@
 #pragma once
-// The range dialog of the intersection search.
+// The range dialog of the intersection search: a free start and end of the scan range.
+#include <functional>
+
 #include "platform/form.h"
+#include "platform/numbers.h"
 
 namespace qv {
 
+// What the dialog hands to the graph panel.
+struct RangeDialogHost {
+  std::function<void(Extended)> setStart;
+  std::function<void(Extended)> setEnd;
+  // Both values taken: the free range is chosen and the graph redrawn.
+  std::function<void()> accepted;
+};
+
 class TBereich : public Form {
  public:
-  TBereich() : Form("TBereich", "Bereich") { SetCaption("SP. - Bereich"); }
+  TBereich();
   Label Label1{*this, "Label1", "Anfang"};
   Label Label2{*this, "Label2", "Ende"};
   Edit Edit1{*this, "Edit1"};
   Edit Edit2{*this, "Edit2"};
   Button Button1{*this, "Button1", "OK"};
   Button Button2{*this, "Button2", "Abbrechen"};
+
+  RangeDialogHost Host;
+
+  // Shows the range in the boxes; the main window stays usable meanwhile.
+  void Open(Extended start, Extended end);
+
+ private:
+  void Accept();
 };
 
 }  // namespace qv

@@ -1,6 +1,11 @@
 #include "platform/controls.h"
 
+#include <algorithm>
+
+#include "platform/dates.h"
 #include "platform/form.h"
+#include "platform/numbers.h"
+#include "platform/utf8.h"
 
 namespace qv {
 
@@ -198,6 +203,96 @@ void ComboBox::SetText(const std::string& text) {
   Fire(OnChange);
 }
 
+void DatePicker::SetDate(int dayNumber) {
+  if (date_ == dayNumber) return;
+  date_ = dayNumber;
+  Control::SetText(DateToStr(dayNumber));
+}
+
+void DatePicker::SetText(const std::string& text) {
+  SetDate(StrToDate(text));
+}
+
+void DatePicker::Pick(int dayNumber) {
+  if (date_ == dayNumber) return;
+  SetDate(dayNumber);
+  Fire(OnChange);
+}
+
+Grid::Grid(Form& owner, std::string name, int colCount, int rowCount, int fixedRows, int fixedCols)
+    : Control(owner, std::move(name), ControlKind::Grid),
+      colCount_(colCount),
+      fixedRows_(fixedRows),
+      fixedCols_(fixedCols),
+      cells_(static_cast<size_t>(rowCount), std::vector<std::string>(colCount)),
+      widths_(static_cast<size_t>(colCount), 64),
+      row_(fixedRows),
+      col_(fixedCols) {}
+
+void Grid::SetRowCount(int rowCount) {
+  rowCount = std::max(rowCount, fixedRows_);
+  if (rowCount == RowCount()) return;
+  cells_.resize(static_cast<size_t>(rowCount), std::vector<std::string>(colCount_));
+  row_ = std::min(row_, rowCount - 1);
+  MarkDirty();
+}
+
+const std::string& Grid::Cell(int row, int col) const {
+  static const std::string kNone;
+  if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_) return kNone;
+  return cells_[row][col];
+}
+
+void Grid::SetCell(int row, int col, const std::string& text) {
+  if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_) return;
+  if (cells_[row][col] == text) return;
+  cells_[row][col] = text;
+  MarkDirty();
+}
+
+void Grid::SetColWidth(int col, int width) {
+  if (col < 0 || col >= colCount_ || widths_[col] == width) return;
+  widths_[col] = width;
+  MarkDirty();
+}
+
+void Grid::SetEditable(bool editable) {
+  if (editable_ == editable) return;
+  editable_ = editable;
+  MarkDirty();
+}
+
+void Grid::SetCurrentCell(int row, int col) {
+  if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_) return;
+  if (row_ == row && col_ == col) return;
+  row_ = row;
+  col_ = col;
+  MarkDirty();
+}
+
+bool Grid::IsEditableCell(int row, int col) const {
+  return editable_ && row >= fixedRows_ && row < RowCount() && col >= fixedCols_ && col < colCount_;
+}
+
+void Grid::TypeIntoCell(int row, int col, const std::string& text) {
+  if (!IsEditableCell(row, col)) return;
+  SetCurrentCell(row, col);
+  std::string typed;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    char32_t key = NextCodePoint(text, pos);
+    if (OnKeyPress) OnKeyPress(key);
+    if (key) AppendUtf8(typed, key);
+  }
+  SetCell(row, col, typed);
+}
+
+void Grid::EditCell(int row, int col, const std::string& text) {
+  if (!IsEditableCell(row, col)) return;
+  SetCurrentCell(row, col);
+  SetCell(row, col, text);
+}
+
 SpinEdit::SpinEdit(Form& owner, std::string name, int minValue, int maxValue, int value)
     : Control(owner, std::move(name), ControlKind::SpinEdit),
       min_(minValue),
@@ -248,6 +343,23 @@ void MenuItem::Click() {
   if (!Enabled()) return;
   if (AutoCheck) SetChecked(RadioItem ? true : !checked_);
   Fire(OnClick);
+}
+
+void Image::SetPicture(const PixelView& picture) {
+  picture_ = picture;
+  MarkDirty();
+}
+
+void Image::MouseDown(MouseButton button, int x, int y) {
+  if (OnMouseDownAt) OnMouseDownAt(button, x, y);
+}
+
+void Image::MouseMove(int x, int y, bool leftHeld) {
+  if (OnMouseMoveAt) OnMouseMoveAt(x, y, leftHeld);
+}
+
+void Image::MouseUp(MouseButton button, int x, int y) {
+  if (OnMouseUpAt) OnMouseUpAt(button, x, y);
 }
 
 }  // namespace qv

@@ -31,6 +31,10 @@ enum class ControlKind {
   SpinEdit,
   RichEdit,
   PageControl,
+  Image,
+  GroupBox,
+  DatePicker,
+  Grid,
 };
 
 // Colours as 0xRRGGBB; kDefaultColor leaves the look to the front end.
@@ -59,6 +63,8 @@ class Control {
   void SetHint(const std::string& hint);
   int32_t Color() const { return color_; }
   void SetColor(int32_t rgb);
+  // Whether the Tab key stops at the control (a mouse click still gives it the keyboard).
+  bool TabStop = true;
 
   // The caret and the selection in the text of an edit or combo box, in characters from 0.
   int SelStart() const { return selStart_; }
@@ -243,6 +249,83 @@ class PageControl : public ListControl {
   void SetItemIndex(int index) override;
 };
 
+// A frame around controls that belong together; its text is the caption in the frame.
+class GroupBox : public Control {
+ public:
+  GroupBox(Form& owner, std::string name, std::string caption = "")
+      : Control(owner, std::move(name), ControlKind::GroupBox) {
+    text_ = std::move(caption);
+  }
+};
+
+// A calendar date chosen from a drop-down month view. The date is a day number (dates.h); the
+// text is the date as "dd.mm.yyyy". Only a date the user picks fires OnChange.
+class DatePicker : public Control {
+ public:
+  DatePicker(Form& owner, std::string name)
+      : Control(owner, std::move(name), ControlKind::DatePicker) {
+    SetDate(0);
+  }
+  int Date() const { return date_; }
+  // Setting the date by program fires nothing.
+  void SetDate(int dayNumber);
+  // A "tt.mm.jj" or "tt.mm.jjjj" text set by program; raises "'%s' ist kein gültiges Datum".
+  void SetText(const std::string& text) override;
+  // What a user does: picks a date, which fires OnChange when it differs.
+  void Pick(int dayNumber);
+
+ private:
+  int date_ = -1;
+};
+
+// A grid of texts whose fixed rows on top (the header) and fixed columns on the left (the row
+// numbers) the user cannot edit. Cells are addressed (row, col) from 0, fixed ones included.
+class Grid : public Control {
+ public:
+  Grid(Form& owner, std::string name, int colCount, int rowCount, int fixedRows = 1,
+       int fixedCols = 1);
+  int RowCount() const { return static_cast<int>(cells_.size()); }
+  int ColCount() const { return colCount_; }
+  int FixedRows() const { return fixedRows_; }
+  int FixedCols() const { return fixedCols_; }
+  // New rows come empty at the end; rows beyond the count are dropped with their texts.
+  void SetRowCount(int rowCount);
+  // "" outside the grid.
+  const std::string& Cell(int row, int col) const;
+  // Setting a cell by program fires nothing; a cell outside the grid is ignored.
+  void SetCell(int row, int col, const std::string& text);
+  int ColWidth(int col) const { return widths_[col]; }
+  void SetColWidth(int col, int width);
+  // Whether the user may edit the cells that are not fixed.
+  bool Editable() const { return editable_; }
+  void SetEditable(bool editable);
+
+  // The cell that has the caret.
+  int Row() const { return row_; }
+  int Col() const { return col_; }
+  void SetCurrentCell(int row, int col);
+
+  // Keys typed into the current cell: the handler may change a key or swallow it by setting it
+  // to '\0'. Keys pressed while the grid has the keyboard, also those that type nothing.
+  std::function<void(char32_t& key)> OnKeyPress;
+  std::function<void(Key key)> OnKeyDown;
+
+  // What a user does. Typing a text into a cell that is not fixed: the cell becomes current and
+  // each character passes OnKeyPress before it is appended. Finishing an edit in a cell with a
+  // text (the toolkit's editor has already passed the keys): the cell takes the text.
+  void TypeIntoCell(int row, int col, const std::string& text);
+  void EditCell(int row, int col, const std::string& text);
+
+ private:
+  bool IsEditableCell(int row, int col) const;
+  int colCount_;
+  int fixedRows_, fixedCols_;
+  std::vector<std::vector<std::string>> cells_;
+  std::vector<int> widths_;
+  bool editable_ = true;
+  int row_, col_;
+};
+
 class SpinEdit : public Control {
  public:
   SpinEdit(Form& owner, std::string name, int minValue, int maxValue, int value = 0);
@@ -266,6 +349,36 @@ class RichEdit : public Control {
  public:
   RichEdit(Form& owner, std::string name)
       : Control(owner, std::move(name), ControlKind::RichEdit) {}
+};
+
+// The pixels of a picture as 32-bit words 0xAARRGGBB with an opaque alpha, row by row.
+struct PixelView {
+  const uint32_t* pixels = nullptr;
+  int width = 0, height = 0;
+  int stride = 0;  // bytes from the start of one row to the next
+};
+
+enum class MouseButton { Left, Right };
+
+// A drawing area: shows a picture whose memory its drawer keeps, and reports the mouse in
+// pixels of that picture (0, 0 top left).
+class Image : public Control {
+ public:
+  Image(Form& owner, std::string name) : Control(owner, std::move(name), ControlKind::Image) {}
+  const PixelView& Picture() const { return picture_; }
+  void SetPicture(const PixelView& picture);
+  // The drawer changed pixels: the front end shows the picture anew.
+  void PictureChanged() { MarkDirty(); }
+
+  std::function<void(MouseButton button, int x, int y)> OnMouseDownAt;
+  std::function<void(MouseButton button, int x, int y)> OnMouseUpAt;
+  std::function<void(int x, int y, bool leftHeld)> OnMouseMoveAt;
+  void MouseDown(MouseButton button, int x, int y);
+  void MouseMove(int x, int y, bool leftHeld);
+  void MouseUp(MouseButton button, int x, int y);
+
+ private:
+  PixelView picture_;
 };
 
 class PopupMenu : public Control {

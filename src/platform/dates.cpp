@@ -1,5 +1,6 @@
 #include "platform/dates.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/errors.h"
@@ -71,6 +72,15 @@ CivilDate DecodeDate(int dayNumber) {
   date.month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
   date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2));
   return date;
+}
+
+int AddMonths(int dayNumber, int months) {
+  const CivilDate date = DecodeDate(dayNumber);
+  const long monthCount = date.year * 12L + (date.month - 1) + months;
+  const long year = monthCount >= 0 ? monthCount / 12 : (monthCount - 11) / 12;
+  const int month = static_cast<int>(monthCount - year * 12) + 1;
+  const int day = std::min(date.day, DaysInMonth(static_cast<int>(year), month));
+  return static_cast<int>(DaysFromCivil(year, month, day) - kDayZero);
 }
 
 bool TryStrToDate(std::string_view text, int& dayNumber) {

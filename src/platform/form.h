@@ -8,8 +8,9 @@
 
 namespace qv {
 
-// The mouse cursor a window shows: the normal arrow, or the hourglass of long work.
-enum class Cursor { Normal, Busy };
+// The mouse cursor a window shows: the normal arrow, the hourglass of long work, or the drag
+// cursor of a click still to be placed.
+enum class Cursor { Normal, Busy, Drag };
 
 // "F2", "Ctrl+K", "Alt+1": the text of a key as menu shortcuts are written.
 std::string KeyText(Key key, ShiftState shift);
@@ -48,13 +49,15 @@ class Form {
   int Width() const { return width_; }
   int Height() const { return height_; }
   void SetSize(int width, int height);
+  // A window placed in the middle of the screen when it is first shown, not at Left and Top.
+  bool CentredOnScreen = false;
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool onTop);
   // The cursor of the window (a frame sets the cursor of the window it is embedded in).
   Cursor GetCursor() const { return host_ ? host_->GetCursor() : cursor_; }
   void SetCursor(Cursor cursor);
   // Runs at once whenever the caption or the cursor changes, also in the middle of a long
-  // handler, so that a front end can show the hourglass meanwhile.
+  // handler, so that a front end can show the progress texts and the hourglass meanwhile.
   Handler OnCaptionOrCursor;
 
   // The control that owns the keyboard (for a frame: in the window that embeds it). Moving the

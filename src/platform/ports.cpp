@@ -1,6 +1,7 @@
 #include "platform/ports.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -8,6 +9,8 @@
 #ifndef QV_SHARED_DIR
 #define QV_SHARED_DIR "/usr/local/share/quorvel"
 #endif
+
+#include "platform/dates.h"
 
 namespace qv {
 
@@ -50,8 +53,13 @@ std::string LocalFolders::DocumentsDir() {
   return xdg.empty() ? home + "/Documents" : xdg;
 }
 
+// Below the installation's prefix, the folder above the program's own: /usr/share/quorvel for
+// the package, /usr/local/share/quorvel after make install, wherever the build was made.
 std::string LocalFolders::SharedDir() {
-  return QV_SHARED_DIR;
+  std::error_code ec;
+  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  const fs::path prefix = ec ? fs::path(CurrentDir()) : program.parent_path().parent_path();
+  return (prefix / QV_SHARED_DIR).lexically_normal().string();
 }
 
 bool LocalFolders::CreateDir(const std::string& path) {
@@ -68,6 +76,15 @@ bool LocalFolders::FileExists(const std::string& path) {
 bool LocalFolders::DeleteFile(const std::string& path) {
   std::error_code ec;
   return fs::remove(path, ec);
+}
+
+int SystemClock::Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  int day = 0;
+  TryEncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, day);
+  return day;
 }
 
 }  // namespace qv

@@ -111,6 +111,19 @@ class LocalFolders : public Folders {
   bool DeleteFile(const std::string& path) override;
 };
 
+// The calendar: today's date as a day number (dates.h), the date pickers' start value.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual int Today() = 0;
+};
+
+// The machine's local date.
+class SystemClock : public Clock {
+ public:
+  int Today() override;
+};
+
 // The page of the printer chosen in the printer set-up dialog, in device units.
 struct PrinterPage {
   int dpiX = 0, dpiY = 0;  // resolution in dots per inch
@@ -176,6 +189,7 @@ struct Ports {
   Folders& folders;
   Printer& printer;
   WordProcessor& word;
+  Clock& clock;
 };
 
 }  // namespace qv

@@ -6,7 +6,7 @@ Program::Program(Ports ports) : ports_(ports) {
   // The windows in the order the program creates them; all but the main window stay hidden
   // until called.
   main_ = std::make_unique<TForm1>(ports);
-  finance_ = std::make_unique<TFinanzrechner>();
+  finance_ = std::make_unique<TFinanzrechner>(ports, financeValues_);
   subsidy_ = std::make_unique<TFoerder>();
   rateUpdate_ = std::make_unique<TForm4>(ports, main_->Frame31);
   range_ = std::make_unique<TBereich>();
@@ -14,9 +14,10 @@ Program::Program(Ports ports) : ports_(ports) {
   windows_ = {main_.get(),       finance_.get(), subsidy_.get(),
               rateUpdate_.get(), range_.get(),   about_.get()};
   main_->About.OnClick = [this] { about_->Show(); };
-  main_->Finanz.OnClick = [this] { finance_->Show(); };
   main_->CloseMainWindow = [this] { return Close(); };
   WireRateUpdate();
+  WireRangeDialog();
+  WireFinance();
 }
 
 Program::~Program() = default;
@@ -34,6 +35,30 @@ void Program::WireRateUpdate() {
   main.Kurseaktualisieren1.OnClick = open;
   main.Whrungskurse1.OnClick = open;
   main.OpenRateUpdate = open;
+}
+
+// The menu entry "Finanzrechner (F)" opens the finance window, whose help button opens the
+// help page at its section and whose subsidy box opens the subsidy dialog.
+void Program::WireFinance() {
+  main_->Finanz.OnClick = [this] { finance_->Open(); };
+  finance_->HelpBtn.OnClick = [this] { main_->OpenHelp("#Finanz"); };
+  finance_->OpenSubsidyDialog = [this] { subsidy_->Show(); };
+}
+
+// "Frei definierbar" in the graph's range menu opens the range dialog, which hands the range
+// back to the graph panel.
+void Program::WireRangeDialog() {
+  TForm1& main = *main_;
+  range_->Host = {
+      .setStart = [&main](Extended start) { main.Frame21.SearchStart = start; },
+      .setEnd = [&main](Extended end) { main.Frame21.SearchEnd = end; },
+      .accepted =
+          [&main] {
+            main.Frame21.Freidefinierbar1.SetChecked(true);
+            main.RedrawGraph();
+          },
+  };
+  main.OpenRangeDialog = [this](Extended start, Extended end) { range_->Open(start, end); };
 }
 
 Form* Program::FindWindow(const std::string& className) const {

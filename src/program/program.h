@@ -21,6 +21,10 @@ class Program {
   TForm1& Main() { return *main_; }
   TAboutBox& AboutBox() { return *about_; }
   TForm4& RateUpdate() { return *rateUpdate_; }
+  TFinanzrechner& Finance() { return *finance_; }
+  // The values the finance window and the subsidy dialog share.
+  FinanceValues& FinanceShared() { return financeValues_; }
+  TBereich& RangeDialog() { return *range_; }
   // Every window in the order of creation, the main window first.
   const std::vector<Form*>& Windows() const { return windows_; }
   // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
@@ -34,7 +38,10 @@ class Program {
 
  private:
   void WireRateUpdate();
+  void WireFinance();
+  void WireRangeDialog();
   Ports ports_;
+  FinanceValues financeValues_;
   std::unique_ptr<TForm1> main_;
   std::unique_ptr<TFinanzrechner> finance_;
   std::unique_ptr<TFoerder> subsidy_;

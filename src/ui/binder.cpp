@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateEdit>
 #include <QDrag>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,9 +20,12 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <set>
 
 #include "platform/errors.h"
+#include "ui/grid_binding.h"
 #include "ui/key_map.h"
 #include "ui/menu_builder.h"
 
@@ -103,6 +108,7 @@ void Binder::BindControl(Control& control, QObject& target) {
     widgets_[&control] = widget;
     controlOf_[widget] = &control;
     widget->installEventFilter(this);
+    if (!control.TabStop) widget->setFocusPolicy(Qt::ClickFocus);
     Connect(control, *widget);
   }
   forced_.push_back(&control);  // the first push shows the logic's state
@@ -136,6 +142,19 @@ void Binder::Connect(Control& control, QWidget& widget) {
     if (auto* list = dynamic_cast<ListControl*>(c))
       connect(tabs, &QTabBar::currentChanged, this,
               [this, list](int index) { Run([&] { list->Select(index); }, list); });
+  } else if (auto* pages = qobject_cast<QTabWidget*>(&widget)) {
+    if (auto* list = dynamic_cast<ListControl*>(c))
+      connect(pages, &QTabWidget::currentChanged, this,
+              [this, list](int index) { Run([&] { list->Select(index); }, list); });
+  } else if (auto* dateEdit = qobject_cast<QDateEdit*>(&widget)) {
+    if (auto* picker = dynamic_cast<DatePicker*>(c))
+      connect(dateEdit, &QDateEdit::dateChanged, this, [this, picker](const QDate& date) {
+        Run([&] { picker->Pick(DayNumber(date)); }, picker);
+      });
+  } else if (auto* table = qobject_cast<QTableWidget*>(&widget)) {
+    if (auto* grid = dynamic_cast<Grid*>(c))
+      ConnectGrid(*grid, *table,
+                  [this, grid](const std::function<void()>& event) { Run(event, grid); });
   } else if (auto* spin = qobject_cast<QSpinBox*>(&widget)) {
     if (auto* spinEdit = dynamic_cast<SpinEdit*>(c))
       connect(spin, &QSpinBox::valueChanged, this,
@@ -213,6 +232,37 @@ void Binder::Run(const std::function<void()>& event, Control* sender) {
   Sync();
 }
 
+// 30.12.1899 is Julian day 2415019.
+constexpr int kJulianDayZero = 2415019;
+
+QDate Binder::DateOf(int dayNumber) {
+  return QDate::fromJulianDay(dayNumber + kJulianDayZero);
+}
+
+int Binder::DayNumber(const QDate& date) {
+  return static_cast<int>(date.toJulianDay() - kJulianDayZero);
+}
+
+// An edit box's key handler in a dialog may swallow a typed character or put another in its
+// place. (The main window's keys go their own way, through the key router.)
+bool Binder::EditKeyPress(Control& control, QWidget& widget, const QKeyEvent& event) {
+  auto* edit = dynamic_cast<Edit*>(&control);
+  auto* line = qobject_cast<QLineEdit*>(&widget);
+  const QString text = event.text();
+  if (!edit || !edit->OnKeyPress || !line || line->isReadOnly() || text.size() != 1 ||
+      !text[0].isPrint() || qobject_cast<QMainWindow*>(widget.window()))
+    return false;
+  char32_t typed = text[0].unicode();
+  edit->OnKeyPress(typed);
+  if (typed == text[0].unicode()) return false;
+  if (typed) {
+    line->insert(QString::fromUcs4(&typed, 1));
+    const std::string changed = line->text().toStdString();
+    Run([&] { edit->SetText(changed); }, edit);
+  }
+  return true;
+}
+
 QWidget* Binder::WidgetOf(const Control& control) const {
   const auto it = widgets_.find(&control);
   return it == widgets_.end() ? nullptr : it->second;
@@ -230,10 +280,40 @@ std::vector<std::string> Binder::Unbound(const Form& form) const {
   return names;
 }
 
+std::vector<QWidget*> Binder::Windows() const {
+  std::vector<QWidget*> windows;
+  for (const FormView& view : forms_)
+    if (view.window) windows.push_back(view.widget);
+  return windows;
+}
+
+bool Binder::MouseOnImage(Image& image, QEvent& event) {
+  const QEvent::Type type = event.type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease)
+    return false;
+  const auto& mouse = static_cast<QMouseEvent&>(event);
+  const QPoint at = mouse.position().toPoint();
+  const MouseButton button =
+      mouse.button() == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
+  if (type == QEvent::MouseMove)
+    Run([&] { image.MouseMove(at.x(), at.y(), (mouse.buttons() & Qt::LeftButton) != 0); });
+  else if (mouse.button() == Qt::LeftButton || mouse.button() == Qt::RightButton)
+    Run([&] {
+      if (type == QEvent::MouseButtonPress)
+        image.MouseDown(button, at.x(), at.y());
+      else
+        image.MouseUp(button, at.x(), at.y());
+    });
+  return true;
+}
+
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
   const auto it = controlOf_.find(watched);
   if (it != controlOf_.end()) {
     Control& control = *it->second;
+    if (auto* image = dynamic_cast<Image*>(&control); image && MouseOnImage(*image, *event))
+      return false;
     switch (event->type()) {
       case QEvent::MouseButtonPress:
         dragStart_ = static_cast<QMouseEvent*>(event)->position().toPoint();
@@ -242,6 +322,10 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         [[fallthrough]];
       case QEvent::MouseButtonRelease:
         pressModifiers_ = static_cast<QMouseEvent*>(event)->modifiers();
+        // An edit box that reacts to a click (a button reports its own clicks).
+        if (event->type() == QEvent::MouseButtonRelease && control.Kind() == ControlKind::Edit &&
+            control.OnClick && control.Enabled())
+          Run([&] { control.Click(); }, &control);
         break;
       case QEvent::MouseMove: {
         const auto* move = static_cast<QMouseEvent*>(event);
@@ -261,6 +345,9 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::Enter:
         if (control.OnMouseMove) Run([&] { control.OnMouseMove(); });
         break;
+      case QEvent::KeyPress:
+        return EditKeyPress(control, *static_cast<QWidget*>(watched),
+                            *static_cast<QKeyEvent*>(event));
       case QEvent::ContextMenu:
         ContextMenu(control, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;

@@ -14,6 +14,8 @@
 #include "platform/ports.h"
 
 class QAction;
+class QKeyEvent;
+class QDate;
 class QLineEdit;
 class QMenu;
 class QWidget;
@@ -39,8 +41,14 @@ class Binder : public QObject {
 
   QWidget* WidgetOf(const Control& control) const;
   QAction* ActionOf(const Control& control) const;
+  // A date picker's day number (counted from 30.12.1899) as a date, and back.
+  static QDate DateOf(int dayNumber);
+  static int DayNumber(const QDate& date);
   // Controls of the form (not of its frames) that have no widget or action.
   std::vector<std::string> Unbound(const Form& form) const;
+  // The windows bound so far (the main window first, then the dialogs), embedded frames lying
+  // inside them.
+  std::vector<QWidget*> Windows() const;
 
   // Runs after every push (the front end ends the program when the main window's form closed).
   std::function<void()> AfterSync;
@@ -64,6 +72,7 @@ class Binder : public QObject {
     int width = -1, height = -1;
     int left = -1, top = -1;
     bool visible = false, stayOnTop = false;
+    bool centred = false;  // a window centred on the screen has been placed
     Cursor cursor = Cursor::Normal;
     Control* focus = nullptr;
   };
@@ -76,11 +85,14 @@ class Binder : public QObject {
   void PushForm(FormView& view);
   // The caption and the cursor of a window, shown at once (also during a long handler).
   void PushCaptionAndCursor(FormView& view);
+  // The mouse on a drawing area, in pixels of its picture.
+  bool MouseOnImage(Image& image, QEvent& event);
   void PushControl(Control& control);
   void PushWidget(const Control& control, QWidget& widget);
   // A selection the logic asked for, in an edit box or an editable combo box.
   void PushSelection(Control& control, QWidget& widget);
   void NoteSelections(Control& control, QLineEdit& line);
+  bool EditKeyPress(Control& control, QWidget& widget, const QKeyEvent& event);
   void PushAction(const Control& control, QAction& action);
 
   Prompts& prompts_;

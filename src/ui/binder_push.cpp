@@ -2,6 +2,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,12 +11,17 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <optional>
 
 #include "ui/binder.h"
 #include "ui/caption_map.h"
+#include "ui/grid_binding.h"
+#include "ui/raster_view.h"
 
 namespace qv::ui {
 
@@ -57,6 +64,16 @@ void PushList(const ListControl& list, QTabBar& tabs) {
     for (const QString& item : items) tabs.setTabToolTip(tabs.addTab(item), item);
   }
   tabs.setCurrentIndex(list.ItemIndex());
+}
+
+// The window builds the pages; their tabs show the captions, pages without one stay hidden.
+void PushList(const ListControl& list, QTabWidget& pages) {
+  const int captions = static_cast<int>(list.Items().size());
+  for (int i = 0; i < pages.count(); ++i) {
+    pages.setTabVisible(i, i < captions);
+    if (i < captions) pages.setTabText(i, QString::fromStdString(list.Items()[i]));
+  }
+  if (list.ItemIndex() >= 0) pages.setCurrentIndex(list.ItemIndex());
 }
 
 void PushList(const ListControl& list, QListWidget& widget) {
@@ -110,7 +127,13 @@ void Binder::PushForm(FormView& view) {
       const int menuHeight = main ? main->menuBar()->sizeHint().height() : 0;
       widget.setFixedSize(view.width, view.height + menuHeight);
     }
-    if (view.left != form.Left() || view.top != form.Top()) {
+    if (form.CentredOnScreen) {
+      if (!view.centred && form.Visible()) {
+        view.centred = true;
+        const QRect screen = widget.screen()->availableGeometry();
+        widget.move(screen.center() - QPoint(widget.width() / 2, widget.height() / 2));
+      }
+    } else if (view.left != form.Left() || view.top != form.Top()) {
       view.left = form.Left();
       view.top = form.Top();
       widget.move(view.left, view.top);
@@ -141,11 +164,14 @@ void Binder::PushCaptionAndCursor(FormView& view) {
     view.widget->setWindowTitle(QString::fromStdString(view.caption));
   }
   if (view.cursor != form.GetCursor()) {
+    const Cursor previous = view.cursor;
     view.cursor = form.GetCursor();
-    if (view.cursor == Cursor::Busy)
-      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (previous == Cursor::Busy) QGuiApplication::restoreOverrideCursor();
+    if (view.cursor == Cursor::Busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (view.cursor == Cursor::Drag)
+      view.widget->setCursor(Qt::DragCopyCursor);
     else
-      QGuiApplication::restoreOverrideCursor();
+      view.widget->unsetCursor();
   }
 }
 
@@ -162,6 +188,11 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
     palette.setColor(QPalette::Base, color);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+  }
+  if (auto* raster = dynamic_cast<RasterView*>(&widget)) {
+    if (const auto* image = dynamic_cast<const Image*>(&control))
+      raster->ShowPicture(image->Picture());
+    return;
   }
   const QString text = DisplayCaption(control.Name(), control.Text());
   if (auto* label = qobject_cast<QLabel*>(&widget)) {
@@ -183,6 +214,15 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
     if (const auto* list = dynamic_cast<const ListControl*>(&control)) PushList(*list, *listWidget);
   } else if (auto* tabs = qobject_cast<QTabBar*>(&widget)) {
     if (const auto* list = dynamic_cast<const ListControl*>(&control)) PushList(*list, *tabs);
+  } else if (auto* pages = qobject_cast<QTabWidget*>(&widget)) {
+    if (const auto* list = dynamic_cast<const ListControl*>(&control)) PushList(*list, *pages);
+  } else if (auto* group = qobject_cast<QGroupBox*>(&widget)) {
+    if (group->title() != text) group->setTitle(text);
+  } else if (auto* dateEdit = qobject_cast<QDateEdit*>(&widget)) {
+    if (const auto* picker = dynamic_cast<const DatePicker*>(&control))
+      dateEdit->setDate(DateOf(picker->Date()));
+  } else if (auto* table = qobject_cast<QTableWidget*>(&widget)) {
+    if (const auto* grid = dynamic_cast<const Grid*>(&control)) PushGrid(*grid, *table);
   } else if (auto* spin = qobject_cast<QSpinBox*>(&widget)) {
     if (const auto* spinEdit = dynamic_cast<const SpinEdit*>(&control)) {
       spin->setRange(spinEdit->MinValue(), spinEdit->MaxValue());

@@ -20,11 +20,12 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignCenter;
 
 constexpr std::array kPlaces{
-    // Fields and their indicators.
-    Place{"Label4", Kind::Label, 5, 5, 22, 28, "indicator", kCentre},
-    Place{"Label1", Kind::Label, 30, 5, 216, 28, "field", kRight},
-    Place{"Label2", Kind::Label, 5, 37, 22, 28, "indicator", kCentre},
-    Place{"Label3", Kind::Label, 30, 37, 216, 28, "field", kRight},
+    // Fields and their indicators, wide enough for a marker of up to four characters ("cosh");
+    // the operator indicator shows a longer one whole in its hint.
+    Place{"Label4", Kind::Label, 2, 5, 30, 28, "indicator", kCentre},
+    Place{"Label1", Kind::Label, 34, 5, 212, 28, "field", kRight},
+    Place{"Label2", Kind::Label, 2, 37, 30, 28, "indicator", kCentre},
+    Place{"Label3", Kind::Label, 34, 37, 212, 28, "field", kRight},
     // Field choice, decimals and the repeat counter.
     Place{"StaticText1", Kind::Label, 5, 70, 30, 22},
     Place{"Radio1", Kind::Radio, 36, 70, 32, 22},
@@ -83,8 +84,8 @@ constexpr std::array kPlaces{
     Place{"Button44", Kind::Key, 67, 390, 24, 24},
     Place{"Button41", Kind::Key, 93, 390, 24, 24},
     Place{"Label8", Kind::Label, 119, 390, 14, 24, "extension", kCentre},
-    Place{"Button46", Kind::Key, 135, 390, 52, 24},
-    Place{"Button18", Kind::Key, 191, 390, 55, 24},
+    Place{"Button46", Kind::Key, 135, 390, 48, 24},
+    Place{"Button18", Kind::Key, 187, 390, 59, 24},
 };
 
 }  // namespace

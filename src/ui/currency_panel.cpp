@@ -20,7 +20,7 @@ constexpr std::array kPlaces{
     Place{"ComboBox2", Kind::Combo, 4, 18, 150, 22},
     Place{"Label2", Kind::Label, 158, 2, 88, 16},
     Place{"Edit4", Kind::Edit, 158, 18, 88, 22},
-    Place{"Label5", Kind::Label, 132, 44, 114, 22},
+    Place{"Label5", Kind::WrappedLabel, 132, 42, 114, 28},
     Place{"Label6", Kind::Label, 4, 70, 104, 16},
     Place{"Label3", Kind::Label, 142, 70, 104, 16},
     Place{"Edit2", Kind::Edit, 4, 86, 104, 24},

@@ -8,9 +8,12 @@
 #include "ui/about_dialog.h"
 #include "ui/binder.h"
 #include "ui/currency_panel.h"
+#include "ui/finance_window.h"
 #include "ui/function_panel.h"
+#include "ui/graph_panel.h"
 #include "ui/key_router.h"
 #include "ui/main_window.h"
+#include "ui/range_dialog.h"
 #include "ui/rate_dialog.h"
 #include "ui/tape_panel.h"
 #include "ui/tape_view.h"
@@ -32,10 +35,13 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   BuildFunctionPanel(*window_->centralWidget(), program.Main().Frame71);
   BuildTaxPanel(*window_->centralWidget(), program.Main().Frame61);
   BuildUnitPanel(*window_->centralWidget(), program.Main().Frame51);
+  graph_ = BuildGraphPanel(*window_->centralWidget(), program.Main().Frame21);
   binder_->AddWindow(program.Main(), *window_);
   ConnectTape();
   binder_->AddWindow(program.AboutBox(), *about_);
   binder_->AddWindow(program.RateUpdate(), *BuildRateDialog(*window_, program.RateUpdate()));
+  binder_->AddWindow(program.RangeDialog(), *BuildRangeDialog(*window_, program.RangeDialog()));
+  binder_->AddWindow(program.Finance(), *BuildFinanceWindow(*window_, program.Finance()));
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
     bool closed = false;

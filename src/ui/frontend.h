@@ -11,6 +11,7 @@ class AboutDialog;
 class Binder;
 class KeyRouter;
 class MainWindow;
+class RasterView;
 class TapeView;
 
 class Frontend {
@@ -27,6 +28,7 @@ class Frontend {
   AboutDialog& About() const { return *about_; }
   Binder& GetBinder() const { return *binder_; }
   TapeView& Tape() const { return *tape_; }
+  RasterView& Graph() const { return *graph_; }
 
  private:
   void ConnectTape();
@@ -35,6 +37,7 @@ class Frontend {
   std::unique_ptr<MainWindow> window_;
   AboutDialog* about_;  // owned by the main window
   TapeView* tape_;      // owned by the main window
+  RasterView* graph_;   // owned by the main window
   // Declared after the windows: the binder goes first, so no widget reports to it while the
   // windows are taken down.
   std::unique_ptr<Binder> binder_;

@@ -11,9 +11,9 @@ namespace qv::ui {
 namespace {
 
 constexpr std::array kPlaces{
-    Place{"ComboBox1", Kind::EditCombo, 4, 4, 146, 24, "term"},
-    Place{"Button1", Kind::Key, 154, 4, 40, 24, "operator"},
-    Place{"Button2", Kind::Key, 198, 4, 48, 24},
+    Place{"ComboBox1", Kind::EditCombo, 4, 4, 144, 24, "term"},
+    Place{"Button1", Kind::Key, 152, 4, 36, 24, "operator"},
+    Place{"Button2", Kind::Key, 192, 4, 54, 24},
     Place{"Edit1", Kind::Edit, 18, 33, 56, 22, "term"},
     Place{"Edit2", Kind::Edit, 100, 33, 56, 22, "term"},
     Place{"Edit3", Kind::Edit, 182, 33, 56, 22, "term"},

@@ -1,9 +1,15 @@
 #include "ui/placed_widgets.h"
 
 #include "platform/form.h"
+#include "ui/raster_view.h"
+#include "ui/tab_rows.h"
+#include "ui/theme.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaEnum>
@@ -11,7 +17,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
-#include <QTabBar>
+#include <QTableWidget>
 #include <QToolButton>
 
 namespace qv::ui {
@@ -20,9 +26,11 @@ namespace {
 
 QWidget* Make(const Place& place, QWidget& parent) {
   switch (place.kind) {
-    case Kind::Label: {
+    case Kind::Label:
+    case Kind::WrappedLabel: {
       auto* label = new QLabel(&parent);
       label->setAlignment(place.align);
+      label->setWordWrap(place.kind == Kind::WrappedLabel);
       return label;
     }
     case Kind::Key:
@@ -48,11 +56,26 @@ QWidget* Make(const Place& place, QWidget& parent) {
       combo->setInsertPolicy(QComboBox::NoInsert);  // the logic keeps the list
       return combo;
     }
-    case Kind::Tabs: {
-      auto* tabs = new QTabBar(&parent);
-      tabs->setUsesScrollButtons(true);
-      tabs->setExpanding(false);
-      return tabs;
+    case Kind::Tabs:
+      return new TabRows(&parent);
+    case Kind::Raster:
+      return new RasterView(&parent);
+    case Kind::Group:
+      return new QGroupBox(&parent);
+    case Kind::Date: {
+      auto* date = new QDateEdit(&parent);
+      date->setCalendarPopup(true);
+      date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+      return date;
+    }
+    case Kind::Grid: {
+      auto* table = new QTableWidget(&parent);
+      table->verticalHeader()->hide();
+      table->verticalHeader()->setMinimumSectionSize(16);
+      table->verticalHeader()->setDefaultSectionSize(18);
+      table->horizontalHeader()->setMinimumSectionSize(16);
+      table->horizontalHeader()->setFixedHeight(20);
+      return table;
     }
     case Kind::Tool: {
       auto* button = new QToolButton(&parent);
@@ -70,10 +93,11 @@ QWidget* Make(const Place& place, QWidget& parent) {
 }  // namespace
 
 QWidget* BuildPanel(QWidget& clientArea, const qv::Form& frame, int left, int top,
-                    std::span<const Place> places) {
+                    std::span<const Place> places, PanelFont font) {
   auto* panel = new QWidget(&clientArea);
   panel->setObjectName(QString::fromStdString(frame.Name()));
   panel->setGeometry(left, top, frame.Width(), frame.Height());
+  if (font == PanelFont::Compact) UseCompactFont(*panel);
   PlaceWidgets(*panel, places);
   panel->hide();
   return panel;

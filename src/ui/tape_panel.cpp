@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "ui/tape_view.h"
+#include "ui/theme.h"
 
 namespace qv::ui {
 
@@ -11,7 +12,8 @@ namespace {
 
 // The panel sits 6 pixels into the calculator's right edge, as wide as the logic's frame.
 constexpr int kLeft = 245;
-constexpr int kButtonSize = 23;
+constexpr int kButtonSize = 22;
+constexpr int kRowHeight = 23;
 
 struct Tool {
   const char* name;
@@ -21,12 +23,12 @@ struct Tool {
 };
 
 constexpr Tool kTools[] = {
-    {"Button1", QStyle::SP_DialogResetButton, false, 46},
+    {"Button1", QStyle::SP_DialogResetButton, false, 51},
     {"FileOpenDialog1", QStyle::SP_DialogOpenButton},
     {"SpeedButton5", QStyle::SP_DialogSaveButton},
     {"SpeedButton3", QStyle::SP_FileDialogContentsView},
     {"BitBtn2", QStyle::SP_FileDialogDetailedView},
-    {"SpeedButton4", QStyle::SP_FileIcon, false, 56},
+    {"SpeedButton4", QStyle::SP_FileIcon, false, 55},
     {"SpeedButton1", QStyle::SP_FileDialogInfoView, true},
     {"SpeedButton2", QStyle::SP_MediaPlay, true},
 };
@@ -37,6 +39,8 @@ TapeView* BuildTapePanel(QWidget& clientArea, TFrame4& frame) {
   auto* panel = new QWidget(&clientArea);
   panel->setObjectName(QStringLiteral("Frame41"));
   panel->setGeometry(kLeft, 0, frame.Width(), frame.Height());
+  // The row of tools fills the panel's width: its two captions take the compact font.
+  UseCompactFont(*panel);
   int x = 2;
   for (const Tool& tool : kTools) {
     auto* button = new QToolButton(panel);
@@ -46,11 +50,11 @@ TapeView* BuildTapePanel(QWidget& clientArea, TFrame4& frame) {
                                                         : Qt::ToolButtonIconOnly);
     button->setCheckable(tool.checkable);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(x, 2, tool.width, kButtonSize);
+    button->setGeometry(x, 2, tool.width, kRowHeight);
     x += tool.width + 1;
   }
   auto* view = new TapeView(frame, panel);
-  view->setGeometry(2, kButtonSize + 6, frame.Width() - 4, frame.Height() - kButtonSize - 8);
+  view->setGeometry(2, kRowHeight + 6, frame.Width() - 4, frame.Height() - kRowHeight - 8);
   panel->hide();
   return view;
 }

@@ -19,9 +19,9 @@ constexpr std::array kPlaces{
     Place{"SpeedButton1", Kind::Tool, 194, 32, 24, 22, "SP_ArrowUp"},
     Place{"SpeedButton2", Kind::Tool, 221, 32, 24, 22, "SP_FileDialogDetailedView"},
     Place{"Label4", Kind::Label, 4, 60, 60, 22},
-    Place{"Edit4", Kind::Edit, 64, 60, 58, 22},
-    Place{"Label5", Kind::Label, 126, 60, 62, 22},
-    Place{"Edit2", Kind::Edit, 188, 60, 58, 22},
+    Place{"Edit4", Kind::Edit, 64, 60, 54, 22},
+    Place{"Label5", Kind::Label, 121, 60, 70, 22},
+    Place{"Edit2", Kind::Edit, 192, 60, 54, 22},
 };
 
 }  // namespace

@@ -4,10 +4,14 @@
 #include <QFont>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QWidget>
 
 namespace qv::ui {
 
 namespace {
+
+constexpr int kFontPixels = 12;
+constexpr int kCompactFontPixels = 11;
 
 // Widgets carry a "role" property where their look differs from the plain one.
 constexpr const char* kStyleSheet = R"(
@@ -35,6 +39,12 @@ QLabel[role="indicator"] { color: #22384d; font-family: Arial; font-size: 12px; 
 QLabel[role="counter"] {
   background: #eef2f5; border: 1px solid #b4c0cb; border-radius: 2px; padding: 0px 3px;
 }
+QTableWidget QHeaderView::section {
+  padding: 0px 1px; border: none; border-right: 1px solid #b4c0cb;
+  border-bottom: 1px solid #b4c0cb; background: #e9eef2;
+}
+QComboBox[role="zoom"] { font-weight: bold; }
+QLabel[role="result"] { font-size: 11px; }
 QLabel[role="extension"] { color: #d00000; font-family: Arial; font-size: 14px; font-weight: bold; }
 )";
 
@@ -64,9 +74,15 @@ void ApplyTheme(QApplication& app) {
   app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   app.setPalette(BlueGreyPalette());
   QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(12);
+  font.setPixelSize(kFontPixels);
   app.setFont(font);
   app.setStyleSheet(QString::fromUtf8(kStyleSheet));
+}
+
+void UseCompactFont(QWidget& panel) {
+  QFont font = panel.font();
+  font.setPixelSize(kCompactFontPixels);
+  panel.setFont(font);
 }
 
 }  // namespace qv::ui

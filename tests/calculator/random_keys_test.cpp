@@ -1,6 +1,7 @@
 // Long random sequences of calculator keys and answers, with fixed seeds: whatever the user
 // does, no exception escapes the general handler and the calculator stays in a sound state.
-// A failed "=" must leave fields, indicators, the pending operation and the tape untouched.
+// A failed "=", and a digit that takes the entry beyond the range, must leave fields,
+// indicators, the pending operation and the tape untouched.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -83,19 +84,20 @@ class RandomKeysTest : public ::testing::TestWithParam<RandomCase> {
   qvs::FakeShell shell;
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
+  qvs::FakeClock clock;
   qvs::SandboxFolders folders;
 };
 
 struct Action {
   const char* name;
   std::function<void(qv::TForm1&)> run;
-  bool isEquals = false;
+  bool undoneOnFault = false;  // a runtime fault leaves everything as before the key
 };
 
 std::vector<Action> Actions() {
   std::vector<Action> list;
   for (char d = '0'; d <= '9'; ++d)
-    list.push_back({"digit", [d](qv::TForm1& f) { f.DigitKey(d); }});
+    list.push_back({"digit", [d](qv::TForm1& f) { f.DigitKey(d); }, true});
   list.push_back({"decimal", [](qv::TForm1& f) { f.Button11.Click(); }});
   for (auto* name : {"Button12", "Button13", "Button14", "Button15"})
     list.push_back({name, [name](qv::TForm1& f) { f.Find(name)->Click(); }});
@@ -189,6 +191,10 @@ bool IsWrittenLineKind(const std::string& line) {
   if (qv::Contains(line, "x   ") && (line.ends_with(" +%") || line.ends_with(" -%"))) return true;
   // π in field 2 extends the operator indicator, which an operand line ends with: "x Pi".
   if (line.ends_with(" Pi") || qv::Contains(line, " Pi (")) return true;
+  // The argument line of a live function term: field 1, a blank and its tag, which the
+  // field's context menu may have cleared (opening the graph beside the function-term panel
+  // makes its term live).
+  if (line.size() > 1 && line.back() == ' ' && line[line.size() - 2] != ' ') return true;
   // The marker line of a one-operand function, left last when the undo took its "=" line.
   for (const char* marker : {"Q", "X²", "Ln", "exp", "L10"})
     if (line == marker) return true;
@@ -208,7 +214,7 @@ TEST_P(RandomKeysTest, StateStaysSoundAfterEveryKey) {
   for (int sequence = 0; sequence < kSequences; ++sequence) {
     prompts.answers.clear();
     prompts.messages.clear();
-    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word});
+    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock});
     form.Show();
     std::vector<std::string> log;
     for (int step = 0; step < kKeysPerSequence; ++step) {
@@ -226,7 +232,7 @@ TEST_P(RandomKeysTest, StateStaysSoundAfterEveryKey) {
       }
       bool fault = false;
       for (const std::string& m : prompts.messages) fault = fault || IsRuntimeFault(m);
-      faults += action.isEquals && fault;
+      faults += action.undoneOnFault && fault;
       const auto where = [&] { return testing::PrintToString(log); };
       ASSERT_GE(form.S.InputState, 1) << where();
       ASSERT_LE(form.S.InputState, 4) << where();
@@ -239,12 +245,13 @@ TEST_P(RandomKeysTest, StateStaysSoundAfterEveryKey) {
         ASSERT_TRUE(IsWrittenLineKind(last))
             << "last tape line \"" << last << "\" after " << where();
       }
-      if (action.isEquals && fault) {
+      if (action.undoneOnFault && fault) {
         ASSERT_EQ(Capture(form), before) << where();
       }
     }
   }
-  // Some "=" reach the general handler, so the check that they change nothing is exercised.
+  // Some of these keys reach the general handler, so the check that they change nothing is
+  // exercised.
   EXPECT_GT(faults, 0);
 }
 

@@ -88,7 +88,8 @@ class TapePanelTest : public testing::Test {
   qvs::SandboxFolders folders;
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
-  TFrame4 frame{Ports{prompts, clipboard, shell, folders, printer, word}};
+  qvs::FakeClock clock;
+  TFrame4 frame{Ports{prompts, clipboard, shell, folders, printer, word, clock}};
 };
 
 TEST_F(TapePanelTest, ClearingWritesTheWholeTapeToTheBackupFirst) {

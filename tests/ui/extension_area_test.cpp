@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include "ui/tab_rows.h"
 #include "ui_fixture.h"
 
 namespace qv::ui {
@@ -61,6 +62,19 @@ TEST_F(ExtensionAreaTest, AnotherPageOfTheUnitPanelConvertsAtOnce) {
   EXPECT_EQ(Widget<QLabel>("Label3").text(), QStringLiteral("6,21371192237334"));
   EXPECT_TRUE(Widget("Frame51").findChild<QWidget*>(QStringLiteral("Combo9"))->isVisible());
   EXPECT_FALSE(Widget("Frame51").findChild<QWidget*>(QStringLiteral("Combo1"))->isVisible());
+}
+
+TEST_F(ExtensionAreaTest, ATabOfTheSecondRowIsChosenByAClick) {
+  QTest::keyClicks(&frontend.Window(), "10e");
+  auto* tabs = Widget("Frame51").findChild<TabRows*>(QStringLiteral("PageControl1"));
+  ASSERT_NE(tabs, nullptr);
+  // "Tempo" opens the second row, inside the bar.
+  const QRect tempo = tabs->RowTabRect(4);
+  EXPECT_GT(tempo.top(), tabs->RowTabRect(0).bottom());
+  EXPECT_TRUE(tabs->rect().contains(tempo));
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tempo.center());
+  EXPECT_EQ(form.Frame51.Page(), 4);
+  EXPECT_EQ(Widget<QLabel>("Label3").text(), QStringLiteral("6,21371192237334"));
 }
 
 }  // namespace

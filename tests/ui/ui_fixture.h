@@ -97,7 +97,7 @@ class UiTest : public testing::Test {
   UiTest() : UiTest(noShell_, noWordProcessor_) {}
   // A run handing files, web pages and documents to the given desktop services.
   UiTest(Shell& shell, WordProcessor& word)
-      : program{Ports{prompts, clipboard, shell, folders, printer, word}} {}
+      : program{Ports{prompts, clipboard, shell, folders, printer, word, clock}} {}
 
   void SetUp() override {
     frontend.Start();
@@ -132,6 +132,7 @@ class UiTest : public testing::Test {
     return pdf;
   }};
   NullWordProcessor noWordProcessor_;
+  SystemClock clock;
   Program program;
   Frontend frontend{program, prompts};
   TForm1& form = program.Main();

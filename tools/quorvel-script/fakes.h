@@ -103,6 +103,13 @@ class FakePrinter : public qv::Printer {
   }
 };
 
+// Today as a script says it ("today"); the machine's date until then.
+class FakeClock : public qv::Clock {
+ public:
+  int today = qv::SystemClock().Today();
+  int Today() override { return today; }
+};
+
 // The real file system, with the start directory, the documents folder and the folder of the
 // installed files of the sandbox.
 class SandboxFolders : public qv::LocalFolders {

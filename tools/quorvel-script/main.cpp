@@ -19,7 +19,8 @@ ini                       before any other command: the block becomes "Quorvel.i
 start                     create the windows now; after close it starts the program anew
 close                     close the main window as its close button does
 click NAME                a control of the main window, FRAME.NAME for an embedded frame,
-dblclick NAME               or CLASS.NAME for a secondary window (TAboutBox.OKButton)
+dblclick NAME               or CLASS.NAME for a secondary window (TAboutBox.OKButton,
+                            TFinanzrechner.OKBtn; its pages: TFinanzrechner.PageControl1)
 rightclick NAME
 ctrlclick NAME            click with Ctrl held
 key KEY...                one character (5 + , p) or Enter Esc Backspace Delete Insert Home
@@ -27,8 +28,15 @@ key KEY...                one character (5 + , p) or Enter Esc Backspace Delete 
                           NumMultiply NumDivide NumDecimal WheelUp WheelDown, with optional
                           Ctrl+ Alt+ Shift+ prefixes
 set NAME "TEXT"           type TEXT into an edit or combo box (fires its change handler)
+set NAME "TT.MM.JJJJ"     pick a date in a date picker (fires its change handler)
+set NAME cell ROW COL "TEXT"  type TEXT into a grid cell key by key (row 0 is the header
+                          row, column 0 the row numbers; the grid's key handler sees each key)
+today "TT.MM.JJJJ"        the date the program takes as today (give it before start; the
+                          machine's date without it)
 select NAME INDEX         choose item INDEX (from 0) of a combo or list box
 focus NAME                give a control the keyboard focus
+mouse NAME down|move|up X Y [right]   the mouse on a drawing area (Frame21.Image1), at
+                          pixel X, Y; the left button unless "right" is given
 caret NAME START [LENGTH] put the caret of an edit or combo box at START (from 0), or select
                             LENGTH characters from there, as the user does
 drag NAME TARGET          drag a control onto another
@@ -46,10 +54,15 @@ screen L T W H            the desktop has a screen whose free area starts at L,T
 fail shell|wordprocessor  from now on the desktop refuses what it is handed: the shell opens
                           no file or web page and starts no program (/usr/bin/quorvel), the
                           word processor's document (DATA/Word.rtf) opens in no program
-expect NAME "TEXT"        the control's text or caption
+expect NAME "TEXT"        the control's text or caption (a date picker's date as TT.MM.JJJJ)
+expect NAME cell ROW COL "TEXT"   a grid cell
+expect NAME rows N        the row count of a grid, the header row included
+expect NAME focused       the control has the keyboard in its window
 expect NAME checked|unchecked|visible|hidden|enabled|disabled|down|up
 expect NAME selection START LENGTH   the part of the text the program selected
-expect state NAME "TEXT"  a state value of the calculator (Extended values canonical)
+expect NAME hint "TEXT"   the control's hint
+expect state NAME "TEXT"  a state value of the calculator or the graph (Extended values
+                          canonical, lists as "x^2|x": TermHistory, PlotSequence, ...)
 expect message "TEXT"     the next message, question or input box shown; in it the data
                           folder reads DATA and the start directory START
 expect no-message
@@ -57,6 +70,10 @@ expect clipboard "TEXT"
 expect opened "TARGET"    the file or web address the desktop was last asked to open (DATA and
                           START as in a message)
 expect caption "TEXT"     the main window's caption
+expect caption seen "TEXT"  a caption the main window showed at some moment of the last
+                          command (the progress texts of a long redraw)
+expect cursor busy|normal|drag   the cursor the main window shows now
+expect pixel NAME X Y "#RRGGBB"  a pixel of a drawing area (Frame21.Image1), 0,0 top left
 expect size W H           the main window's client size at 100 %
 expect tape               the whole tape, one block line per tape line
 expect tapeline K "TEXT" [bold|regular] [italic] [black|red|green] [SIZE]

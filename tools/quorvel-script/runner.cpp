@@ -160,8 +160,14 @@ void Runner::EnsureStarted() {
   if (program_ && !program_->Closed()) return;
   program_.reset();
   program_ = std::make_unique<qv::Program>(
-      qv::Ports{prompts_, clipboard_, shell_, folders_, printer_, word_});
-  program_->Main().Screens = screens_;
+      qv::Ports{prompts_, clipboard_, shell_, folders_, printer_, word_, clock_});
+  qv::TForm1& main = program_->Main();
+  main.Screens = screens_;
+  captionsSeen_ = {main.Caption()};
+  main.OnCaptionOrCursor = [this, &main] {
+    if (captionsSeen_.empty() || captionsSeen_.back() != main.Caption())
+      captionsSeen_.push_back(main.Caption());
+  };
   Event([this] { program_->Start(); });
 }
 
@@ -224,6 +230,7 @@ void Runner::SendKey(const std::string& spec, const Command& c) {
 
 void Runner::Execute(const Command& c) {
   const std::string& verb = c.Verb();
+  if (RunGridAndDateCommand(c)) return;
   if (verb == "ini") {
     if (!iniAllowed_) throw ScriptError(c.line, "ini must come before every other command");
     std::ofstream out(startDir_ + "/Quorvel.ini", std::ios::binary);
@@ -304,6 +311,7 @@ void Runner::Execute(const Command& c) {
   if (verb == "print") return Print(c);
 
   EnsureStarted();
+  captionsSeen_ = {program_->Main().Caption()};
   if (verb == "key") {
     for (size_t i = 1; i < c.words.size(); ++i) SendKey(c.words[i].text, c);
     return;
@@ -340,6 +348,8 @@ void Runner::Execute(const Command& c) {
     control.NoteSelection(std::stoi(Arg(c, 2)), length);
   } else if (verb == "focus") {
     Event([&] { control.Owner().SetFocus(control); });
+  } else if (verb == "mouse") {
+    Mouse(control, c);
   } else {
     throw ScriptError(c.line, "unknown command " + verb);
   }
@@ -382,6 +392,7 @@ void Runner::ExpectControlState(qv::Control& control, const std::string& what, c
 }
 
 void Runner::Expect(const Command& c) {
+  if (ExpectGridDateAndFocus(c)) return;
   const std::string what = Arg(c, 1);
   const bool quotedSecond = c.words.size() > 2 && c.words[2].quoted;
   if (what == "message") {
@@ -435,9 +446,12 @@ void Runner::Expect(const Command& c) {
     return Check(c, got == Quote(Arg(c, 4)), Quote(Arg(c, 4)), got);
   }
   EnsureStarted();
-  if (what == "caption") {
-    const std::string got = program_->Main().Caption();
-    return Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
+  if (what == "caption") return ExpectCaption(c);
+  if (what == "pixel") return ExpectPixel(c);
+  if (what == "cursor") {
+    static const char* const kNames[] = {"normal", "busy", "drag"};
+    const std::string got = kNames[static_cast<int>(program_->Main().GetCursor())];
+    return Check(c, got == Arg(c, 2), Arg(c, 2), got);
   }
   if (what == "size") {
     const qv::TForm1& form = program_->Main();
@@ -468,7 +482,78 @@ void Runner::Expect(const Command& c) {
   qv::Control& control = ControlOf(what);
   if (quotedSecond)
     return Check(c, control.Text() == Arg(c, 2), Quote(Arg(c, 2)), Quote(control.Text()));
+  if (Arg(c, 2) == "hint")
+    return Check(c, control.Hint() == Arg(c, 3), Quote(Arg(c, 3)), Quote(control.Hint()));
   ExpectControlState(control, Arg(c, 2), c);
+}
+
+// expect caption "TEXT", or expect caption seen "TEXT": shown at some moment of the last command.
+void Runner::ExpectCaption(const Command& c) {
+  if (!c.words[2].quoted && Arg(c, 2) == "seen") {
+    const std::string wanted = Arg(c, 3);
+    std::string seen;
+    for (const std::string& caption : captionsSeen_) {
+      if (caption == wanted) return Check(c, true, "", "");
+      seen += (seen.empty() ? "" : ", ") + Quote(caption);
+    }
+    return Check(c, false, Quote(wanted) + " seen", seen);
+  }
+  const std::string got = program_->Main().Caption();
+  Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
+}
+
+namespace {
+
+qv::Image& ImageOf(qv::Control& control, const Command& c) {
+  auto* image = dynamic_cast<qv::Image*>(&control);
+  if (!image) throw ScriptError(c.line, control.Name() + " is no drawing area");
+  return *image;
+}
+
+int IntArg(const Command& c, size_t i) {
+  try {
+    return std::stoi(Arg(c, i));
+  } catch (const std::exception&) {
+    throw ScriptError(c.line, "not a number: " + Arg(c, i));
+  }
+}
+
+}  // namespace
+
+// expect pixel NAME X Y "#RRGGBB"
+void Runner::ExpectPixel(const Command& c) {
+  const qv::PixelView& picture = ImageOf(ControlOf(Arg(c, 2)), c).Picture();
+  const int x = IntArg(c, 3), y = IntArg(c, 4);
+  if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
+    throw ScriptError(c.line, "pixel outside the picture");
+  const auto* row = reinterpret_cast<const unsigned char*>(picture.pixels) +
+                    static_cast<ptrdiff_t>(y) * picture.stride;
+  const uint32_t pixel = reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFFu;
+  char got[16];
+  std::snprintf(got, sizeof got, "#%06X", static_cast<unsigned>(pixel));
+  std::string wanted = Arg(c, 5);
+  for (char& ch : wanted) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  Check(c, wanted == got, Quote(wanted), Quote(got));
+}
+
+// mouse NAME down|move|up X Y [right]
+void Runner::Mouse(qv::Control& control, const Command& c) {
+  qv::Image& image = ImageOf(control, c);
+  const std::string action = Arg(c, 2);
+  const int x = IntArg(c, 3), y = IntArg(c, 4);
+  const bool right = c.words.size() > 5 && c.words[5].text == "right";
+  const qv::MouseButton button = right ? qv::MouseButton::Right : qv::MouseButton::Left;
+  if (action == "down") {
+    if (!right) leftHeld_ = true;
+    Event([&] { image.MouseDown(button, x, y); });
+  } else if (action == "move") {
+    Event([&] { image.MouseMove(x, y, leftHeld_); });
+  } else if (action == "up") {
+    if (!right) leftHeld_ = false;
+    Event([&] { image.MouseUp(button, x, y); });
+  } else {
+    throw ScriptError(c.line, "unknown mouse action " + action);
+  }
 }
 
 void Runner::Print(const Command& c) {

@@ -27,11 +27,18 @@ class Runner {
   void ExpectTape(const Command& c);
   void ExpectTapeLine(const Command& c);
   void ExpectControlState(qv::Control& control, const std::string& what, const Command& c);
+  void ExpectPixel(const Command& c);
+  void ExpectCaption(const Command& c);
+  void Mouse(qv::Control& control, const Command& c);
   void SendKey(const std::string& spec, const Command& c);
   void Print(const Command& c);
   void Check(const Command& c, bool ok, const std::string& wanted, const std::string& got);
   std::string ResolvePath(const std::string& path) const;
   std::string SandboxNames(const std::string& message) const;
+  // Grids, date pickers, the focus and today (grid_date_commands.cpp); false for other commands.
+  bool RunGridAndDateCommand(const Command& c);
+  bool ExpectGridDateAndFocus(const Command& c);
+  qv::Grid& GridOf(const Command& c);
 
   std::string fileName_;
   bool verbose_;
@@ -41,10 +48,14 @@ class Runner {
   FakeShell shell_;
   FakePrinter printer_;
   FakeWordProcessor word_;
+  FakeClock clock_;
   SandboxFolders folders_;
   std::vector<qv::ScreenRect> screens_;  // the desktop's free areas at the next start
   std::unique_ptr<qv::Program> program_;
   bool iniAllowed_ = true;
+  // Every caption the main window showed during the last command, the first one included.
+  std::vector<std::string> captionsSeen_;
+  bool leftHeld_ = false;  // the left mouse button is down on a drawing area
   int failures_ = 0;
 };
 

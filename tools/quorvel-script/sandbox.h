@@ -17,7 +17,7 @@ class Sandbox {
 
   // Writes the settings file "Quorvel.ini" of the start directory.
   void WriteSettings(const std::string& text) const;
-  qv::Ports Ports() { return {prompts, clipboard, shell, folders, printer, word}; }
+  qv::Ports Ports() { return {prompts, clipboard, shell, folders, printer, word, clock}; }
 
   // The start directory; its "Documents" is the documents folder, its "share" the folder of the
   // installed files (not created).
@@ -27,6 +27,7 @@ class Sandbox {
   FakeShell shell;
   FakePrinter printer;
   FakeWordProcessor word;
+  FakeClock clock;
   SandboxFolders folders;
 };
 

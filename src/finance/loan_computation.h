@@ -1,0 +1,32 @@
+#pragma once
+// The computation of the loan page: from the page's texts to the texts written back, or the
+// message that ends it.
+#include <string>
+
+#include "finance/loan_schedule.h"
+
+namespace qv {
+
+struct LoanResult {
+  enum class Outcome {
+    Repaid,   // outputs hold the page's new texts
+    Refused,  // no rate or loan repays in time: message is shown, outputs keep their texts
+    Fault,    // a value overflowed: message is the arithmetic's fault
+  };
+  Outcome outcome = Outcome::Repaid;
+  LoanOutputs outputs;
+  std::string message;
+  // When not repaid: the rate field shows the rate of the last pass as a plain number.
+  std::string rateText;
+  long passes = 0;  // schedule passes computed
+};
+
+enum class SearchMethod { Literal, Fast };
+
+// Runs the computation for a case that passed ValidateLoanInput; loanAmount follows the loan
+// sum as the computation changes it. A text that does not convert raises LoanInputError, an
+// overflow while preparing EOverflow.
+LoanResult ComputeLoanSchedule(const LoanCase& loanCase, Extended& loanAmount,
+                               SearchMethod method = SearchMethod::Fast);
+
+}  // namespace qv

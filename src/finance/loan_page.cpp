@@ -1,0 +1,337 @@
+// The page "Tilgungsplan" of the finance window: its events and the computation of the loan.
+#include <string>
+
+#include "finance/finance_window.h"
+#include "finance/loan_computation.h"
+
+namespace qv {
+
+namespace {
+
+// Amounts and the interest are typed with a decimal comma.
+void CommaForPoint(char32_t& key) {
+  if (key == '.') key = ',';
+}
+
+// Dates are typed with points.
+void PointForSeparator(char32_t& key) {
+  if (key == ',' || key == '/' || key == '-') key = '.';
+}
+
+std::vector<GridRow> DataRows(const Grid& grid) {
+  std::vector<GridRow> rows;
+  for (int row = grid.FixedRows(); row < grid.RowCount(); ++row)
+    rows.push_back({grid.Cell(row, 1), grid.Cell(row, 2)});
+  return rows;
+}
+
+// While a computation or a validation runs.
+class Busy {
+ public:
+  explicit Busy(int& count) : count_(++count) {}
+  ~Busy() { --count_; }
+  Busy(const Busy&) = delete;
+  Busy& operator=(const Busy&) = delete;
+
+ private:
+  int& count_;
+};
+
+}  // namespace
+
+// The page's edit fields as the validation reads and fills them.
+class TFinanzrechner::LoanPageFields : public LoanInputFields {
+ public:
+  explicit LoanPageFields(TFinanzrechner& window) : window_(window) {}
+  std::string Text(LoanField field) const override { return Field(field).Text(); }
+  void SetText(LoanField field, const std::string& text) override { Field(field).SetText(text); }
+
+ private:
+  Control& Field(LoanField field) const { return window_.FieldControl(field); }
+  TFinanzrechner& window_;
+};
+
+void TFinanzrechner::WireLoanPage() {
+  Edit1.SetHint("Die Gesamtsumme des Darlehens");
+  Edit2.SetHint("Nominalzins");
+  Edit13.SetHint("Maximale Laufzeit in Jahren");
+  Edit14.SetHint("Maximale Laufzeit in Monaten");
+  Radio1.SetHint("Rate anpassen wenn maximale Laufzeit überschritten");
+  Radio2.SetHint("Darlehenssumme anpassen wenn maximale Laufzeit überschritten");
+  Radio1.SetChecked(true);
+  vproz.SetHint("Datum und neuen Zins eingeben");
+  BauFi.SetHint("Die gesamte staatliche Förderung über eine Dauer von 8 Jahren");
+  Edit7.SetHint("Klick öffnet Förederungs-Rechner");
+  Edit7.SetEnabled(false);
+  Edit7.SetColor(kInactiveBorderColor);
+  for (Grid* grid : {&Grid2, &Grid3}) {
+    grid->SetHint("Datumsformat : tt.mm.jj oder tt.mm.jjjj");
+    grid->OnKeyDown = [this](Key key) {
+      if (key == Key::Enter) OKBtnClick();
+    };
+  }
+  Grid3.SetVisible(false);
+  SpeedButton7.SetHint("Veränderten Zinssatz eingeben");
+  SpeedButton7.GroupIndex = 1;
+  SpeedButton7.AllowAllUp = true;
+  SpeedButton7.SetVisible(false);
+  SpeedButton1.SetHint("Neue Zeile einfügen");
+  SpeedButton6.SetHint("Letzte Zeile löschen");
+  // The Tab key passes over the date pickers and the outputs.
+  for (Control* skipped :
+       std::initializer_list<Control*>{&Datum1, &Datum2, &Datum3, &Edit7, &Edit4, &Edit5, &Edit6,
+                                       &Edit9, &Edit3, &Edit8, &Edit15, &Edit10, &Edit11})
+    skipped->TabStop = false;
+
+  Edit1.OnKeyPress = CommaForPoint;
+  Edit2.OnKeyPress = CommaForPoint;
+  Edit2.OnChange = [this] { Edit2Change(); };
+  Edit13.OnChange = [this] { Edit13Change(); };
+  Edit14.OnChange = [this] { Edit14Change(); };
+  Datum1.OnChange = [this] { Datum1Change(); };
+  Datum3.OnChange = [this] { OKBtnClick(); };
+  Grid2.OnKeyPress = PointForSeparator;
+  Grid3.OnKeyPress = [this](char32_t& key) {
+    if (Grid3.Col() == 2)
+      CommaForPoint(key);
+    else
+      PointForSeparator(key);
+  };
+  SpeedButton7.OnClick = [this] { SpeedButton7Click(); };
+  SpeedButton1.OnClick = [this] { SpeedButton1Click(); };
+  SpeedButton6.OnClick = [this] { SpeedButton6Click(); };
+  vproz.OnClick = [this] { vprozClick(); };
+  BauFi.OnClick = [this] { BauFiClick(); };
+  Edit7.OnClick = [this] { BauFiClick(); };
+}
+
+AdjustMode TFinanzrechner::LoanAdjustMode() const {
+  if (Radio1.Checked()) return AdjustMode::Rate;
+  if (Radio2.Checked()) return AdjustMode::Loan;
+  return AdjustMode::None;
+}
+
+Control& TFinanzrechner::FieldControl(LoanField field) {
+  switch (field) {
+    case LoanField::Loan:
+      return Edit1;
+    case LoanField::Interest:
+      return Edit2;
+    case LoanField::Rate:
+      return Edit12;
+    case LoanField::Years:
+      return Edit13;
+    case LoanField::Months:
+      return Edit14;
+    case LoanField::SpecialRepayments:
+      return Grid2;
+    case LoanField::InterestChanges:
+      break;
+  }
+  return Grid3;
+}
+
+void TFinanzrechner::FocusInputError(const LoanInputError& error) {
+  Control& control = FieldControl(error.field);
+  if (auto* grid = dynamic_cast<Grid*>(&control))
+    grid->SetCurrentCell(error.row + grid->FixedRows() - 1, error.col);
+  SetFocus(control);
+}
+
+bool TFinanzrechner::ValidateLoanPage() {
+  const Busy busy(busy_);
+  values_.InputValid = true;
+  LoanPageFields fields(*this);
+  ValidationOutcome outcome;
+  try {
+    outcome = ValidateLoanInput(fields, LoanAdjustMode());
+  } catch (const LoanInputError& error) {
+    values_.InputValid = false;
+    FocusInputError(error);
+    throw;
+  }
+  if (!outcome.valid) {
+    values_.InputValid = false;
+    ports_.prompts.ShowMessage(outcome.message);
+    SetFocus(FieldControl(outcome.focus));
+  }
+  return values_.InputValid;
+}
+
+LoanCase TFinanzrechner::ReadLoanCase() const {
+  LoanCase loanCase;
+  loanCase.loanText = Edit1.Text();
+  loanCase.interestText = Edit2.Text();
+  loanCase.rateText = Edit12.Text();
+  loanCase.yearsText = Edit13.Text();
+  loanCase.monthsText = Edit14.Text();
+  loanCase.startDate = Datum1.Date();
+  loanCase.statusDate = Datum3.Date();
+  loanCase.mode = LoanAdjustMode();
+  loanCase.subsidyOn = BauFi.Checked();
+  loanCase.variableInterest = vproz.Checked();
+  loanCase.specialRepayments = DataRows(Grid2);
+  loanCase.interestChanges = DataRows(Grid3);
+  loanCase.subsidyPerYear = values_.SubsidyPerYear;
+  loanCase.subsidyTotal = values_.SubsidyTotal;
+  return loanCase;
+}
+
+void TFinanzrechner::ComputeLoanPage() {
+  const Busy busy(busy_);
+  if (!ValidateFinanceInput()) return;
+  LoanResult result;
+  try {
+    result = ComputeLoanSchedule(ReadLoanCase(), values_.LoanAmount);
+  } catch (const LoanInputError& error) {
+    FocusInputError(error);
+    throw;
+  }
+  ShowLoanResult(result);
+}
+
+void TFinanzrechner::ShowLoanResult(const LoanResult& result) {
+  if (result.outcome != LoanResult::Outcome::Repaid) {
+    Edit12.SetText(result.rateText);
+    if (result.outcome == LoanResult::Outcome::Fault) throw EOverflow();
+    ports_.prompts.ShowMessage(result.message);
+    return;
+  }
+  const LoanOutputs& out = result.outputs;
+  Edit12.SetText(out.rate);
+  Edit1.SetText(out.loan);
+  Edit3.SetText(out.termYears);
+  Edit8.SetText(out.termMonths);
+  Edit15.SetText(out.lastRate);
+  Datum2.SetDate(out.lastRateDate);
+  Edit10.SetText(out.totalPaid);
+  Edit11.SetText(out.interestPaid);
+  Edit4.SetText(out.statusPrincipal);
+  Edit5.SetText(out.statusInterestPart);
+  Edit6.SetText(out.statusRepaid);
+  Edit9.SetText(out.statusInterestTotal);
+  GroupBox1.SetText(out.statusCaption);
+}
+
+// A text the change events convert that is no number shows the conversion error with the
+// keyboard in its field.
+template <class Convert>
+auto Converted(TFinanzrechner& window, Control& field, const Convert& convert) {
+  try {
+    return convert();
+  } catch (const EConvertError&) {
+    window.SetFocus(field);
+    throw;
+  }
+}
+
+void TFinanzrechner::Edit2Change() {
+  if (Edit1.Text().empty() || Edit2.Text().empty()) return;
+  if (Converted(*this, Edit2, [this] { return StrToFloat(Edit2.Text()); }) <= 0) return;
+  if (LoanAdjustMode() != AdjustMode::Rate) return;
+  Edit12.SetText("");
+  OKBtnClick();
+}
+
+void TFinanzrechner::Edit13Change() {
+  if (Edit1.Text().empty() || Edit2.Text().empty() || Edit13.Text().empty()) return;
+  if (Converted(*this, Edit13, [this] { return StrToInt(Edit13.Text()); }) <= 0) return;
+  if (LoanAdjustMode() == AdjustMode::Rate) Edit12.SetText("");
+  OKBtnClick();
+}
+
+void TFinanzrechner::Edit14Change() {
+  if (Edit1.Text().empty() || Edit2.Text().empty() || Edit14.Text().empty()) return;
+  if (LoanAdjustMode() == AdjustMode::Rate) Edit12.SetText("");
+  OKBtnClick();
+}
+
+void TFinanzrechner::Datum1Change() {
+  if (!Edit1.Text().empty() && !Edit2.Text().empty()) OKBtnClick();
+}
+
+void TFinanzrechner::SpeedButton7Click() {
+  const bool changes = SpeedButton7.Down();
+  Grid2.SetVisible(!changes);
+  Grid3.SetVisible(changes);
+  GroupBox6.SetText(changes ? " Neuer Zins gültig ab Datum: " : " Sondertilgungen ");
+  SpeedButton7.SetHint(changes ? "Sondertilgungen eingeben" : "Veränderten Zinssatz eingeben");
+}
+
+void TFinanzrechner::SpeedButton1Click() {
+  for (Grid* grid : {&Grid2, &Grid3}) {
+    if (!grid->Visible()) continue;
+    const int row = grid->RowCount();
+    grid->SetRowCount(row + 1);
+    grid->SetCell(row, 0, std::to_string(row));
+  }
+}
+
+void TFinanzrechner::SpeedButton6Click() {
+  for (Grid* grid : {&Grid2, &Grid3}) {
+    if (!grid->Visible()) continue;
+    const int last = grid->RowCount() - 1;
+    grid->SetCell(last, 1, "");
+    grid->SetCell(last, 2, "");
+    if (last == grid->FixedRows()) return;
+    grid->SetRowCount(last);
+  }
+}
+
+void TFinanzrechner::ResetSearchedField() {
+  if (Radio1.Checked())
+    Edit12.SetText("0");
+  else if (Radio2.Checked())
+    Edit1.SetText("0");
+}
+
+void TFinanzrechner::vprozClick() {
+  if (vproz.Checked()) {
+    SpeedButton7.SetVisible(true);
+    Edit2.SetHint("Anfänglicher Nominalzins");
+    vproz.SetHint("Klicken Sie auf die %Taste um neuen Zins einzugeben");
+    if (!Edit10.Text().empty()) {
+      ResetSearchedField();
+      OKBtnClick();
+    }
+    return;
+  }
+  SpeedButton7.SetVisible(false);
+  SpeedButton7.SetDown(false);
+  Grid2.SetVisible(true);
+  Grid3.SetVisible(false);
+  GroupBox6.SetText("Sondertilgungen");
+  if (!Edit10.Text().empty()) {
+    ResetSearchedField();
+    OKBtnClick();
+  }
+  Edit2.SetHint("Nominalzins");
+  vproz.SetHint("Datum und neuen Zins eingeben");
+}
+
+// Ticking validates first; a failed validation unticks the box again, whose own validation
+// shows the message a second time. The computation follows when the subsidy dialog is
+// confirmed.
+void TFinanzrechner::BauFiClick() {
+  if (BauFi.Checked()) {
+    if (!ValidateFinanceInput()) {
+      BauFi.SetChecked(false);
+      return;
+    }
+    if (OpenSubsidyDialog) OpenSubsidyDialog();
+    ResetSearchedField();
+    Edit7.SetEnabled(true);
+    Edit7.SetColor(kWindowColor);
+    return;
+  }
+  const bool valid = ValidateFinanceInput();
+  Edit7.SetEnabled(false);
+  Edit7.SetColor(kInactiveBorderColor);
+  Edit7.SetText("");
+  values_.SubsidyPerYear = 0;
+  values_.SubsidyTotal = 0;
+  ResetSearchedField();
+  if (valid) OKBtnClick();
+}
+
+}  // namespace qv
