@@ -33,8 +33,7 @@ bool Set(const char* name) {
 // The window scaling of the last run ("Skalierung" of the settings file), applied before the
 // application exists: 100, 120 or 150 percent.
 int StoredScaling() {
-  const int scaling = qv::IniFile("Quorvel.ini").ReadInteger("Config", "Skalierung", 100);
-  return scaling == 120 || scaling == 150 ? scaling : 100;
+  return qv::KnownScaling(qv::IniFile("Quorvel.ini").ReadInteger("Config", "Skalierung", 100));
 }
 
 // German texts in Qt's own dialogs (file, colour, font and printer dialogs).

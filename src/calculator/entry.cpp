@@ -1,6 +1,8 @@
 // Number entry: digit keys, backspace, sign change, clearing, choice of the active field, and
 // the operations through which panels read and fill the active field.
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
+#include "calculator/number_reading.h"
 #include "platform/text.h"
 
 namespace qv {
@@ -41,7 +43,13 @@ void TForm1::FormatWhileTypingShow() {
   S.FormatMode = savedMode;
 }
 
+// A digit that takes the number, or the live result of a panel, beyond the extended range is
+// an overflow like any other: the key changes nothing.
 void TForm1::DigitKey(char c) {
+  AllOrNothing(*this, [&] { TypeDigit(c); });
+}
+
+void TForm1::TypeDigit(char c) {
   if (S.InputState == 4) {
     if (S.ExtMode != 0) {
       S.InputState = 1;
@@ -56,6 +64,7 @@ void TForm1::DigitKey(char c) {
     // Typing continues on the shown number when the entry holds a stored value.
     if (Contains(entry, "E")) entry = ReplaceFirst(label.Text(), ",", ".");
     entry += c;
+    ReadNumberInRange(entry);
     if (S.FormatWhileTyping == 1)
       FormatWhileTypingShow();
     else

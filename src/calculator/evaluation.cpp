@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calculator/main_window.h"
+#include "calculator/number_reading.h"
 #include "platform/errors.h"
 #include "platform/text.h"
 
@@ -191,7 +192,7 @@ std::optional<TForm1::ComputedResult> TForm1::ComputeBranchC() {
     case 'n': {
       const std::string base =
           AskFunctionArgument("Basiszahl", "Bitte Basiszahl eingeben! (min 2)");
-      const Extended baseValue = ReadEntryText(base);
+      const Extended baseValue = ReadNumberInRange(base);
       if (!(baseValue >= kSmallestLogBase)) return std::nullopt;
       r.value = LogToBase(a, baseValue);
       r.marker = base;
@@ -201,7 +202,7 @@ std::optional<TForm1::ComputedResult> TForm1::ComputeBranchC() {
       const std::string exponent =
           AskFunctionArgument("Exponent", "Bitte den Exponenten eingeben!");
       if (exponent.empty()) return std::nullopt;
-      r.value = Power(a, ReadEntryText(exponent));
+      r.value = Power(a, ReadNumberInRange(exponent));
       r.marker = exponent;
       break;
     }

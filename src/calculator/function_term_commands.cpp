@@ -1,5 +1,6 @@
 // The function-term panel in the extension area: "f(x)" evaluates the term with x from
 // field 1 into field 2, and the term stays live while field 1 changes.
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 #include "parser/mathparser.h"
 #include "platform/text.h"
@@ -8,7 +9,8 @@ namespace qv {
 
 void TForm1::WireFunctionPanel() {
   TFrame7& panel = Frame71;
-  panel.Button1.OnClick = [this] { EvaluateFunctionTerm(); };
+  // A pending operation that overflows when it is finished first takes the key back.
+  panel.Button1.OnClick = [this] { AllOrNothing(*this, [this] { EvaluateFunctionTerm(); }); };
   panel.SpeedButton1.OnClick = [this] { Frame71.SaveTerm(); };
   panel.SpeedButton2.OnClick = [this] {
     if (ports.prompts.AskYesNo("Term löschen?")) Frame71.DeleteTerm();

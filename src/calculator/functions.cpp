@@ -2,6 +2,7 @@
 // function pending and presses "=", which puts the result with its marker into field 2.
 #include <numbers>
 
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 
 namespace qv {
@@ -24,6 +25,10 @@ void TForm1::ResetRepeat() {
 }
 
 void TForm1::FunctionKey(char op) {
+  AllOrNothing(*this, [&] { ApplyFunctionKey(op); });
+}
+
+void TForm1::ApplyFunctionKey(char op) {
   // Square root and square start afresh: they end a repeat series and make field 2 active.
   const bool plain = op == 's' || op == 'q';
   if (op == 's' && S.Entry1.starts_with("-")) {

@@ -119,6 +119,8 @@ void TForm1::FormShow() {
     N902.SetChecked(true);
   if (Shell.TapeShown) Button46Click();
   RestoreExtensionArea();
+  const ScreenPoint place = VisiblePlace({Left(), Top(), Width(), Height()}, Screens);
+  SetPosition(place.left, place.top);
 }
 
 std::string TForm1::CalcCaption() const {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calculator/calc_state.h"
 #include "calculator/shell_state.h"
@@ -14,6 +15,7 @@
 #include "panels/unit_conversion_panel.h"
 #include "platform/form.h"
 #include "platform/ports.h"
+#include "platform/screen.h"
 #include "tape/tape_panel.h"
 
 namespace qv {
@@ -312,6 +314,9 @@ class TForm1 : public Form {
   void TrigUnitClick();
 
   // ---- Shell: closing, scaling, always on top, second currency, help
+  // The free area of each screen of the desktop, set by the front end before the window is
+  // shown; a stored position off every screen is moved onto the nearest one. None: unknown.
+  std::vector<ScreenRect> Screens;
   // Closes the main window as its close button does; set by the program.
   std::function<bool()> CloseMainWindow;
   // Opens the rate-update dialog; set by the program.
@@ -431,8 +436,15 @@ class TForm1 : public Form {
   void LoadCalculator(const CalcSlot& slot);
   void WriteSwitchLine(const std::string& name);
   void ApplyStartValues();
+  void TypeDigit(char c);
+  void ApplyFunctionKey(char op);
+  void StepBy(int direction);
+  std::string KeepSettingsBackup();
+  void WriteSettingsFile();
   std::string settingsPath_;
   std::string dataFolder_;
+  // The settings file was read in part and could not be backed up: the close leaves it alone.
+  bool settingsLocked_ = false;
   // Shows an entry's value formatted into a field label.
   void ShowEntry(const std::string& entry, Label& label);
   void FormatWhileTypingShow();

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cmath>
 
+#include "platform/errors.h"
+
 namespace qv {
 
 namespace {
@@ -56,6 +58,12 @@ bool ReadWholeEntryNumber(std::string_view text, Extended& value, size_t& stop) 
   }
   value = read;
   return true;
+}
+
+Extended ReadNumberInRange(std::string_view text) {
+  const Extended value = ReadEntryText(text);
+  if (std::isinf(value)) throw EOverflow();
+  return value;
 }
 
 }  // namespace qv

@@ -14,4 +14,8 @@ namespace qv {
 // or its value lies beyond the extended range).
 bool ReadWholeEntryNumber(std::string_view text, Extended& value, size_t& stop);
 
+// A typed number (an entry, an answer in an input box) read as ReadEntryText reads it; a
+// number beyond the extended range raises EOverflow, as a result beyond it does.
+Extended ReadNumberInRange(std::string_view text);
+
 }  // namespace qv

@@ -2,6 +2,7 @@
 // field 2, once or a requested number of times; "=" or an operator key closes the series.
 #include <string_view>
 
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 
 namespace qv {
@@ -32,10 +33,13 @@ void TForm1::RepeatKey() {
       count = kMostRepeats;
     }
   }
-  for (long long i = 0; i < count; ++i) {
-    S.RepeatMode = 1;
-    Evaluate();
-  }
+  // A step that overflows takes the earlier steps of this key back with it.
+  AllOrNothing(*this, [&] {
+    for (long long i = 0; i < count; ++i) {
+      S.RepeatMode = 1;
+      Evaluate();
+    }
+  });
   FocusEquals();
 }
 

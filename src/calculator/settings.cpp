@@ -1,10 +1,12 @@
 // The settings file "Quorvel.ini": read once while the main window is created, written once
 // when it closes.
+#include <cerrno>
 #include <string>
 #include <vector>
 
 #include "calculator/main_window.h"
 #include "platform/commatext.h"
+#include "platform/ini_io.h"
 #include "platform/inifile.h"
 
 namespace qv {
@@ -54,9 +56,12 @@ void TForm1::LoadSettings() {
   const IniLoadResult& loaded = ini.LoadResult();
   const bool exists =
       loaded.state == IniLoadState::kRead || loaded.state == IniLoadState::kPartlyRead;
-  if (loaded.state == IniLoadState::kUnreadable || loaded.state == IniLoadState::kPartlyRead)
-    ports.prompts.ShowMessage("Die Einstellungsdatei " + settingsPath_ +
-                              " konnte nicht vollständig gelesen werden: " + loaded.reason);
+  if (loaded.state == IniLoadState::kUnreadable || loaded.state == IniLoadState::kPartlyRead) {
+    std::string message = "Die Einstellungsdatei " + settingsPath_ +
+                          " konnte nicht vollständig gelesen werden: " + loaded.reason;
+    if (loaded.state == IniLoadState::kPartlyRead) message += "\r" + KeepSettingsBackup();
+    ports.prompts.ShowMessage(message);
+  }
 
   if (exists) {
     Shell.Farbe1 = ini.ReadInteger(kConfig, "Farbe1", 9667432);
@@ -68,7 +73,7 @@ void TForm1::LoadSettings() {
     Shell.PosTop = ini.ReadInteger(kConfig, "posTop", 0);
     Shell.PosLeft = ini.ReadInteger(kConfig, "posLeft", 0);
     Shell.ExtPanel = ini.ReadInteger(kConfig, "erw", 0);
-    Shell.Scaling = ini.ReadInteger(kConfig, "Skalierung", 100);
+    Shell.Scaling = KnownScaling(ini.ReadInteger(kConfig, "Skalierung", 100));
     Shell.ExtOpen = ini.ReadBool(kConfig, "Erweitern", false);
     Textbox1.SetChecked(ini.ReadBool(kConfig, "TextBox", false));
     Umrandung.SetEnabled(Textbox1.Checked());
@@ -153,6 +158,23 @@ void TForm1::ApplyStartValues() {
   if (S.FormatMode == 3) Formatierung3Click();
 }
 
+// A file read only in part would lose the skipped lines at the next rewrite, and with a
+// numbered list every entry behind them: the file as it is goes beside it first, replacing an
+// older backup. When that fails, the settings of this run are not saved. Gives the sentence
+// for the start message.
+std::string TForm1::KeepSettingsBackup() {
+  const std::string backup = settingsPath_ + ".bak";
+  const FileReadResult original = ReadFileLimited(settingsPath_, IniFile::kMaxFileBytes);
+  std::string failure = original.reason;
+  if (original.outcome == FileReadResult::kMissing) failure = SystemErrorText(ENOENT);
+  if (original.outcome == FileReadResult::kRead)
+    failure = ReplaceFileAtomically(backup, original.bytes, nullptr);
+  if (failure.empty()) return "Die Datei ist unverändert als " + backup + " gesichert.";
+  settingsLocked_ = true;
+  return "Sie ließ sich nicht als " + backup + " sichern (" + failure +
+         "); die Einstellungen werden beim Beenden nicht gespeichert.";
+}
+
 void TForm1::SaveSettings() {
   // The converter's direction is kept as 1: the foreign field is the input at the next start.
   if (Frame31.CurrencyDirection == 2) CurrencyReverse();
@@ -160,6 +182,12 @@ void TForm1::SaveSettings() {
     Shell.ExtOpen = false;
     Shell.TapeShown = false;
   }
+  WriteSettingsFile();
+  ports.folders.DeleteFile(dataFolder_ + "/~temp.rtf");
+}
+
+void TForm1::WriteSettingsFile() {
+  if (settingsLocked_) return;
   IniFile ini(settingsPath_);
   if (ini.LoadResult().state == IniLoadState::kUnreadable) {
     // Writing would replace a file we could not read with what little we know.
@@ -209,7 +237,6 @@ void TForm1::SaveSettings() {
   if (!saved.ok)
     ports.prompts.ShowMessage("Die Einstellungen konnten nicht gespeichert werden: " +
                               settingsPath_ + " (" + saved.reason + ")");
-  ports.folders.DeleteFile(dataFolder_ + "/~temp.rtf");
 }
 
 }  // namespace qv

@@ -15,4 +15,9 @@ struct ShellState {
   int SecondCurrencyLine = 1;  // "w_einf"
 };
 
+// The window scaling a stored "Skalierung" stands for: 120 and 150 percent, anything else 100.
+constexpr int KnownScaling(int stored) {
+  return stored == 120 || stored == 150 ? stored : 100;
+}
+
 }  // namespace qv

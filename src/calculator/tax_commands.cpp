@@ -79,6 +79,7 @@ void TForm1::TaxTakeAmount() {
   if (S.InputState != 3) return;
   if (!S.Entry1.empty() && !ports.prompts.AskYesNo("Ergebnis überschreiben?")) return;
   const bool added = panel.NST.Checked();
+  if ((added ? panel.Edit2 : panel.Edit4).Text().empty()) return;
   S.CurValue = added ? panel.Last.gross : panel.Last.net;
   SaveFieldsSnapshot();
   S.Entry1 = CanonicalText(S.CurValue);

@@ -1,5 +1,6 @@
 // The unit conversion panel in the extension area: every change of a list, the arrow and the
 // change of the page convert field 1 into field 2, the unit abbreviations as the tags.
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 #include "panels/unit_tables.h"
 
@@ -18,8 +19,10 @@ void TForm1::WireUnitPanel() {
   };
   panel.PageControl1.OnMouseDown = [this] { LeaveCurrencyFormat(); };
   const auto convert = [this] {
-    LeaveCurrencyFormat();
-    UnitConvert();
+    AllOrNothing(*this, [this] {
+      LeaveCurrencyFormat();
+      UnitConvert();
+    });
   };
   for (int page = 0; page < kQuantityCount; ++page) {
     panel.FromList(page).OnChange = convert;
@@ -45,11 +48,13 @@ void TForm1::UnitConvert() {
   const int from = panel.FromList(page).ItemIndex(), to = panel.ToList(page).ItemIndex();
   if (page < 0 || from < 0 || to < 0) return;
   const Extended value = ReadEntryText(S.Entry1);
+  // A result beyond the range is an overflow before anything changes.
+  const Extended converted = CheckedResult(ConvertUnit(page, from, to, value), value);
   Shell.UnitTab = page;
   Shell.UnitIndex1 = from;
   Shell.UnitIndex2 = to;
   SaveFieldsSnapshot();
-  S.CurValue = ConvertUnit(page, from, to, value);
+  S.CurValue = converted;
   FormatValue();
   S.Entry2 = CanonicalText(S.CurValue);
   Label3.SetText(S.DisplayText);

@@ -1,5 +1,7 @@
 #include "panels/tax_panel.h"
 
+#include <cmath>
+
 namespace qv {
 
 TaxAmounts ComputeTax(Extended percent, Extended value) {
@@ -51,9 +53,14 @@ bool TFrame6::RecomputeWithLastFactor(Extended value) {
   return true;
 }
 
+// An amount beyond the range of numbers leaves its box empty: nothing is taken over from it
+// or written to the tape.
 void TFrame6::ShowAmounts() {
-  Edit4.SetText(FormatPattern("%2.2n", Last.net));
-  Edit2.SetText(FormatPattern("%2.2n", Last.gross));
+  const auto shown = [](Extended amount) {
+    return std::isfinite(amount) ? FormatPattern("%2.2n", amount) : std::string();
+  };
+  Edit4.SetText(shown(Last.net));
+  Edit2.SetText(shown(Last.gross));
 }
 
 void TFrame6::StorePercentage() {

@@ -157,12 +157,29 @@ TrigOutcome Hyperbolic(int k, Extended x, bool graphShown, TrigFigure& fig) {
   return Succeeded(result, k == 2 ? "y" : "x", kHyperbolicNames[k - 1]);
 }
 
+// Where x² or 2x would overflow, ln(x + √(x² + 1)) and ln(x + (x + 1)·√((x − 1)/(x + 1)))
+// are ln 2 + ln x to the last digit.
+constexpr Extended kHugeArgument = 1e2400L;
+
+// ln(x + √(x² + 1)). The function is odd: a negative x takes the value of -x, which the
+// formula would lose to cancellation (-1e10 would give ln 0).
+Extended Arsinh(Extended x) {
+  if (x < 0) return -Arsinh(-x);
+  if (x > kHugeArgument) return std::log(2.0L) + std::log(x);
+  return std::log(x + std::sqrt(x * x + 1));
+}
+
+Extended Arcosh(Extended x) {
+  if (x > kHugeArgument) return std::log(2.0L) + std::log(x);
+  return std::log(x + (x + 1) * std::sqrt((x - 1) / (x + 1)));
+}
+
 TrigOutcome InverseHyperbolic(int k, Extended x, TrigFigure& fig) {
   Extended result = 0;
-  if (k == 1) result = std::log(x + std::sqrt(x * x + 1));
+  if (k == 1) result = Arsinh(x);
   if (k == 2) {
     if (x < 1) return Refused("Zahl muß größer oder gleich 1 sein");
-    result = std::log(x + (x + 1) * std::sqrt((x - 1) / (x + 1)));
+    result = Arcosh(x);
   }
   if (k == 3) {
     if (x < -1 || x > 1) return Refused("Zahl muß zwischen -1 und 1 liegen");

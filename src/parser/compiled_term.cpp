@@ -1,7 +1,11 @@
 #include "parser/compiled_term.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <memory_resource>
+#include <vector>
 
 #include "parser/default_operators.h"
 #include "parser/kept_evaluation.h"
@@ -38,7 +42,7 @@ class TCompiler {
 
   void Run() {
     FTarget.FReusable = true;
-    const TValue value = Term(0, FText.CharCount(), 1);
+    const TValue value = Term(0, FText.CharCount());
     Link();
     FTarget.FInputOf.assign(FConstants.size(), 0);
     for (std::size_t bit = 0; bit < FTarget.FInputs.size() && bit < 64; ++bit) {
@@ -57,44 +61,105 @@ class TCompiler {
     int index = 0;
   };
 
-  TValue Term(int first, int last, int depth) {
-    if (depth > MaxTermDepth) return Fault(first, last);
+  // What is left to do for a sub-term: find its steps, write down its operator's step once
+  // its operands' steps are written, or its negation's.
+  struct TTask {
+    enum TKind : std::uint8_t { Evaluate, Apply, Negate } kind;
+    int first, last;
+    int depth = 0;                      // Evaluate: the brackets around the sub-term, plus one
+    int op = 0, at = 0, rightFrom = 0;  // Apply
+  };
+
+  // The term's steps in the order of the direct algorithm: an operator's after those of its
+  // operands, the left one's first. What is left to do is kept on a list instead of the call
+  // stack, so that a long chain of operators or signs needs no deep recursion; the sub-term
+  // to be split next is taken at once.
+  TValue Term(int first, int last) {
+    FTasks.reserve(kScratchItems);
+    FValues.reserve(kScratchItems);
+    TTask task{TTask::Evaluate, first, last, 1};
+    for (;;) {
+      if (task.kind != TTask::Evaluate || !Split(task)) {
+        if (task.kind == TTask::Apply) Apply(task);
+        if (task.kind == TTask::Negate)
+          FValues.push_back(Emit({.kind = TStepKind::Negate}, PopValue(), {}));
+        if (FTasks.empty()) break;
+        task = FTasks.back();
+        FTasks.pop_back();
+      }
+    }
+    return FValues.back();
+  }
+
+  // Splits the sub-term of the task: when it has a part to be split next, the task becomes that
+  // part and what follows it is kept for later; otherwise its value is written down.
+  bool Split(TTask& task) {
+    const int first = task.first, last = task.last;
+    if (task.depth > MaxTermDepth) {
+      FValues.push_back(Fault(first, last));
+      return false;
+    }
     for (int op = 0; op < static_cast<int>(FOperators.size()); ++op) {
       const int at = FIndex.Find(op, first, last);
       if (at < 0) continue;
       const int rightFrom = at + FIndex.IdLength(op);
       const TArguments operands = FOperators[op].ArgumentPos;
-      if ((operands.Contains(arLeft) && at == first) ||
-          (operands.Contains(arRight) && rightFrom == last)) {
-        continue;
+      const bool left = operands.Contains(arLeft), right = operands.Contains(arRight);
+      if ((left && at == first) || (right && rightFrom == last)) continue;
+      const TTask apply{TTask::Apply, first, last, 0, op, at, rightFrom};
+      if (!left && !right) {
+        task = apply;
+        return false;
       }
-      TValue left;
-      TValue right;
-      if (operands.Contains(arLeft)) left = Term(first, at, depth + 1);
-      if (operands.Contains(arRight)) right = Term(rightFrom, last, depth + 1);
-      return Emit({.kind = KindOf(FOperators[op].Methode, right),
-                   .op = op,
-                   .position = at + 1,
-                   .length = rightFrom - at},
-                  left, right);
+      FTasks.push_back(apply);
+      if (left && right) FTasks.push_back({TTask::Evaluate, rightFrom, last, task.depth});
+      task = left ? TTask{TTask::Evaluate, first, at, task.depth}
+                  : TTask{TTask::Evaluate, rightFrom, last, task.depth};
+      return true;
     }
     const TRest rest = ClassifyRest(FText, first, last, FConstants);
     switch (rest.kind) {
       case TRest::Bracketed:
-        return Term(first + 1, last - 1, depth + 1);
+        task = {TTask::Evaluate, first + 1, last - 1, task.depth + 1};
+        return true;
       case TRest::Negated:
-        return Emit({.kind = TStepKind::Negate}, Term(first + 1, last, depth + 1), {});
+        FTasks.push_back({TTask::Negate, first, last});
+        task = {TTask::Evaluate, first + 1, last, task.depth};
+        return true;
       case TRest::Signed:
-        return Term(first + 1, last, depth + 1);
+        task = {TTask::Evaluate, first + 1, last, task.depth};
+        return true;
       case TRest::Constant:
-        return Input(rest.constant);
+        FValues.push_back(Input(rest.constant));
+        return false;
       case TRest::Number:
         FTarget.FNumbers.push_back(rest.number);
-        return {TValue::Number, static_cast<int>(FTarget.FNumbers.size()) - 1};
+        FValues.push_back({TValue::Number, static_cast<int>(FTarget.FNumbers.size()) - 1});
+        return false;
       case TRest::Unreadable:
         break;
     }
-    return Fault(first, last);
+    FValues.push_back(Fault(first, last));
+    return false;
+  }
+
+  void Apply(const TTask& task) {
+    const TArguments operands = FOperators[task.op].ArgumentPos;
+    TValue right;
+    TValue left;
+    if (operands.Contains(arRight)) right = PopValue();
+    if (operands.Contains(arLeft)) left = PopValue();
+    FValues.push_back(Emit({.kind = KindOf(FOperators[task.op].Methode, right),
+                            .op = task.op,
+                            .position = task.at + 1,
+                            .length = task.rightFrom - task.at},
+                           left, right));
+  }
+
+  TValue PopValue() {
+    const TValue value = FValues.back();
+    FValues.pop_back();
+    return value;
   }
 
   TStepKind KindOf(TOperatorMethode methode, const TValue& right) {
@@ -195,6 +260,13 @@ class TCompiler {
   const std::vector<TOperator>& FOperators;
   const std::vector<TConstant>& FConstants;
   std::vector<std::pair<TValue, TValue>> FOperands;  // per step
+  // A term of a few dozen operators keeps its lists of work in the compiler itself.
+  static constexpr std::size_t kScratchItems = 48;
+  static constexpr std::size_t kScratchBytes = kScratchItems * (sizeof(TTask) + sizeof(TValue));
+  std::array<std::byte, kScratchBytes> FScratch;
+  std::pmr::monotonic_buffer_resource FScratchMemory{FScratch.data(), FScratch.size()};
+  std::pmr::vector<TTask> FTasks{&FScratchMemory};
+  std::pmr::vector<TValue> FValues{&FScratchMemory};  // done, their operator still to come
 };
 
 TCompiledTerm::TCompiledTerm(std::string_view term, const std::vector<TOperator>& operators,

@@ -46,11 +46,9 @@ class EMathParsing : public Exception {
 // panel switches it.
 extern bool DegreeMode;
 
-// Sub-terms nested deeper than this (brackets, signs, operands) are refused as "Fehlerhafte
-// Syntax" instead of exhausting the stack; hand-written terms stay far below it.
+// Sub-terms inside more brackets than this are refused as "Fehlerhafte Syntax"; hand-written
+// terms stay far below it. Chains of operators and signs may be of any length.
 inline constexpr int MaxTermDepth = 1000;
-
-class TTermText;
 
 // Numbers in a term are read with the German decimal comma, always; the parser has no
 // decimal-separator setting of its own, since nothing would set it.
@@ -97,7 +95,6 @@ class TMathParser {
   Extended Guarded(std::string_view Term);
   Extended EvaluateCompiled(std::string_view Term);
   Extended EvaluateReference(std::string_view Term);
-  Extended ReferenceTerm(const TTermText& text, int first, int last, int depth);
   // The index of the constant of this name; a new name is added first.
   std::size_t ConstantIndex(std::string_view Name);
   void SetOtherConstant(std::string_view Name, Extended Value);

@@ -1,5 +1,10 @@
 // The direct algorithm: every sub-term is scanned anew for every operator of the table. It is
 // slow but plain, and the compiled evaluation must give exactly its results.
+#include <array>
+#include <cstddef>
+#include <memory_resource>
+#include <vector>
+
 #include "parser/mathparser.h"
 #include "parser/term_text.h"
 
@@ -30,50 +35,93 @@ TSplit FindSplit(const TTermText& text, int first, int last, std::string_view id
   return {};
 }
 
+// What is left to do for a sub-term: evaluate it, call its operator once its operands are
+// evaluated, or negate its value. Kept on a list instead of the call stack, so that a long
+// chain of operators or signs needs no deep recursion.
+struct TReferenceTask {
+  enum TKind { Evaluate, Apply, Negate } kind;
+  int first, last;
+  int depth = 0;                      // Evaluate: the brackets around the sub-term, plus one
+  int op = 0, at = 0, rightFrom = 0;  // Apply
+};
+
 }  // namespace
 
 Extended TMathParser::ReferenceParse(std::string_view Term) {
   return Guarded<&TMathParser::EvaluateReference>(Term);
 }
 
+// The operands of an operator are evaluated before it is called, the left one first; the
+// operator's sub-term is the current part again when it is called.
 Extended TMathParser::EvaluateReference(std::string_view Term) {
   const TTermText text(Term);
-  return ReferenceTerm(text, 0, text.CharCount(), 1);
-}
-
-Extended TMathParser::ReferenceTerm(const TTermText& text, int first, int last, int depth) {
-  FPartialTermPos = first + 1;
-  FPartialTermLength = last - first;
-  if (depth > MaxTermDepth) SyntaxFault(first + 1, last - first);
-  for (int index = 0; index < OperatorCount(); ++index) {
-    const TOperator& op = FOperators[index];
-    const TSplit split = FindSplit(text, first, last, op.ID);
-    if (split.at < 0) continue;
-    const bool needsLeft = op.ArgumentPos.Contains(arLeft);
-    const bool needsRight = op.ArgumentPos.Contains(arRight);
-    if ((needsLeft && split.at == first) || (needsRight && split.rightFrom == last)) continue;
-    const Extended left = needsLeft ? ReferenceTerm(text, first, split.at, depth + 1) : 0;
-    const Extended right = needsRight ? ReferenceTerm(text, split.rightFrom, last, depth + 1) : 0;
+  // A term of a few dozen operators keeps its lists of work here.
+  constexpr std::size_t kScratchItems = 48;
+  constexpr std::size_t kScratchBytes = kScratchItems * (sizeof(TReferenceTask) + sizeof(Extended));
+  std::array<std::byte, kScratchBytes> scratch;
+  std::pmr::monotonic_buffer_resource memory(scratch.data(), scratch.size());
+  std::pmr::vector<TReferenceTask> tasks(&memory);
+  std::pmr::vector<Extended> values(&memory);
+  tasks.reserve(kScratchItems);
+  values.reserve(kScratchItems);
+  tasks.push_back({TReferenceTask::Evaluate, 0, text.CharCount(), 1});
+  while (!tasks.empty()) {
+    const TReferenceTask task = tasks.back();
+    tasks.pop_back();
+    const int first = task.first, last = task.last;
+    if (task.kind == TReferenceTask::Negate) {
+      values.back() = -values.back();
+      continue;
+    }
     FPartialTermPos = first + 1;
     FPartialTermLength = last - first;
-    return CallOperator(index, left, right, split.at + 1, split.rightFrom - split.at);
+    if (task.kind == TReferenceTask::Apply) {
+      const TArguments operands = FOperators[task.op].ArgumentPos;
+      Extended right = 0, left = 0;
+      if (operands.Contains(arRight)) right = values.back(), values.pop_back();
+      if (operands.Contains(arLeft)) left = values.back(), values.pop_back();
+      values.push_back(CallOperator(task.op, left, right, task.at + 1, task.rightFrom - task.at));
+      continue;
+    }
+    if (task.depth > MaxTermDepth) SyntaxFault(first + 1, last - first);
+    bool applied = false;
+    for (int index = 0; index < OperatorCount() && !applied; ++index) {
+      const TOperator& op = FOperators[index];
+      const TSplit split = FindSplit(text, first, last, op.ID);
+      if (split.at < 0) continue;
+      const bool needsLeft = op.ArgumentPos.Contains(arLeft);
+      const bool needsRight = op.ArgumentPos.Contains(arRight);
+      if ((needsLeft && split.at == first) || (needsRight && split.rightFrom == last)) continue;
+      tasks.push_back({TReferenceTask::Apply, first, last, 0, index, split.at, split.rightFrom});
+      if (needsRight)
+        tasks.push_back({TReferenceTask::Evaluate, split.rightFrom, last, task.depth});
+      if (needsLeft) tasks.push_back({TReferenceTask::Evaluate, first, split.at, task.depth});
+      applied = true;
+    }
+    if (applied) continue;
+    const TRest rest = ClassifyRest(text, first, last, FConstants);
+    switch (rest.kind) {
+      case TRest::Bracketed:
+        tasks.push_back({TReferenceTask::Evaluate, first + 1, last - 1, task.depth + 1});
+        break;
+      case TRest::Negated:
+        tasks.push_back({TReferenceTask::Negate, first, last});
+        tasks.push_back({TReferenceTask::Evaluate, first + 1, last, task.depth});
+        break;
+      case TRest::Signed:
+        tasks.push_back({TReferenceTask::Evaluate, first + 1, last, task.depth});
+        break;
+      case TRest::Constant:
+        values.push_back(FConstants[rest.constant].Value);
+        break;
+      case TRest::Number:
+        values.push_back(rest.number);
+        break;
+      case TRest::Unreadable:
+        SyntaxFault(first + 1, last - first);
+    }
   }
-  const TRest rest = ClassifyRest(text, first, last, FConstants);
-  switch (rest.kind) {
-    case TRest::Bracketed:
-      return ReferenceTerm(text, first + 1, last - 1, depth + 1);
-    case TRest::Negated:
-      return -ReferenceTerm(text, first + 1, last, depth + 1);
-    case TRest::Signed:
-      return ReferenceTerm(text, first + 1, last, depth + 1);
-    case TRest::Constant:
-      return FConstants[rest.constant].Value;
-    case TRest::Number:
-      return rest.number;
-    case TRest::Unreadable:
-      break;
-  }
-  SyntaxFault(first + 1, last - first);
+  return values.back();
 }
 
 }  // namespace qv

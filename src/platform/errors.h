@@ -39,7 +39,8 @@ class EOverflow : public EMathError {
 class Prompts;
 
 // The application's general handler: an exception that no handler caught is shown as its
-// text followed by a full stop in an error box titled "Quorvel", and the program goes on.
+// text followed by a full stop in an error box titled "Quorvel", and the program goes on. A
+// lack of memory shows "Nicht genügend Arbeitsspeicher.".
 void HandleException(Prompts& prompts, const std::exception& e);
 
 // Runs one user event (click, key, menu command) under the general handler.

@@ -50,6 +50,7 @@ void Form::SetCaption(const std::string& caption) {
 }
 
 void Form::SetCursor(Cursor cursor) {
+  if (host_) return host_->SetCursor(cursor);
   if (cursor_ == cursor) return;
   cursor_ = cursor;
   dirty_ = true;

@@ -53,7 +53,8 @@ class Form {
   bool CentredOnScreen = false;
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool onTop);
-  Cursor GetCursor() const { return cursor_; }
+  // The cursor of the window (a frame sets the cursor of the window it is embedded in).
+  Cursor GetCursor() const { return host_ ? host_->GetCursor() : cursor_; }
   void SetCursor(Cursor cursor);
   // Runs at once whenever the caption or the cursor changes, also in the middle of a long
   // handler, so that a front end can show the progress texts and the hourglass meanwhile.
@@ -106,6 +107,21 @@ class Form {
   Form* host_ = nullptr;  // the window a frame is embedded in
   ShiftState clickShift_;
   bool dirty_ = true;
+};
+
+// Shows the busy cursor on the form's window for as long as it lives.
+class BusyCursor {
+ public:
+  explicit BusyCursor(Form& form) : form_(form), saved_(form.GetCursor()) {
+    form_.SetCursor(Cursor::Busy);
+  }
+  ~BusyCursor() { form_.SetCursor(saved_); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  Form& form_;
+  Cursor saved_;
 };
 
 }  // namespace qv

@@ -73,6 +73,8 @@ FileReadResult ReadFailed(std::string reason) {
   return result;
 }
 
+constexpr const char* kNotRegular = "keine gewöhnliche Datei";
+
 std::string TooBigText(size_t maxBytes) {
   return "Die Datei ist größer als " + std::to_string(maxBytes >> 20) + " MiB";
 }
@@ -145,6 +147,10 @@ void SyncFolderOf(const std::string& file) {
 }  // namespace
 
 FileReadResult ReadFileLimited(const std::string& path, size_t maxBytes) {
+  // Pipes, devices, sockets and folders are not even opened: opening a pipe waits for a writer,
+  // and a device may act on being opened.
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return ReadFailed(kNotRegular);
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) {
     if (errno == ENOENT || errno == ENOTDIR) {
@@ -154,10 +160,9 @@ FileReadResult ReadFileLimited(const std::string& path, size_t maxBytes) {
     }
     return ReadFailed(SystemErrorText(errno));
   }
-  struct stat st;
+  // The name may have been given to another file in the meantime.
   if (::fstat(fd.get(), &st) != 0) return ReadFailed(SystemErrorText(errno));
-  if (S_ISDIR(st.st_mode)) return ReadFailed(SystemErrorText(EISDIR));
-  if (!S_ISREG(st.st_mode)) return ReadFailed("Die Datei ist keine gewöhnliche Datei");
+  if (!S_ISREG(st.st_mode)) return ReadFailed(kNotRegular);
   if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
     return ReadFailed(TooBigText(maxBytes));
   }
@@ -178,6 +183,13 @@ FileReadResult ReadFileLimited(const std::string& path, size_t maxBytes) {
   return result;
 }
 
+bool IsWriteProtected(const std::string& path) {
+  const std::string target = ResolveTarget(path);
+  struct stat st;
+  if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return (st.st_mode & 0222) == 0 || (::access(target.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
 std::string ReplaceFileAtomically(
     const std::string& path, std::string_view bytes,
     const std::function<int(const std::string& tempPath)>& beforeReplace) {
@@ -186,7 +198,10 @@ std::string ReplaceFileAtomically(
   if (temp.error() != 0) return SystemErrorText(temp.error());
   struct stat old;
   if (::stat(target.c_str(), &old) == 0) {
-    ::fchmod(temp.fd(), old.st_mode & 07777);  // best effort: the umask's default remains
+    // Best effort: only root may hand the file back to another owner, and a group is kept
+    // only by one of its members; otherwise the umask's default and the writer remain.
+    [[maybe_unused]] const int owned = ::fchown(temp.fd(), old.st_uid, old.st_gid);
+    ::fchmod(temp.fd(), old.st_mode & 07777);
   }
   if (const int error = WriteAll(temp.fd(), bytes)) return SystemErrorText(error);
   if (::fsync(temp.fd()) != 0) return SystemErrorText(errno);

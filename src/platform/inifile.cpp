@@ -34,6 +34,13 @@ bool IsComment(std::string_view trimmed) {
   return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
 }
 
+// A key that reads back as itself: written as "key=value" at a line start, it makes no
+// header, no comment and no other key.
+bool IsWritableKey(std::string_view key) {
+  return !key.empty() && key.find('=') == std::string_view::npos && key.front() != '[' &&
+         !IsComment(key);
+}
+
 // The name of a section header line ("[Config]" gives "Config"), or false.
 bool HeaderName(std::string_view trimmed, std::string& name) {
   if (trimmed.empty() || trimmed.front() != '[') return false;
@@ -137,8 +144,10 @@ void IniFile::AddLine(std::string_view line, size_t& current) {
   const size_t equals = line.find('=');
   std::string key =
       equals == std::string_view::npos ? std::string() : EntryKey(line.substr(0, equals));
+  // A line whose key could not be written back as it is (a "#" or "[" behind a byte-order
+  // mark) is kept as a line, not read as an entry.
   const bool entry =
-      !trimmed.empty() && trimmed.front() != '[' && !IsComment(trimmed) && !key.empty();
+      !trimmed.empty() && trimmed.front() != '[' && !IsComment(trimmed) && IsWritableKey(key);
   if (!entry || current == std::string::npos) {
     lines.push_back({{}, std::string(line)});
     return;
@@ -197,10 +206,8 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fall
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   std::string keyName = CleanName(key);
-  if (keyName.empty() || keyName.find('=') != std::string::npos || keyName.front() == '[' ||
-      IsComment(keyName)) {
+  if (!IsWritableKey(keyName))
     throw std::invalid_argument("Ungültiger Schlüssel „" + keyName + "“ in der INI-Datei");
-  }
   std::string sectionName = CleanName(section);
   auto found = sectionIndex_.find(LowerAscii(sectionName));
   if (found == sectionIndex_.end()) {
@@ -293,6 +300,7 @@ std::string IniFile::ToBytes() const {
 }
 
 IniSaveResult IniFile::UpdateFile() const {
+  if (IsWriteProtected(path_)) return {false, "Die Datei ist schreibgeschützt"};
   const std::string bytes = ToBytes();
   if (bytes.size() > kMaxFileBytes) {
     return {false, "Der Inhalt ist größer als " + std::to_string(kMaxFileBytes >> 20) + " MiB"};

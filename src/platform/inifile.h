@@ -22,6 +22,8 @@
 //   with a German reason.
 // - UpdateFile replaces the file atomically: a temporary file in the same folder is written,
 //   flushed to disk and renamed over the old one; on any failure the old file stays as it was.
+//   The new file keeps the old one's permissions. A write-protected file is a lock the user
+//   set: it is not replaced ("Die Datei ist schreibgeschützt").
 //
 // An IniFile holds the file as read when it was constructed and writes the whole of it back.
 // Construct one for each action that touches the file, so that a save never writes back a

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/text.h"
-#include "tape/tape_panel.h"
 #include "tape/tape_file.h"
+#include "tape/tape_panel.h"
 
 namespace qv {
 
@@ -77,12 +77,17 @@ void TFrame4::RestoreTape() {
 // A file that cannot be read leaves the tape as it was, for a replacement and an append alike.
 void TFrame4::LoadInto(const std::string& path, bool append) {
   SyncEdits();
-  TapeReadResult read = LoadTapeFile(path, Tape.Style());
-  if (!read.ok()) {
+  const std::string error = ReadIntoTape(path, append);
+  if (!error.empty())
     ports_.prompts.ShowError("Die Datei " + FileName(path) +
-                             " konnte nicht gelesen werden: " + read.error);
-    return;
-  }
+                             " konnte nicht gelesen werden: " + error);
+}
+
+// A long tape takes seconds to read and to show: the busy cursor stays until it is shown.
+std::string TFrame4::ReadIntoTape(const std::string& path, bool append) {
+  const BusyCursor busy(*this);
+  TapeReadResult read = LoadTapeFile(path, Tape.Style());
+  if (!read.ok()) return read.error;
   if (append) {
     TapeDocument joined = Tape.Document();
     joined.insert(joined.end(), std::make_move_iterator(read.document.begin()),
@@ -90,6 +95,7 @@ void TFrame4::LoadInto(const std::string& path, bool append) {
     read.document = std::move(joined);
   }
   Tape.ReplaceDocument(std::move(read.document));
+  return {};
 }
 
 void TFrame4::FileOpenDialog1Click() {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/ini_io.h"
 #include "tape/plain_text.h"
 #include "tape/rtf_reader.h"
 #include "tape/rtf_writer.h"
@@ -78,20 +79,10 @@ std::string WriteTape(const TapeDocument& document, TapeFileFormat format) {
 }
 
 TapeReadResult LoadTapeFile(const std::string& path, const TapeStyle& plainStyle) {
-  FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return {{}, Reason(errno)};
-  std::string data;
-  char buffer[65536];
-  for (;;) {
-    ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-    if (got == 0) break;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return {{}, Reason(errno)};
-    }
-    data.append(buffer, static_cast<size_t>(got));
-  }
-  return ReadTape(data, plainStyle);
+  FileReadResult file = ReadFileLimited(path, kMaxTapeFileBytes);
+  if (file.outcome == FileReadResult::kMissing) return {{}, Reason(ENOENT)};
+  if (file.outcome == FileReadResult::kFailed) return {{}, std::move(file.reason)};
+  return ReadTape(file.bytes, plainStyle);
 }
 
 std::optional<std::string> SaveTapeFile(const std::string& path, const TapeDocument& document,

@@ -1,5 +1,6 @@
 #pragma once
 // Tape files: reading and writing a tape as RTF or plain text, on strings and on files.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,12 @@ enum class TapeFileFormat { Rtf, PlainText };
 TapeReadResult ReadTape(std::string_view data, const TapeStyle& plainStyle);
 std::string WriteTape(const TapeDocument& document, TapeFileFormat format);
 
-// Reads a tape file; a file that cannot be read or is not a tape gives a German reason.
+// A tape file beyond this size is refused before it is read: a long working day's tape is a
+// few megabytes, a million lines still fit.
+constexpr size_t kMaxTapeFileBytes = size_t{64} << 20;
+
+// Reads a tape file; a file that cannot be read or is not a tape gives a German reason. Only
+// regular files of at most kMaxTapeFileBytes are read.
 TapeReadResult LoadTapeFile(const std::string& path, const TapeStyle& plainStyle);
 
 // Writes the tape to a temporary file beside path and renames it over path, so that a

@@ -101,6 +101,8 @@ class TFrame4 : public Form {
   void WireEvents();
   void FormatOrStyle(const StyleChange& change);
   void LoadInto(const std::string& path, bool append);
+  // The German reason when the file could not be read; empty when the tape holds it now.
+  std::string ReadIntoTape(const std::string& path, bool append);
   bool WriteBackup();
 
   Ports ports_;

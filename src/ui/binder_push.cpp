@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -154,6 +155,8 @@ void Binder::PushForm(FormView& view) {
   }
 }
 
+// The hourglass covers every widget of the program, also those with a cursor of their own
+// (the tape view, the edit boxes).
 void Binder::PushCaptionAndCursor(FormView& view) {
   const Form& form = *view.form;
   if (view.caption != form.Caption()) {
@@ -161,11 +164,14 @@ void Binder::PushCaptionAndCursor(FormView& view) {
     view.widget->setWindowTitle(QString::fromStdString(view.caption));
   }
   if (view.cursor != form.GetCursor()) {
+    const Cursor previous = view.cursor;
     view.cursor = form.GetCursor();
-    if (view.cursor == Cursor::Normal)
-      view.widget->unsetCursor();
+    if (previous == Cursor::Busy) QGuiApplication::restoreOverrideCursor();
+    if (view.cursor == Cursor::Busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (view.cursor == Cursor::Drag)
+      view.widget->setCursor(Qt::DragCopyCursor);
     else
-      view.widget->setCursor(view.cursor == Cursor::Busy ? Qt::WaitCursor : Qt::DragCopyCursor);
+      view.widget->unsetCursor();
   }
 }
 

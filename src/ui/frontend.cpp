@@ -1,6 +1,8 @@
 #include "ui/frontend.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "platform/errors.h"
 #include "ui/about_dialog.h"
@@ -75,6 +77,12 @@ void Frontend::ConnectTape() {
 }
 
 void Frontend::Start() {
+  std::vector<ScreenRect>& screens = program_.Main().Screens;
+  screens.clear();
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect free = screen->availableGeometry();
+    screens.push_back({free.x(), free.y(), free.width(), free.height()});
+  }
   binder_->Run([this] { program_.Start(); });
 }
 

@@ -3,6 +3,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <deque>
+#include <utility>
 
 namespace qv::ui {
 
@@ -72,15 +74,62 @@ void AppendParagraph(QTextDocument& document, const TapeParagraph& line, bool fi
   cursor.endEditBlock();
 }
 
+namespace {
+
+// The Qt formats of the few distinct formats a tape uses, made once per fill.
+class FormatCache {
+ public:
+  const QTextCharFormat& Char(const CharFormat& format) {
+    for (const auto& [known, q] : chars_)
+      if (known == format) return q;
+    return chars_.emplace_back(format, ToQt(format)).second;
+  }
+  const QTextBlockFormat& Block(Alignment alignment) {
+    for (const auto& [known, q] : blocks_)
+      if (known == alignment) return q;
+    QTextBlockFormat block;
+    block.setAlignment(ToQt(alignment) | Qt::AlignAbsolute);
+    return blocks_.emplace_back(alignment, block).second;
+  }
+
+ private:
+  std::deque<std::pair<CharFormat, QTextCharFormat>> chars_;
+  std::deque<std::pair<Alignment, QTextBlockFormat>> blocks_;
+};
+
+}  // namespace
+
+// The whole document in one edit block with one call per line and run. The layout waits for
+// the end, and a view then lays the document out as one set anew: the visible part at once,
+// the rest in steps while the window goes on answering. A loaded document is no edit the user
+// could undo.
 void FillDocument(QTextDocument& document, const TapeDocument& lines) {
+  const QSizeF page = document.pageSize();
+  const bool undo = document.isUndoRedoEnabled();
+  document.setUndoRedoEnabled(false);
+  document.setPageSize(QSizeF(0, 0));
   document.clear();
   QTextCursor cursor(&document);
+  cursor.beginEditBlock();
+  FormatCache formats;
   bool first = true;
   for (const TapeParagraph& line : lines) {
-    if (!first) cursor.insertBlock();
-    WriteParagraph(cursor, line);
-    first = false;
+    const QTextBlockFormat& block = formats.Block(line.alignment);
+    // An empty line keeps the height of its format.
+    const QTextCharFormat& lineFormat = formats.Char(line.runs.front().format);
+    if (first) {
+      cursor.setBlockFormat(block);
+      cursor.setBlockCharFormat(lineFormat);
+      first = false;
+    } else {
+      cursor.insertBlock(block, lineFormat);
+    }
+    for (const TapeRun& run : line.runs)
+      cursor.insertText(QString::fromStdString(run.text), formats.Char(run.format));
   }
+  cursor.endEditBlock();
+  document.setPageSize(page);
+  document.setUndoRedoEnabled(undo);
 }
 
 TapeDocument ReadDocument(const QTextDocument& document) {

@@ -1,10 +1,12 @@
 #include "ui/tape_view.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include "ui/binder.h"
 #include "ui/tape_text.h"
@@ -26,8 +28,15 @@ TapeView::TapeView(TFrame4& frame, QWidget* parent) : QTextEdit(parent), frame_(
   font.setBold(true);
   setFont(font);
   connect(document(), &QTextDocument::contentsChange, this, [this] {
-    if (!applying_) userEdited_ = true;
+    if (applying_) return;
+    userEdited_ = true;
+    followEnd_ = false;
   });
+  // A long document is laid out in steps after it was shown; the view stays at its end
+  // meanwhile, until the user scrolls.
+  connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+          &TapeView::FollowEnd);
+  connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { followEnd_ = false; });
   DocumentReplaced();
   StyleChanged(frame_.Tape.Style());
   frame_.Tape.AddObserver(this);
@@ -89,9 +98,30 @@ void TapeView::Cleared() {
 
 void TapeView::DocumentReplaced() {
   if (frame_.Tape.TapeLineCount() == 0) return Cleared();
+  // The caret keeps its place at the top while the lines go in: a caret carried along to the
+  // end would have the whole document laid out at once.
+  SetCaretKeepsPlace(true);
   Apply([&] { FillDocument(*document(), frame_.Tape.Document()); });
+  SetCaretKeepsPlace(false);
   lines_ = frame_.Tape.TapeLineCount();
   userEdited_ = false;
+  followEnd_ = true;
+  FollowEnd();
+}
+
+void TapeView::SetCaretKeepsPlace(bool keep) {
+  QTextCursor caret = textCursor();
+  caret.setKeepPositionOnInsert(keep);
+  setTextCursor(caret);
+}
+
+// Once the last line is laid out, the caret goes to the end as well.
+void TapeView::FollowEnd() {
+  if (!followEnd_) return;
+  if (document()->lastBlock().layout()->lineCount() > 0) {
+    followEnd_ = false;
+    moveCursor(QTextCursor::End);
+  }
   ScrollToEnd();
 }
 

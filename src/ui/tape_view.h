@@ -6,9 +6,9 @@
 #include <QTextEdit>
 #include <functional>
 
-#include "tape/tape_panel.h"
 #include "tape/tape_editor.h"
 #include "tape/tape_observer.h"
+#include "tape/tape_panel.h"
 
 namespace qv::ui {
 
@@ -55,11 +55,16 @@ class TapeView : public QTextEdit, public TapeObserver, public TapeEditor {
   template <typename Change>
   void Apply(Change change);
   void ScrollToEnd();
+  void SetCaretKeepsPlace(bool keep);
+  // While a replaced document is laid out in steps, the view stays at its end, until the user
+  // scrolls or types.
+  void FollowEnd();
 
   TFrame4& frame_;
   int lines_ = 0;  // lines of the model the view shows
   bool applying_ = false;
   bool userEdited_ = false;
+  bool followEnd_ = false;
 };
 
 }  // namespace qv::ui

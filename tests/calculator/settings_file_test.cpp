@@ -56,12 +56,76 @@ TEST_F(SettingsFileTest, UnreadableFileStartsWithFirstStartValuesAndIsNotOverwri
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_NE(prompts.messages.front().find("konnte nicht"), std::string::npos);
   prompts.messages.clear();
+  // The tape's backup goes at the close all the same.
+  std::ofstream(dir / "Documents" / "Quorvel" / "~temp.rtf") << "{\\rtf1 x}";
   program.Close();
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(
       prompts.messages.front().rfind("Die Einstellungen konnten nicht gespeichert werden: ", 0),
       0u);
   EXPECT_TRUE(fs::is_directory(dir / "Quorvel.ini"));
+  EXPECT_FALSE(fs::exists(dir / "Documents" / "Quorvel" / "~temp.rtf"));
+}
+
+// A settings file made read-only keeps what it holds: the close says once that nothing was
+// saved.
+TEST_F(SettingsFileTest, AWriteProtectedFileIsLeftAsItIs) {
+  const std::string old = "[Config]\nDezimals=3\nnk=4\n";
+  WriteSettings(old);
+  fs::permissions(dir / "Quorvel.ini", fs::perms::owner_read);
+  qv::Program program(Ports());
+  program.Main().SpinEdit1.SetValue(7);
+  program.Close();
+  EXPECT_EQ(prompts.messages,
+            std::deque<std::string>{"Die Einstellungen konnten nicht gespeichert werden: " +
+                                    (dir / "Quorvel.ini").string() +
+                                    " (Die Datei ist schreibgeschützt)"});
+  EXPECT_EQ(ReadIni(), old);
+  EXPECT_EQ(fs::status(dir / "Quorvel.ini").permissions(), fs::perms::owner_read);
+}
+
+// A term line too long to read ends the term list at the next rewrite; the file as it was is
+// kept beside it from the start on, and a later start with the rewritten file keeps it.
+TEST_F(SettingsFileTest, AFileReadInPartIsKeptAsBackupBeforeTheCloseRewritesIt) {
+  const std::string original = "[Config]\nnk=4\n[Terms]\n0=sin(x)\n1=" + std::string(70000, 'x') +
+                               "\n2=cos(x)\n[Finanzrechner]\n0=Haus\n";
+  WriteSettings(original);
+  std::ofstream(dir / "Quorvel.ini.bak") << "[Config]\nnk=1\n";
+  const std::string path = (dir / "Quorvel.ini").string();
+  for (int run = 0; run < 2; ++run) {
+    qv::Program program(Ports());
+    program.Close();
+  }
+  EXPECT_EQ(prompts.messages,
+            std::deque<std::string>{"Die Einstellungsdatei " + path +
+                                    " konnte nicht vollständig gelesen werden: 1 Zeile länger als "
+                                    "64 KiB wurde übergangen\rDie Datei ist unverändert als " +
+                                    path + ".bak gesichert."});
+  std::ifstream in(dir / "Quorvel.ini.bak", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), original);
+  const std::string rewritten = ReadIni();
+  EXPECT_NE(rewritten.find("0=sin(x)"), std::string::npos);
+  EXPECT_EQ(rewritten.find("cos(x)"), std::string::npos);
+  EXPECT_NE(rewritten.find("[Finanzrechner]\n0=Haus"), std::string::npos);
+}
+
+// Without a backup the close must not rewrite what it read only in part.
+TEST_F(SettingsFileTest, AFileReadInPartThatCannotBeBackedUpIsNotRewritten) {
+  const std::string original = std::string("[Config]\nnk=4\n[Terms]\n0=a") + '\0' + "b\n1=x\n";
+  WriteSettings(original);
+  fs::create_directory(dir / "Quorvel.ini.bak");
+  const std::string path = (dir / "Quorvel.ini").string();
+  qv::Program program(Ports());
+  program.Close();
+  EXPECT_EQ(prompts.messages,
+            std::deque<std::string>{
+                "Die Einstellungsdatei " + path +
+                " konnte nicht vollständig gelesen werden: 1 Zeile mit Nullbytes (kein Text) "
+                "wurde übergangen\rSie ließ sich nicht als " +
+                path +
+                ".bak sichern (Ist ein Verzeichnis); die Einstellungen werden beim "
+                "Beenden nicht gespeichert."});
+  EXPECT_EQ(ReadIni(), original);
 }
 
 TEST_F(SettingsFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {

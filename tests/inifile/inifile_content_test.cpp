@@ -107,13 +107,36 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberValue,
                                          NumberCase{"2147483647", 2147483647, true},
                                          NumberCase{"2147483648", 7, true}));
 
-// A key whose name is only a byte-order mark would be written at a line start, where a
-// mark is invisible: read back, the line would be no entry. It is no entry from the start.
-TEST(IniContent, AByteOrderMarkAloneIsNoKeyAndTheLineRoundTrips) {
-  IniFile ini = IniFile::FromBytes("[T]\n\x0e\xEF\xBB\xBF\t=1\n");
+// A byte-order mark at a line start is invisible. A key that is only a mark, or a mark in front
+// of "#", ";" or "[", would be written back as no entry, a comment or a header: such a line is
+// no entry from the start, is kept as it is, and every key that is read can be written again.
+class KeyBehindAByteOrderMark : public testing::TestWithParam<const char*> {};
+
+TEST_P(KeyBehindAByteOrderMark, IsNoEntryAndTheLineRoundTrips) {
+  IniFile ini = IniFile::FromBytes(GetParam());
   EXPECT_TRUE(ini.ReadSection("T").empty());
   const std::string written = ini.ToBytes();
   EXPECT_EQ(IniFile::FromBytes(written).ToBytes(), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, KeyBehindAByteOrderMark,
+                         testing::Values("[T]\n\x0e\xEF\xBB\xBF\t=1\n", "[T]\n\xEF\xBB\xBF#=1\n",
+                                         "[T]\n\xEF\xBB\xBF;x=1\n", "[T]\n\x16\xEF\xBB\xBF[[=\n"));
+
+// Found by fuzzing: a "#" key behind a mark was read as an entry and could not be written.
+TEST(IniContent, EveryKeyReadCanBeWrittenBack) {
+  for (const char* bytes :
+       {"\r\r\r\r\r\r\xd5=,\r=,\r\r\r [\xf5\\#=\n[]\xc2\xd5\xa8\xcf\n[\r\r "
+        "\xef\xbb\xbf#=\n[]\xc2\xd5\xa8\xcf\n[\x01\xa4)   ==\xa0\n\xa4\xd5",
+        "[]h[\xff\xbf\xff\xff\xff\xff]*\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\x01!"
+        "\r\x16\xef\xbb\xbf[[=\n[\r=\xa1"}) {
+    IniFile ini = IniFile::FromBytes(bytes);
+    for (const std::string& section : ini.ReadSections()) {
+      for (const std::string& key : ini.ReadSection(section)) {
+        EXPECT_NO_THROW(ini.WriteString(section, key, ini.ReadString(section, key, "")));
+      }
+    }
+  }
 }
 
 TEST(IniContent, MissingKeysGiveTheFallback) {

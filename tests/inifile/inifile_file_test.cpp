@@ -131,11 +131,11 @@ TEST_F(IniFileOnDisk, AFileOverTheSizeLimitIsNotRead) {
 TEST_F(IniFileOnDisk, ADirectoryOrPipeIsUnreadableWithoutBlocking) {
   fs::create_directory(path_);
   EXPECT_EQ(IniFile(path_).LoadResult().state, IniLoadState::kUnreadable);
-  EXPECT_EQ(IniFile(path_).LoadResult().reason, "Ist ein Verzeichnis");
+  EXPECT_EQ(IniFile(path_).LoadResult().reason, "keine gewöhnliche Datei");
   const std::string pipe = (dir_ / "pipe.ini").string();
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   EXPECT_EQ(IniFile(pipe).LoadResult().state, IniLoadState::kUnreadable);
-  EXPECT_EQ(IniFile(pipe).LoadResult().reason, "Die Datei ist keine gewöhnliche Datei");
+  EXPECT_EQ(IniFile(pipe).LoadResult().reason, "keine gewöhnliche Datei");
 }
 
 TEST_F(IniFileOnDisk, AFileWithoutReadPermissionIsUnreadable) {
@@ -233,6 +233,36 @@ TEST_F(IniFileOnDisk, AFolderWithoutWritePermissionLeavesTheOldFile) {
   EXPECT_FALSE(saved.ok);
   EXPECT_EQ(saved.reason, "Keine Berechtigung");
   EXPECT_EQ(Slurp(path_), kOld);
+}
+
+// A file made read-only is a lock: it stays as it is, with its permissions, even where the
+// folder would allow the replacement, and also for root, who may write anything.
+TEST_F(IniFileOnDisk, AWriteProtectedFileIsNotReplaced) {
+  Spit(path_, kOld);
+  fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read);
+  IniFile ini(path_);
+  ini.WriteInteger("Config", "nk", 5);
+  const IniSaveResult saved = ini.UpdateFile();
+  EXPECT_FALSE(saved.ok);
+  EXPECT_EQ(saved.reason, "Die Datei ist schreibgeschützt");
+  EXPECT_EQ(Slurp(path_), kOld);
+  EXPECT_EQ(fs::status(path_).permissions(), fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_TRUE(Leftovers().empty());
+}
+
+// Root saving in another user's folder hands the file back to that user.
+TEST_F(IniFileOnDisk, SaveKeepsTheOwnerWhereTheRightsAllow) {
+  if (!Root()) GTEST_SKIP() << "only root may give a file to another user";
+  Spit(path_, kOld);
+  ASSERT_EQ(::chown(path_.c_str(), 65534, 65534), 0);
+  IniFile ini(path_);
+  ini.WriteInteger("Config", "nk", 5);
+  ASSERT_TRUE(ini.UpdateFile().ok);
+  struct stat st {};
+  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 65534u);
+  EXPECT_EQ(st.st_gid, 65534u);
+  EXPECT_EQ(IniFile(path_).ReadInteger("Config", "nk", 0), 5);
 }
 
 TEST_F(IniFileOnDisk, ContentOverTheSizeLimitIsNotWritten) {

@@ -116,6 +116,22 @@ TEST(TrigFigureTest, CircularFunctionsGiveTheUnitCircle) {
   EXPECT_EQ(fig.FigCot, 0);
 }
 
+// Far out, where x² overflows or the formula cancels, the inverse hyperbolic functions stay
+// finite: about ln 2|x| with the sign of x.
+TEST(TrigFunctionTest, InverseHyperbolicFunctionsOfHugeArgumentsAreFinite) {
+  const auto result = [](int k, Extended x) {
+    TrigFigure fig;
+    const TrigOutcome out = ComputeTrigFunction(k, x, kArcHyp, fig);
+    EXPECT_TRUE(out.ok) << out.refusal;
+    return out.result;
+  };
+  const Extended ln10 = std::log(10.0L), ln2 = std::log(2.0L);
+  EXPECT_NEAR(result(1, 1e4900L), 4900 * ln10 + ln2, 1e-12L);
+  EXPECT_NEAR(result(1, -1e4900L), -(4900 * ln10 + ln2), 1e-12L);
+  EXPECT_NEAR(result(1, -1e10L), -(10 * ln10 + ln2), 1e-12L);
+  EXPECT_NEAR(result(2, 1e4931L), 4931 * ln10 + ln2, 1e-12L);
+}
+
 TEST(TrigFigureTest, InverseTangentLeavesTheAngleAndHyperbolicFunctionsTheirArgument) {
   TrigFigure fig;
   fig.FigAngle = 7;

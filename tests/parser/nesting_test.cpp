@@ -1,4 +1,5 @@
-// Terms nested deeper than MaxTermDepth fail as syntax errors instead of exhausting the stack.
+// Terms inside more than MaxTermDepth brackets fail as syntax errors; chains of operators and
+// signs of any length are evaluated, without exhausting the stack.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -32,12 +33,18 @@ TEST(Nesting, WorksUpToTheLimitThroughBothEvaluations) {
     EXPECT_EQ(Outcome(parser, Nested(MaxTermDepth - 1), how).value, 1);
     // The innermost "1" is the sub-term beyond the limit.
     EXPECT_EQ(Outcome(parser, Nested(MaxTermDepth), how), SyntaxAt(MaxTermDepth + 1, 1));
-    // Operands count as levels too; the leftmost operand is reached first.
-    const std::string chain = Repeat("1+", MaxTermDepth) + "1";
-    EXPECT_EQ(Outcome(parser, chain, how), SyntaxAt(1, 1));
-    EXPECT_EQ(Outcome(parser, Repeat("1+", MaxTermDepth - 1) + "1", how).value, MaxTermDepth);
+    // Operands and signs do not count: a flat sum of 10 001 characters is a sum.
+    EXPECT_EQ(Outcome(parser, Repeat("1+", 5000) + "1", how).value, 5001);
+    EXPECT_EQ(Outcome(parser, Repeat("2*", 3000) + "1/" + Repeat("2/", 3000) + "1", how).value, 1);
+    EXPECT_EQ(Outcome(parser, Repeat("-(", 1500) + "1" + Repeat(")", 1500), how),
+              SyntaxAt(2 * MaxTermDepth + 1, 3 * (1500 - MaxTermDepth) + 1));
+    // Brackets inside a chain count from the chain's level.
+    const std::string deepOperand = "1+" + Nested(MaxTermDepth) + "+1";
+    EXPECT_EQ(Outcome(parser, deepOperand, how), SyntaxAt(MaxTermDepth + 3, 1));
   }
 }
+
+constexpr int kHuge = 100000;
 
 struct DeepCase {
   const char* name;
@@ -56,17 +63,27 @@ TEST_P(DeepTermTest, FailsWithoutCrashing) {
   EXPECT_EQ(Outcome(parser, GetParam().term, Evaluation::Compiled), GetParam().expect);
 }
 
-constexpr int kHuge = 100000;
+// Long flat chains of a hundred thousand operators or signs are evaluated.
+TEST(LongChain, IsEvaluatedWithoutCrashing) {
+  TMathParser parser(true);
+  parser.SetConstantValue("x", 1);
+  EXPECT_EQ(Outcome(parser, Repeat("1+", kHuge) + "1", Evaluation::Compiled).value, kHuge + 1);
+  EXPECT_EQ(Outcome(parser, Repeat("x*", kHuge) + "x", Evaluation::Compiled).value, 1);
+  EXPECT_EQ(Outcome(parser, "1" + Repeat("-1", kHuge), Evaluation::Compiled).value, 1 - kHuge);
+  EXPECT_EQ(Outcome(parser, Repeat("sin", kHuge) + "0", Evaluation::Compiled).value, 0);
+  EXPECT_EQ(Outcome(parser, "0" + Repeat("+(-1)", kHuge), Evaluation::Compiled).value, -kHuge);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     HundredThousand, DeepTermTest,
     ::testing::Values(
         DeepCase{"brackets", Nested(kHuge),
                  SyntaxAt(MaxTermDepth + 1, 2 * (kHuge - MaxTermDepth) + 1)},
-        DeepCase{"signs", Repeat("-", kHuge) + "1", SyntaxAt(MaxTermDepth, kHuge - MaxTermDepth)},
-        DeepCase{"sums", Repeat("1+", kHuge) + "1", SyntaxAt(1, 2 * (kHuge - MaxTermDepth) + 1)},
+        // The rightmost "-" splits first and leaves signs without a number on its left.
+        DeepCase{"signs", Repeat("-", kHuge) + "1", SyntaxAt(kHuge, 0)},
+        DeepCase{"bracketed_signs", Repeat("-", kHuge) + "(1)", SyntaxAt(kHuge, 0)},
         DeepCase{"powers", Repeat("1^(", kHuge) + "1" + Repeat(")", kHuge),
-                 SyntaxAt(3 * (MaxTermDepth / 2) + 1, 4 * kHuge + 1 - 4 * (MaxTermDepth / 2))},
+                 SyntaxAt(3 * MaxTermDepth + 1, 4 * (kHuge - MaxTermDepth) + 1)},
         DeepCase{"open_brackets", Repeat("(", kHuge), SyntaxAt(1, kHuge)}),
     [](const auto& info) { return std::string(info.param.name); });
 

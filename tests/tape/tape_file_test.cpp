@@ -106,7 +106,7 @@ TEST_F(TapeFileTest, SaveIntoAMissingFolderFails) {
 TEST_F(TapeFileTest, LoadFailuresSayWhy) {
   EXPECT_EQ(LoadTapeFile((dir_ / "fehlt.rtf").string(), TapeStyle{}).error,
             "Die Datei oder der Ordner wurde nicht gefunden");
-  EXPECT_EQ(LoadTapeFile(dir_.string(), TapeStyle{}).error, "Der Name bezeichnet einen Ordner");
+  EXPECT_EQ(LoadTapeFile(dir_.string(), TapeStyle{}).error, "keine gewöhnliche Datei");
   std::ofstream(dir_ / "kaputt.rtf", std::ios::binary) << "{\\rtf1\\ansi 5 ^\\par 3 +";
   EXPECT_EQ(LoadTapeFile((dir_ / "kaputt.rtf").string(), TapeStyle{}).error,
             "Die RTF-Datei ist unvollständig");

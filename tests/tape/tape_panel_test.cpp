@@ -1,6 +1,9 @@
 // The tape panel's commands against scripted prompts: what they do to the tape and its files
 // when things go wrong, and the hand-back of the editor's edits.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,8 +12,8 @@
 #include <vector>
 
 #include "fakes.h"
-#include "tape/tape_panel.h"
 #include "tape/tape_file.h"
+#include "tape/tape_panel.h"
 
 namespace qv {
 namespace {
@@ -119,6 +122,26 @@ TEST_F(TapePanelTest, ABackupThatCannotBeWrittenAsksBeforeClearing) {
   EXPECT_FALSE(frame.RestoreEnabled());
 }
 
+// The hourglass stays while a file is read and shown, and is gone before a message about it.
+TEST_F(TapePanelTest, TheBusyCursorShowsWhileAFileIsReadButNotOverAMessage) {
+  std::vector<std::pair<Cursor, size_t>> seen;  // each cursor, with the messages shown by then
+  frame.OnCaptionOrCursor = [&] { seen.emplace_back(frame.GetCursor(), prompts.messages.size()); };
+  const std::string good = (dir / "gut.rtf").string();
+  ASSERT_EQ(SaveTapeFile(good, frame.Tape.Document(), TapeFileFormat::Rtf), std::nullopt);
+  const std::vector<std::pair<Cursor, size_t>> afterQuestion = {{Cursor::Busy, 1},
+                                                                {Cursor::Normal, 1}};
+  for (const std::string& path : {good, Write("kaputt.rtf", "{\\rtf1 {\\b 12")}) {
+    prompts.messages.clear();
+    seen.clear();
+    Answer(QueuedAnswer::Yes);
+    prompts.answers.push_back({QueuedAnswer::File, path});
+    frame.FileOpenDialog1.Click();
+    EXPECT_EQ(seen, afterQuestion) << path;
+    EXPECT_EQ(frame.GetCursor(), Cursor::Normal);
+  }
+  EXPECT_EQ(prompts.messages.size(), 2u);
+}
+
 struct UnreadableCase {
   const char* name;
   const char* data;
@@ -153,6 +176,76 @@ INSTANTIATE_TEST_SUITE_P(
                                    "\x7f"
                                    "ELF\x02\x01\x01\xff\xfe",
                                    QueuedAnswer::No}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What a user may name in the open dialog besides a tape: none of it is read, nothing waits
+// for a writer or runs out of memory, and the tape stays as it was for a replacement and an
+// append alike.
+struct RefusedFile {
+  const char* name;
+  std::string (*make)(const fs::path& dir);  // the path to open
+  const char* reason;
+};
+
+class RefusedFileTest : public TapePanelTest, public testing::WithParamInterface<RefusedFile> {};
+
+TEST_P(RefusedFileTest, LeavesTheTapeAsItWasAndSaysWhy) {
+  const std::string path = GetParam().make(dir);
+  const std::string name = fs::path(path).filename().string();
+  const TapeDocument before = frame.Tape.Document();
+  for (QueuedAnswer::Kind overwrite : {QueuedAnswer::Yes, QueuedAnswer::No}) {
+    prompts.messages.clear();
+    Answer(overwrite);
+    prompts.answers.push_back({QueuedAnswer::File, path});
+    frame.FileOpenDialog1.Click();
+    EXPECT_EQ(frame.Tape.Document(), before);
+    EXPECT_EQ(prompts.messages.back(),
+              "Die Datei " + name + " konnte nicht gelesen werden: " + GetParam().reason);
+  }
+}
+
+std::string MakePipe(const fs::path& dir) {
+  const fs::path path = dir / "Tape.rtf";
+  EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  return path.string();
+}
+
+std::string MakeFolder(const fs::path& dir) {
+  fs::create_directory(dir / "Tape.rtf");
+  return (dir / "Tape.rtf").string();
+}
+
+std::string MakeSocket(const fs::path& dir) {
+  const fs::path path = dir / "Tape.rtf";
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+  return path.string();
+}
+
+std::string EndlessDevice(const fs::path&) {
+  return "/dev/zero";
+}
+
+// A file of zeros one byte over the limit, without taking the space on disk.
+std::string MakeHugeFile(const fs::path& dir) {
+  const fs::path path = dir / "Riesig.rtf";
+  std::ofstream(path, std::ios::binary) << "{\\rtf1 ";
+  fs::resize_file(path, kMaxTapeFileBytes + 1);
+  return path.string();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusedFileTest,
+    testing::Values(RefusedFile{"Pipe", MakePipe, "keine gewöhnliche Datei"},
+                    RefusedFile{"Folder", MakeFolder, "keine gewöhnliche Datei"},
+                    RefusedFile{"Socket", MakeSocket, "keine gewöhnliche Datei"},
+                    RefusedFile{"EndlessDevice", EndlessDevice, "keine gewöhnliche Datei"},
+                    RefusedFile{"OverTheSizeLimit", MakeHugeFile,
+                                "Die Datei ist größer als 64 MiB"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TapePanelTest, AFailedSaveIsReportedInGerman) {

@@ -4,11 +4,13 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "tape/tape_panel.h"
 #include "tape/tape_file.h"
+#include "tape/tape_panel.h"
+#include "ui/tape_text.h"
 #include "ui/tape_view.h"
 #include "ui_fixture.h"
 
@@ -125,6 +127,58 @@ TEST_F(TapeViewTest, ADropOfAFieldDisplayIsEnteredAsAStartValue) {
   QApplication::sendEvent(View().viewport(), &drop);
   // The test's clipboard keeps nothing: the value handed over through it is empty.
   EXPECT_EQ(Lines(tape), (QStringList{"", "1 ^", "", " ^"}));
+}
+
+// Tells whether the program's busy cursor was shown when the view was handed a new document.
+class CursorAtReplace : public TapeObserver {
+ public:
+  void LineAppended(const TapeParagraph&) override {}
+  void LastLineReplaced(const TapeParagraph&) override {}
+  void LinesRemovedFromEnd(int) override {}
+  void Cleared() override {}
+  void DocumentReplaced() override {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    busy = cursor && cursor->shape() == Qt::WaitCursor;
+  }
+  void StyleChanged(const TapeStyle&) override {}
+  void UndoCleared() override {}
+  bool busy = false;
+};
+
+// A long tape file goes into the shown view in one pass under the busy cursor; the view shows
+// every line with its format, ends at the last line once it is laid out, and "Rückgängig" does
+// not take the opened lines away again.
+TEST_F(TapeViewTest, ALongTapeOpensUnderTheBusyCursorAndShowsItsEnd) {
+  TapeDocument lines;
+  TapeStyle note;
+  note.format = {.font = "Arial", .size = 8, .bold = false, .color = kTapeGreen};
+  note.alignment = Alignment::Left;
+  for (int i = 0; i < 3000; ++i) {
+    TapeStyle style;
+    style.format.bold = true;
+    style.format.color = i % 3 == 0 ? kTapeRed : kTapeBlack;
+    lines.push_back(MakeParagraph(std::to_string(i) + ",25 +", i % 7 == 0 ? note : style));
+  }
+  lines.push_back(MakeParagraph("", TapeStyle{}));
+  const std::string path = dir.filePath(QStringLiteral("Lang.rtf")).toStdString();
+  ASSERT_EQ(SaveTapeFile(path, lines, TapeFileFormat::Rtf), std::nullopt);
+  ShowTape();
+  CursorAtReplace seen;
+  tape.AddObserver(&seen);
+  prompts.openPath = path;
+  PanelClick("FileOpenDialog1");
+  tape.RemoveObserver(&seen);
+  EXPECT_TRUE(seen.busy);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(prompts.shown, std::vector<std::string>{});
+  ASSERT_TRUE(tape.Document() == lines);
+  EXPECT_TRUE(ReadDocument(*View().document()) == lines);
+  const QScrollBar& bar = *View().verticalScrollBar();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return View().textCursor().atEnd(); }));
+  EXPECT_GT(bar.maximum(), 0);
+  EXPECT_EQ(bar.value(), bar.maximum());
+  form.Frame41.Undo1.Click();
+  EXPECT_TRUE(tape.Document() == lines);
 }
 
 TEST_F(TapeViewTest, TheTapePrintsIntoAPdfFile) {

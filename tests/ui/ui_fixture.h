@@ -35,7 +35,12 @@ class RecordingPrompts : public Prompts {
                                         const std::string& d) override {
     return d;
   }
-  std::optional<FileChoice> OpenFile(const FileDialog&) override { return std::nullopt; }
+  // The file chosen in the open dialog; none cancels it.
+  std::optional<std::string> openPath;
+  std::optional<FileChoice> OpenFile(const FileDialog&) override {
+    if (!openPath) return std::nullopt;
+    return FileChoice{*openPath, 1};
+  }
   // The file chosen in the next save dialog; none cancels it.
   std::optional<FileChoice> saveChoice;
   std::optional<FileChoice> SaveFile(const FileDialog&) override {

@@ -48,6 +48,9 @@ answer filter N             ... and the file type (from 1) chosen with it
 clipboard "TEXT"          put a text on the clipboard
 file PATH                 the block becomes a text file (relative to the start directory;
                           DATA/ = data folder)
+screen L T W H            the desktop has a screen whose free area starts at L,T and is W wide
+                          and H high (one line per screen), from the next start on; without
+                          screens the window stays at its stored position
 fail shell|wordprocessor  from now on the desktop refuses what it is handed: the shell opens
                           no file or web page and starts no program (/usr/bin/quorvel), the
                           word processor's document (DATA/Word.rtf) opens in no program

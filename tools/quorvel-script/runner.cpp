@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -161,6 +162,7 @@ void Runner::EnsureStarted() {
   program_ = std::make_unique<qv::Program>(
       qv::Ports{prompts_, clipboard_, shell_, folders_, printer_, word_, clock_});
   qv::TForm1& main = program_->Main();
+  main.Screens = screens_;
   captionsSeen_ = {main.Caption()};
   main.OnCaptionOrCursor = [this, &main] {
     if (captionsSeen_.empty() || captionsSeen_.back() != main.Caption())
@@ -294,6 +296,18 @@ void Runner::Execute(const Command& c) {
       word_.failingInserts = c.words.size() > 3 ? std::stoi(Arg(c, 3)) : 1;
     else
       throw ScriptError(c.line, "unknown failure " + port + " " + what);
+    return;
+  }
+  if (verb == "screen") {
+    int area[4];
+    for (int i = 0; i < 4; ++i) {
+      const std::string number = Arg(c, static_cast<size_t>(i + 1));
+      const auto [end, error] =
+          std::from_chars(number.data(), number.data() + number.size(), area[i]);
+      if (error != std::errc() || end != number.data() + number.size())
+        throw ScriptError(c.line, "screen needs LEFT TOP WIDTH HEIGHT");
+    }
+    screens_.push_back({area[0], area[1], area[2], area[3]});
     return;
   }
   if (verb == "file") {

@@ -51,6 +51,7 @@ class Runner {
   FakeWordProcessor word_;
   FakeClock clock_;
   SandboxFolders folders_;
+  std::vector<qv::ScreenRect> screens_;  // the desktop's free areas at the next start
   std::unique_ptr<qv::Program> program_;
   bool iniAllowed_ = true;
   // Every caption the main window showed during the last command, the first one included.

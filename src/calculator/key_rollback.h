@@ -1,0 +1,40 @@
+#pragma once
+// A key that ends in a floating-point fault changes nothing, as "=" does: what the calculator
+// holds and what the window's labels, radio buttons and menu marks show is put back as it was
+// before the fault goes on to the general handler.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calculator/calc_state.h"
+#include "platform/errors.h"
+
+namespace qv {
+
+class Control;
+class TForm1;
+
+class KeyRollback {
+ public:
+  explicit KeyRollback(TForm1& form);
+  void Restore();
+
+ private:
+  TForm1& form_;
+  CalcState state_;
+  std::vector<std::pair<Control*, std::string>> texts_;
+  std::vector<std::pair<Control*, bool>> checks_;
+};
+
+template <typename Key>
+void AllOrNothing(TForm1& form, Key&& key) {
+  KeyRollback rollback(form);
+  try {
+    key();
+  } catch (const EMathError&) {
+    rollback.Restore();
+    throw;
+  }
+}
+
+}  // namespace qv
