@@ -84,6 +84,10 @@ void TForm1::WireSearchRange() {
 }
 
 void TForm1::RedrawGraph() {
+  if (GraphRedrawHeld > 0) {
+    GraphRedrawPending = true;
+    return;
+  }
   if (Frame71.Visible())
     Frame21.RedrawFunctionMode();
   else

@@ -1,12 +1,14 @@
 #pragma once
 // A key that ends in a floating-point fault changes nothing, as "=" does: what the calculator
 // holds and what the window's labels, radio buttons and menu marks show is put back as it was
-// before the fault goes on to the general handler.
+// before the fault goes on to the general handler. The graph beside the calculator is drawn
+// only when the key has succeeded.
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "calculator/calc_state.h"
+#include "panels/trig_panel.h"
 #include "platform/errors.h"
 
 namespace qv {
@@ -17,11 +19,17 @@ class TForm1;
 class KeyRollback {
  public:
   explicit KeyRollback(TForm1& form);
+  ~KeyRollback();
+  KeyRollback(const KeyRollback&) = delete;
+  KeyRollback& operator=(const KeyRollback&) = delete;
   void Restore();
+  void Succeeded();
 
  private:
   TForm1& form_;
   CalcState state_;
+  TrigFigure figure_;
+  bool released_ = false;
   std::vector<std::pair<Control*, std::string>> texts_;
   std::vector<std::pair<Control*, bool>> checks_;
 };
@@ -35,6 +43,7 @@ void AllOrNothing(TForm1& form, Key&& key) {
     rollback.Restore();
     throw;
   }
+  rollback.Succeeded();
 }
 
 }  // namespace qv

@@ -271,6 +271,10 @@ class TForm1 : public Form {
   bool HoldPressed() const { return Frame21.HoldDown(); }
   // The picture of the mode the panel is in: function mode beside the function-term panel.
   void RedrawGraph();
+  // While a key that may still be undone runs, the graph is drawn once at its end, so that a
+  // key ending in a fault leaves the picture and its boxes as they were.
+  int GraphRedrawHeld = 0;
+  bool GraphRedrawPending = false;
   // The graph buttons of the function-term and the trigonometry panel.
   void FunctionGraphButtonClick();
   void TrigGraphButtonClick();
