@@ -102,6 +102,25 @@ bool TFinanzrechner::ValidateFinanceInput() {
 
 // "Tape": the active page's case computed and written into the tape, shown or not. An error
 // raised by the computation ends the report before its first line.
+bool TFinanzrechner::ValidatePage(const std::function<ValidationOutcome()>& validate) {
+  const Scope busy(busy_);
+  values_.InputValid = true;
+  ValidationOutcome outcome;
+  try {
+    outcome = validate();
+  } catch (const FinanceInputError& error) {
+    values_.InputValid = false;
+    FocusInputError(error);
+    throw;
+  }
+  if (!outcome.valid) {
+    values_.InputValid = false;
+    ports_.prompts.ShowMessage(outcome.message);
+    SetFocus(FieldControl(outcome.focus));
+  }
+  return values_.InputValid;
+}
+
 void TFinanzrechner::SpeedButton4Click() {
   if (!ValidateFinanceInput()) return;
   OKBtnClick();

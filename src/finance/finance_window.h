@@ -219,6 +219,9 @@ class TFinanzrechner : public Form {
   Control& FirstField();
   bool ValidateLoanPage();
   bool ValidateSavingsPage();
+  // Runs a page's checks: a refused input is shown and its field gets the focus; a number that
+  // cannot be converted gets the focus and goes on to the general handler.
+  bool ValidatePage(const std::function<ValidationOutcome()>& validate);
   void ComputeLoanPage();
   void ComputeSavingsPage();
   void ShowLoanResult(const LoanResult& result);

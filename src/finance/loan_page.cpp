@@ -121,23 +121,8 @@ void TFinanzrechner::FocusInputError(const FinanceInputError& error) {
 }
 
 bool TFinanzrechner::ValidateLoanPage() {
-  const Scope busy(busy_);
-  values_.InputValid = true;
   LoanPageFields fields(*this);
-  ValidationOutcome outcome;
-  try {
-    outcome = ValidateLoanInput(fields, LoanAdjustMode());
-  } catch (const FinanceInputError& error) {
-    values_.InputValid = false;
-    FocusInputError(error);
-    throw;
-  }
-  if (!outcome.valid) {
-    values_.InputValid = false;
-    ports_.prompts.ShowMessage(outcome.message);
-    SetFocus(FieldControl(outcome.focus));
-  }
-  return values_.InputValid;
+  return ValidatePage([&] { return ValidateLoanInput(fields, LoanAdjustMode()); });
 }
 
 LoanCase TFinanzrechner::ReadLoanCase() const {

@@ -56,23 +56,8 @@ void TFinanzrechner::WireSavingsPage() {
 }
 
 bool TFinanzrechner::ValidateSavingsPage() {
-  const Scope busy(busy_);
-  values_.InputValid = true;
   SavingsPageFields fields(*this);
-  ValidationOutcome outcome;
-  try {
-    outcome = ValidateSavingsInput(fields);
-  } catch (const FinanceInputError& error) {
-    values_.InputValid = false;
-    FocusInputError(error);
-    throw;
-  }
-  if (!outcome.valid) {
-    values_.InputValid = false;
-    ports_.prompts.ShowMessage(outcome.message);
-    SetFocus(FieldControl(outcome.focus));
-  }
-  return values_.InputValid;
+  return ValidatePage([&] { return ValidateSavingsInput(fields); });
 }
 
 SavingsCase TFinanzrechner::ReadSavingsCase() const {
