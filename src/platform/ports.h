@@ -204,7 +204,7 @@ struct WebReply {
 };
 
 // Fetches web pages while the program goes on: the answer comes later as an event of its own on
-// the user-interface thread, never inside Fetch, and exactly once.
+// the user-interface thread, never inside Fetch, and once (none when the program ends first).
 class Network {
  public:
   virtual ~Network() = default;
