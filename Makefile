@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 
 # Everything the build, the tests and the tools need on Debian 12.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libcairo2-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libcairo2-dev libpugixml-dev \
             clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth \
             dpkg-dev lintian appstream
 

@@ -93,8 +93,9 @@ void BM_BuildAndShowWindows(benchmark::State& state) {
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   qvs::FakeWordProcessor word;
   qvs::FakeClock clock;
+  qvs::FakeNetwork network;
   for (auto _ : state) {
-    qv::Program program({prompts, clipboard, shell, folders, printer, word, clock});
+    qv::Program program({prompts, clipboard, shell, folders, printer, word, clock, network});
     qv::ui::Frontend frontend(program, prompts);
     frontend.Start();
     frontend.Window().repaint();

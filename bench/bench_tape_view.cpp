@@ -30,7 +30,8 @@ struct ShownTape {
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
   qvs::FakeClock clock;
-  qv::TFrame4 frame{qv::Ports{prompts, clipboard, shell, folders, printer, word, clock}};
+  qvs::FakeNetwork network;
+  qv::TFrame4 frame{qv::Ports{prompts, clipboard, shell, folders, printer, word, clock, network}};
   qv::ui::TapeView view{frame, nullptr};
   qv::Form window{"TForm1", "Form1"};  // takes the panel's cursor
 

@@ -26,8 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Arial's metric twin: the windows are laid out for it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 # German texts in the toolkit's own file, colour and printer dialogs; the desktop's opener for
-# the help page, files and web pages.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
+# the help page, files and web pages; the certificates the bank's https address is checked with.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils, ca-certificates")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

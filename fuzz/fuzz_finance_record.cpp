@@ -52,9 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
   qvs::FakeClock clock;
+  qvs::FakeNetwork network;
   qvs::SandboxFolders folders;
   qv::FinanceValues values;
-  qv::TFinanzrechner window({prompts, clipboard, shell, folders, printer, word, clock}, values);
+  qv::TFinanzrechner window({prompts, clipboard, shell, folders, printer, word, clock, network},
+                            values);
 
   qv::ReadRecordNames(ini);
   for (const std::string& name : ini.ReadSections()) {

@@ -34,9 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
   qvs::FakeClock clock;
+  qvs::FakeNetwork network;
   qvs::SandboxFolders folders;
   folders.startDir = folders.documentsDir = SandboxDir();
-  qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock});
+  qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock, network});
   form.Button46Click();
   qv::TapeModel& tape = form.Frame41.Tape;
   tape.TapeClear();

@@ -8,14 +8,17 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 #include "platform/errors.h"
 #include "platform/inifile.h"
 #include "program/program.h"
+#include "ui/binder.h"
 #include "ui/desktop_word.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"
+#include "ui/qt_network.h"
 #include "ui/qt_ports.h"
 #include "ui/scaling.h"
 #include "ui/tape_printer.h"
@@ -88,15 +91,19 @@ int main(int argc, char** argv) {
   qv::ui::QtShell shell;
   qv::LocalFolders folders;
   qv::SystemClock clock;
+  qv::ui::QtNetwork network;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   std::optional<qv::Program> program;
   // The document handed to the word processor lies in the data folder.
   qv::ui::DesktopWord word([&program] { return program->Main().DataFolder() + "/Word.rtf"; });
   qv::RunGuarded(prompts, [&] {
-    program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer, word, clock});
+    program.emplace(qv::Ports{prompts, clipboard, shell, folders, printer, word, clock, network});
   });
   if (!program) return 1;
   qv::ui::Frontend frontend(*program, prompts);
+  network.RunEvent = [&frontend](const std::function<void()>& event) {
+    frontend.GetBinder().Run(event);
+  };
 
   ShownReporter reporter(begin);
   if (Set("QUORVEL_EXIT_AFTER_SHOW")) frontend.Window().installEventFilter(&reporter);

@@ -49,6 +49,7 @@ void TForm1::WireCurrencyPanel() {
     if (Frame31.ListEditState == 0) FocusEquals();
   };
   WireCurrencyAmounts();
+  WireEcbCommands();
   Frame41.Host.afterClear = [this] {
     if (Frame31.CurrencyDirection == 2) CurrencyReverse();
   };
@@ -73,12 +74,7 @@ void TForm1::CurrencyChoose() {
   panel.Label6.SetText(panel.ComboBox1.Items().front());
   if (panel.CurrencyDirection == 2) S.CurrencySymbol = panel.SelectedCode();
   panel.ShowSelectedEntry();
-  // A field showing a formatted amount is converted from the amount stored with it.
-  if (panel.CurrencyDirection == 2 && Contains(panel.Edit2.Text(), ","))
-    panel.CurrencyDirection = 4;
-  if (panel.CurrencyDirection == 1 && Contains(panel.Edit3.Text(), ","))
-    panel.CurrencyDirection = 3;
-  panel.CurrencyRecompute();
+  panel.RecomputeFromStoredAmounts();
 }
 
 void TForm1::RestoreSavedInputState() {

@@ -1,8 +1,10 @@
 #pragma once
 // The main window: the two-field calculator with its keys, indicators and menus.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calculator/calc_state.h"
@@ -131,6 +133,8 @@ class TForm1 : public Form {
   MenuItem TapeW{*this, "TapeW", "Tape (Alt-Backsp)", &Lschenwiederrufen1};
   MenuItem Kurseaktualisieren1{*this, "Kurseaktualisieren1", "Kurse aktualisieren", &Einstellungen1,
                                "Ctrl+K"};
+  MenuItem EZBKurse1{*this, "EZBKurse1", "EZB-Kurse laden", &Einstellungen1};
+  MenuItem EZBDatei1{*this, "EZBDatei1", "EZB-Kurse aus Datei...", &Einstellungen1};
   MenuItem N1{*this, "N1", "-", &Einstellungen1};
   MenuItem Trigon{*this, "Trigon", "T&rigonmetrische Funktionen (R)", &Einstellungen1};
   MenuItem Einheiten{*this, "Einheiten", "Einheiten umrechnen (E)", &Einstellungen1};
@@ -259,6 +263,14 @@ class TForm1 : public Form {
     std::string code, amount;
   };
   std::optional<CurrencyAmount> SecondCurrencyAmount() const;
+
+  // ---- The European Central Bank's reference rates for the currency list
+  // "EZB-Kurse laden": the bank's daily file, fetched while the program goes on.
+  void EZBKurse1Click();
+  // "EZB-Kurse aus Datei...": a saved file of the bank, XML or CSV.
+  void EZBDatei1Click();
+  // Takes the newest day of a file of the bank into the list; gives the message to show.
+  std::string TakeOverEcbRates(std::string_view bytes);
 
   // ---- The function-term panel
   // "f(x)": the term with x from field 1; the result goes into field 2.
@@ -418,6 +430,11 @@ class TForm1 : public Form {
   void RestoreSavedInputState();
   void OpenListEdit(int state);
   void WireCurrencyAmounts();
+  void WireEcbCommands();
+  void EcbFetched(const WebReply& reply);
+  Cursor cursorBeforeFetch_ = Cursor::Normal;
+  // Lives as long as the window: an answer of the network that comes later finds it expired.
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
   // The base field (true) or the foreign field of the converter.
   Edit& AmountField(bool base);
   void AmountFieldPressed(bool base);

@@ -85,6 +85,8 @@ void TForm1::LoadSettings() {
     const int currencyIndex = ini.ReadInteger(kConfig, "KursIndex", 0);
     S.CurrencySymbol = ini.ReadString(kConfig, "waehr", "DM");
     Frame31.SecondCurrency = ini.ReadString(kConfig, "waehr1", "€");
+    Frame31.EcbAddress = ini.ReadString(kConfig, "EZB", TFrame3::kEcbDailyAddress);
+    Frame31.ShowEcbDate(ini.ReadString(kConfig, "EZBDatum", ""));
     S.FormatWhileTyping = ini.ReadInteger(kConfig, "d_form", 2);
     Frame31.CurrencyDirection = ini.ReadInteger(kConfig, "aktiv", 2);
     S.SyntaxMode = ini.ReadInteger(kConfig, "Syntax", 0);
@@ -224,6 +226,8 @@ void TForm1::WriteSettingsFile() {
   ini.WriteInteger(kConfig, "w_einf", Shell.SecondCurrencyLine);
   ini.WriteString(kConfig, "waehr", S.CurrencySymbol);
   ini.WriteString(kConfig, "waehr1", Frame31.SecondCurrency);
+  ini.WriteString(kConfig, "EZB", Frame31.EcbAddress);
+  ini.WriteString(kConfig, "EZBDatum", Frame31.EcbDate);
 
   for (const char* section : {"Waehrung", "Kurse", "Terms", "Konstant"}) ini.EraseSection(section);
   const auto& names = Frame31.ComboBox1.Items();

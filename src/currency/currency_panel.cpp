@@ -2,6 +2,7 @@
 
 #include "platform/normalize.h"
 #include "platform/numbers.h"
+#include "platform/text.h"
 
 namespace qv {
 
@@ -100,6 +101,17 @@ void TFrame3::CurrencyRecompute() {
     ConvertToBase(lastForeign_);
   else
     ConvertToForeign(lastBase_);
+}
+
+void TFrame3::RecomputeFromStoredAmounts() {
+  if (CurrencyDirection == 2 && Contains(Edit2.Text(), ",")) CurrencyDirection = 4;
+  if (CurrencyDirection == 1 && Contains(Edit3.Text(), ",")) CurrencyDirection = 3;
+  CurrencyRecompute();
+}
+
+void TFrame3::ShowEcbDate(const std::string& date) {
+  EcbDate = date;
+  Edit4.SetHint(date.empty() ? std::string() : "Kurse der EZB vom " + date);
 }
 
 void TFrame3::ConvertInputToForeign() {

@@ -46,6 +46,14 @@ class TFrame3 : public Form {
   int SummingFormat = 0;
   std::string SecondCurrency = "€";
   std::string OtherCurrencyCode;
+  // Where the European Central Bank's daily reference rates are fetched, and the day of the
+  // rates last taken from the bank ("28.06.2024"; empty before the first).
+  static constexpr const char* kEcbDailyAddress =
+      "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
+  std::string EcbAddress = kEcbDailyAddress;
+  std::string EcbDate;
+  // The rate field's hint names the day of the bank's rates.
+  void ShowEcbDate(const std::string& date);
 
   // The default list, used when the settings file has none.
   static const std::vector<std::pair<std::string, std::string>>& DefaultList();
@@ -61,6 +69,9 @@ class TFrame3 : public Form {
 
   // Converts according to the direction.
   void CurrencyRecompute();
+  // The same, a field showing a formatted amount being converted from the amount stored with
+  // it rather than from its text.
+  void RecomputeFromStoredAmounts();
   // Reads the input as the direction says and converts it into the foreign field, or into the
   // base field, whatever the direction.
   void ConvertInputToForeign();

@@ -2,7 +2,9 @@
 // Platform services the logic calls. The Qt layer implements them for the real program;
 // tests and the script driver implement them with fakes that record what was asked and
 // answer from a queue.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -187,6 +189,28 @@ class WordProcessor {
   virtual HandoffFailure Release() = 0;
 };
 
+// A web address asked for, with the limits its answer must keep.
+struct WebRequest {
+  std::string url;
+  int timeoutMs = 15000;          // for the whole transfer, redirects included
+  size_t maxBytes = 1024 * 1024;  // a longer body is a failure, not cut
+};
+
+// The body of the answer, or why none came, in German and fit to follow a colon ("keine
+// Verbindung", "der Server meldet HTTP-Fehler 404").
+struct WebReply {
+  std::string body;
+  std::optional<std::string> failure;
+};
+
+// Fetches web pages while the program goes on: the answer comes later as an event of its own on
+// the user-interface thread, never inside Fetch, and once (none when the program ends first).
+class Network {
+ public:
+  virtual ~Network() = default;
+  virtual void Fetch(const WebRequest& request, std::function<void(const WebReply&)> done) = 0;
+};
+
 struct Ports {
   Prompts& prompts;
   Clipboard& clipboard;
@@ -195,6 +219,7 @@ struct Ports {
   Printer& printer;
   WordProcessor& word;
   Clock& clock;
+  Network& network;
 };
 
 }  // namespace qv

@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   qvs::FakeWordProcessor word;
   qv::SystemClock clock;
-  qv::Program program({prompts, clipboard, shell, folders, printer, word, clock});
+  qvs::FakeNetwork network;
+  qv::Program program({prompts, clipboard, shell, folders, printer, word, clock, network});
   qv::ui::Frontend frontend(program, prompts);
   frontend.Start();
   QApplication::processEvents();

@@ -53,6 +53,7 @@ class LongEntryTest : public ::testing::TestWithParam<LongEntryCase> {
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
   qvs::FakeClock clock;
+  qvs::FakeNetwork network;
   qvs::SandboxFolders folders;
 };
 
@@ -172,7 +173,7 @@ TEST_P(LongEntryTest, ANumberBeyondTheRangeEndsAsEveryOverflowDoes) {
   for (int sequence = 0; sequence < 4; ++sequence) {
     prompts.answers.clear();
     prompts.messages.clear();
-    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock});
+    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock, network});
     form.Show();
     std::vector<std::string> log;
     // One key as the user presses it, with the checks that follow every key. Answers whether
@@ -235,7 +236,7 @@ TEST_P(LongEntryTest, ANumberBeyondTheRangeEndsAsEveryOverflowDoes) {
 
 // The example of the report: nines typed until the number leaves the range, then "+ 1 =".
 TEST_P(LongEntryTest, TheDigitThatLeavesTheRangeIsRefused) {
-  qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock});
+  qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock, network});
   form.Show();
   for (int i = 0; i < 4933; ++i) qv::RunGuarded(prompts, [&] { form.DigitKey('9'); });
   EXPECT_EQ(prompts.messages, std::deque<std::string>{"Gleitkommaüberlauf."});

@@ -85,6 +85,7 @@ class RandomKeysTest : public ::testing::TestWithParam<RandomCase> {
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
   qvs::FakeClock clock;
+  qvs::FakeNetwork network;
   qvs::SandboxFolders folders;
 };
 
@@ -214,7 +215,7 @@ TEST_P(RandomKeysTest, StateStaysSoundAfterEveryKey) {
   for (int sequence = 0; sequence < kSequences; ++sequence) {
     prompts.answers.clear();
     prompts.messages.clear();
-    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock});
+    qv::TForm1 form({prompts, clipboard, shell, folders, printer, word, clock, network});
     form.Show();
     std::vector<std::string> log;
     for (int step = 0; step < kKeysPerSequence; ++step) {

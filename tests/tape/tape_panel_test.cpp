@@ -89,7 +89,8 @@ class TapePanelTest : public testing::Test {
   qvs::FakePrinter printer;
   qvs::FakeWordProcessor word;
   qvs::FakeClock clock;
-  TFrame4 frame{Ports{prompts, clipboard, shell, folders, printer, word, clock}};
+  qvs::FakeNetwork network;
+  TFrame4 frame{Ports{prompts, clipboard, shell, folders, printer, word, clock, network}};
 };
 
 TEST_F(TapePanelTest, ClearingWritesTheWholeTapeToTheBackupFirst) {

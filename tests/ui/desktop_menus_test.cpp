@@ -19,9 +19,9 @@ struct OpenedMenu {
 const OpenedMenu kMenus[] = {
     {"Einstellungen",
      {"Dezimaleinstellungen ", "Formatieren", "Erweitert", "Wiederherstellen",
-      "Kurse aktualisieren", "", "T&rigonmetrische Funktionen (R)", "Einheiten umrechnen (E)",
-      "Steuer (S)", "Funktionen", "", "&Währungsrechner (W)", "&Tape (T)", "&Graph (G)", "",
-      "Finanzrechner (F)"}},
+      "Kurse aktualisieren", "EZB-Kurse laden", "EZB-Kurse aus Datei...", "",
+      "T&rigonmetrische Funktionen (R)", "Einheiten umrechnen (E)", "Steuer (S)", "Funktionen", "",
+      "&Währungsrechner (W)", "&Tape (T)", "&Graph (G)", "", "Finanzrechner (F)"}},
     {"Hilfe",
      {"Hilfe (F1)", "Über Quorvel...", "Metrische Vorsilben", "Online-Lexikon",
       "Kurse aktualisieren"}},

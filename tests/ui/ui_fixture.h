@@ -14,6 +14,7 @@
 #include "ui/binder.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"
+#include "ui/qt_network.h"
 #include "ui/tape_printer.h"
 
 namespace qv::ui {
@@ -104,7 +105,9 @@ class UiTest : public testing::Test {
   UiTest() : UiTest(noShell_, noWordProcessor_) {}
   // A run handing files, web pages and documents to the given desktop services.
   UiTest(Shell& shell, WordProcessor& word)
-      : program{Ports{prompts, clipboard, shell, folders, printer, word, clock}} {}
+      : program{Ports{prompts, clipboard, shell, folders, printer, word, clock, network}} {
+    network.RunEvent = [this](const std::function<void()>& event) { binder.Run(event); };
+  }
 
   void SetUp() override {
     frontend.Start();
@@ -140,6 +143,7 @@ class UiTest : public testing::Test {
   }};
   NullWordProcessor noWordProcessor_;
   SystemClock clock;
+  QtNetwork network;
   Program program;
   Frontend frontend{program, prompts};
   TForm1& form = program.Main();

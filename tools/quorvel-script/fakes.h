@@ -1,6 +1,7 @@
 #pragma once
 // Ports for scripted runs: they record every message and answer from a queue.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,23 @@ class FakePrinter : public qv::Printer {
                                            const std::string& jobTitle) override {
     jobs.push_back({rtf, jobTitle, rect});
     return std::nullopt;
+  }
+};
+
+// Records every address asked for; each request waits until the script answers it
+// ("network reply", "network fail").
+class FakeNetwork : public qv::Network {
+ public:
+  struct Waiting {
+    qv::WebRequest request;
+    std::function<void(const qv::WebReply&)> done;
+  };
+  std::vector<std::string> fetched;
+  std::deque<Waiting> waiting;
+  void Fetch(const qv::WebRequest& request,
+             std::function<void(const qv::WebReply&)> done) override {
+    fetched.push_back(request.url);
+    waiting.push_back({request, std::move(done)});
   }
 };
 

@@ -48,6 +48,9 @@ answer filter N             ... and the file type (from 1) chosen with it
 clipboard "TEXT"          put a text on the clipboard
 file PATH                 the block becomes a text file (relative to the start directory;
                           DATA/ = data folder)
+network reply [PATH]      the oldest request the program waits for is answered with the bytes
+                          of the file PATH (relative to the start directory), or with the block
+network fail "REASON"     ... fails with that reason (German, as after a colon)
 screen L T W H            the desktop has a screen whose free area starts at L,T and is W wide
                           and H high (one line per screen), from the next start on; without
                           screens the window stays at its stored position
@@ -72,6 +75,7 @@ expect no-message
 expect clipboard "TEXT"
 expect opened "TARGET"    the file or web address the desktop was last asked to open (DATA and
                           START as in a message)
+expect fetched "URL"      the web address the program asked the network for last ("nothing")
 expect caption "TEXT"     the main window's caption
 expect caption seen "TEXT"  a caption the main window showed at some moment of the last
                           command (the progress texts of a long redraw)

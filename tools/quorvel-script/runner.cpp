@@ -139,6 +139,8 @@ int Runner::Run(const std::vector<Command>& commands) {
       return failures_ + 1;
     }
   }
+  for (const FakeNetwork::Waiting& w : network_.waiting)
+    std::cout << fileName_ << ": warning: request never answered: " << Quote(w.request.url) << "\n";
   if (!prompts_.messages.empty()) {
     std::cout << fileName_ << ": warning: messages nobody checked:\n";
     for (const auto& m : prompts_.messages) std::cout << "  " << Quote(SandboxNames(m)) << "\n";
@@ -160,7 +162,7 @@ void Runner::EnsureStarted() {
   if (program_ && !program_->Closed()) return;
   program_.reset();
   program_ = std::make_unique<qv::Program>(
-      qv::Ports{prompts_, clipboard_, shell_, folders_, printer_, word_, clock_});
+      qv::Ports{prompts_, clipboard_, shell_, folders_, printer_, word_, clock_, network_});
   qv::TForm1& main = program_->Main();
   main.Screens = screens_;
   captionsSeen_ = {main.Caption()};
@@ -231,6 +233,7 @@ void Runner::SendKey(const std::string& spec, const Command& c) {
 void Runner::Execute(const Command& c) {
   const std::string& verb = c.Verb();
   if (RunGridAndDateCommand(c)) return;
+  if (RunNetworkCommand(c)) return;
   if (verb == "ini") {
     if (!iniAllowed_) throw ScriptError(c.line, "ini must come before every other command");
     std::ofstream out(startDir_ + "/Quorvel.ini", std::ios::binary);
@@ -402,6 +405,7 @@ void Runner::ExpectControlState(qv::Control& control, const std::string& what, c
 
 void Runner::Expect(const Command& c) {
   if (ExpectGridDateAndFocus(c)) return;
+  if (ExpectNetwork(c)) return;
   const std::string what = Arg(c, 1);
   const bool quotedSecond = c.words.size() > 2 && c.words[2].quoted;
   if (what == "message") {

@@ -40,6 +40,9 @@ class Runner {
   bool RunGridAndDateCommand(const Command& c);
   bool ExpectGridDateAndFocus(const Command& c);
   qv::Grid& GridOf(const Command& c);
+  // The answers of the network and what was asked of it (network_commands.cpp).
+  bool RunNetworkCommand(const Command& c);
+  bool ExpectNetwork(const Command& c);
 
   std::string fileName_;
   bool verbose_;
@@ -50,6 +53,7 @@ class Runner {
   FakePrinter printer_;
   FakeWordProcessor word_;
   FakeClock clock_;
+  FakeNetwork network_;
   SandboxFolders folders_;
   std::vector<qv::ScreenRect> screens_;  // the desktop's free areas at the next start
   std::unique_ptr<qv::Program> program_;

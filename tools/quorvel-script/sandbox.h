@@ -17,7 +17,7 @@ class Sandbox {
 
   // Writes the settings file "Quorvel.ini" of the start directory.
   void WriteSettings(const std::string& text) const;
-  qv::Ports Ports() { return {prompts, clipboard, shell, folders, printer, word, clock}; }
+  qv::Ports Ports() { return {prompts, clipboard, shell, folders, printer, word, clock, network}; }
 
   // The start directory; its "Documents" is the documents folder, its "share" the folder of the
   // installed files (not created).
@@ -28,6 +28,7 @@ class Sandbox {
   FakePrinter printer;
   FakeWordProcessor word;
   FakeClock clock;
+  FakeNetwork network;
   SandboxFolders folders;
 };
 
