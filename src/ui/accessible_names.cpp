@@ -41,10 +41,17 @@ constexpr ListedName kListedNames[] = {
     {"TFinanzrechner", "Edit23", "Laufzeit, Monate"},
 };
 
-QString Listed(const Control& control) {
+// The two field displays announce their value as their text; this says which field it is.
+constexpr ListedName kListedDescriptions[] = {
+    {"TForm1", "Label1", "Feld 1"},
+    {"TForm1", "Label3", "Feld 2"},
+};
+
+template <size_t N>
+QString Listed(const ListedName (&table)[N], const Control& control) {
   const std::string_view form = control.Owner().ClassName();
   const std::string_view name = control.Name();
-  for (const ListedName& listed : kListedNames)
+  for (const ListedName& listed : table)
     if (listed.form == form &&
         (listed.prefix ? name.starts_with(listed.control) : name == listed.control))
       return QString::fromUtf8(listed.name);
@@ -192,7 +199,12 @@ void ScreenReaderNames::FindCaption(QWidget& widget) {
 }
 
 void ScreenReaderNames::Name(const Control& control, QWidget& widget) {
-  const QString listed = Listed(control);
+  if (qobject_cast<QLabel*>(&widget)) {
+    const QString description = Listed(kListedDescriptions, control);
+    if (!description.isEmpty()) widget.setAccessibleDescription(description);
+    return;
+  }
+  const QString listed = Listed(kListedNames, control);
   const QString hint = SpokenText(Q(control.Hint()));
   if (qobject_cast<QAbstractButton*>(&widget)) {
     const QString name = listed.isEmpty()

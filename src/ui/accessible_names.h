@@ -4,13 +4,14 @@
 // - a button says its caption; a caption of symbols only (an arrow, "√", "%") says less than
 //   the hint, which then names the button, as it names a button that shows only an image;
 // - an input (edit, list, spinner, date) is named by the caption of the label directly above
-//   it or before it in its row; a label standing right after another input is that input's
-//   unit ("J", "M") and names nothing; without a label an input takes the title of the group
-//   box it lies in, or its hint;
+//   it or before it in its row; a label of a letter or two right after another input is that
+//   input's unit ("J", "M") and names nothing, and a label before an input in its row names no
+//   input below it; without a label an input takes the title of its group box, or its hint;
 // - a grid takes the title of its group box or its hint, a drawing area its hint; either,
 //   lacking both, the caption of its window.
-// A short table names the few controls that show no words and have no hint. The hint stays the
-// description, as Qt tells it. The names follow the captions they come from.
+// A label says its text: the displays announce their value. A short table names the few
+// controls that show no words and have no hint, and says which field a field display shows.
+// The hint stays the description, as Qt tells it. The names follow the captions they come from.
 #include <QString>
 #include <map>
 #include <vector>

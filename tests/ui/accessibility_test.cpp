@@ -105,7 +105,7 @@ TEST_F(AccessibilityTest, EveryOperableControlOfEveryWindowHasAName) {
     for (const QString& control : Unnamed(*window)) ADD_FAILURE() << control.toStdString();
 }
 
-TEST_F(AccessibilityTest, RadioButtonsAreRadioButtonsAndTheGraphIsAGraphic) {
+TEST_F(AccessibilityTest, RadioButtonsAreRadioButtonsTheGraphIsAGraphicAFieldItsValue) {
   TFinanzrechner& finance = program.Finance();
   for (const Control* radio : std::initializer_list<const Control*>{
            &form.Radio1, &form.Frame61.VST, &form.Frame11.RadioButton1, &finance.Radio2,
@@ -117,6 +117,11 @@ TEST_F(AccessibilityTest, RadioButtonsAreRadioButtonsAndTheGraphIsAGraphic) {
   }
   EXPECT_EQ(Role(form.Frame21.Image1), QAccessible::Graphic);
   EXPECT_EQ(Role(form.Frame11.hyp), QAccessible::CheckBox);
+  // A field display says its value, and which field it is.
+  QTest::keyClicks(&frontend.Window(), QStringLiteral("12"));
+  QAccessibleInterface* field = QAccessible::queryAccessibleInterface(&Of(form.Label1));
+  EXPECT_EQ(field->text(QAccessible::Name), QString::fromStdString(form.Label1.Text()));
+  EXPECT_EQ(field->text(QAccessible::Description), QStringLiteral("Feld 1"));
   // The action a screen reader offers checks the button as a click does.
   QAccessibleInterface* second = QAccessible::queryAccessibleInterface(&Of(finance.Radio2));
   second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
