@@ -1,7 +1,7 @@
 // Copying to and pasting from the system clipboard, the context menu of the two field
 // displays, and the take-over of field 1 from the other calculator.
-#include "calculator/number_reading.h"
 #include "calculator/main_window.h"
+#include "calculator/number_reading.h"
 #include "platform/text.h"
 
 namespace qv {
@@ -9,6 +9,8 @@ namespace qv {
 void TForm1::WireClipboardKeys() {
   Button25.OnClick = [this] { CopyKey(); };
   Button26.OnClick = [this] { PasteKey(); };
+  Kopieren2.OnClick = [this] { CopyKey(); };
+  Einfgen2.OnClick = [this] { PasteKey(); };
   Button44.OnClick = [this] { TakeOverKey(); };
   Label1.ContextMenu = &PopupMenu1;
   Label3.ContextMenu = &PopupMenu1;

@@ -28,7 +28,17 @@ void TForm1::PressTrigonometryKey(Key key) {
 }
 
 bool TForm1::FormKeyDown(Key key, ShiftState shift) {
+  // Tab has taken the focus from the box that had the keyboard on to a key: the keys are the
+  // calculator's again (Esc still leaves the box as it does).
+  const Control* focused = ActiveControl();
+  if (S.InputState == 4 && key != Key::Escape && focused && !focused->TakesTypedKeys())
+    RestoreSavedInputState();
+  // While an edit box or the tape has the keyboard, Ctrl+C and Ctrl+V copy and paste its text.
+  const bool clipboardKey = shift.ctrl && !shift.alt && (key == Key::C || key == Key::V);
+  if (S.InputState == 4 && clipboardKey) return false;
   if (RunMenuShortcut(key, shift)) return true;
+  // The tape panel opens, saves and prints with its own shortcuts while it is shown.
+  if (TapeShown() && Frame41.RunMenuShortcut(key, shift)) return true;
   if (S.InputState == 4) {
     if (key == Key::Escape) {
       // Esc in the currency list's name or rate field cancels the entry.
@@ -151,81 +161,82 @@ bool TForm1::FormKeyDown(Key key, ShiftState shift) {
   }
 }
 
-void TForm1::FormKeyPress(char32_t ch) {
-  if (S.InputState == 4) return;
+bool TForm1::FormKeyPress(char32_t ch) {
+  if (S.InputState == 4) return false;
   switch (ch) {
     case U'.':
     case U',':
       DigitKey('.');
-      break;
+      return true;
     case U'p':
     case U'%':
       PercentKey();
-      break;
+      return true;
     case U'a':
       FunctionKey('s');
-      break;
+      return true;
     case U'x':
       FunctionKey('q');
-      break;
+      return true;
     case U'y':
       PiKey();
-      break;
+      return true;
     case U'i':
     case U'u':
-      if (GraphShown()) StepField1(ch == U'i' ? 1 : -1);
-      break;
+      if (!GraphShown()) return false;
+      StepField1(ch == U'i' ? 1 : -1);
+      return true;
     case U'I':
       AskStepFactor();
-      break;
+      return true;
     case U'o':
       StayOnTop1Click();
-      break;
+      return true;
     case U't':
       Button46Click();
-      break;
+      return true;
     case U'W':
       Waehr2Click();
-      break;
+      return true;
     case U'w':
       Whrungsrechner1Click();
-      break;
+      return true;
     case U'r':
       TrigonClick();
-      break;
+      return true;
     case U'e':
       EinheitenClick();
-      break;
+      return true;
     case U'E':
       if (!Frame51.Visible()) EinheitenClick();
       UnitConvert();
-      break;
+      return true;
     case U's':
       Steuer1Click();
-      break;
+      return true;
     case U'g':
       Graf1Click();
-      break;
+      return true;
     case U'q':
       CurrencyConvertActiveField();
-      break;
+      return true;
     case U'<':
     case U'>':
       CurrencyDirectionKey(static_cast<char>(ch));
-      break;
+      return true;
     case U'f':
       Finanz.Click();
-      break;
+      return true;
     case U'*':
       OperatorKey('x');
-      break;
+      return true;
     case U'/':
     case U'+':
     case U'-':
       OperatorKey(static_cast<char>(ch));
-      break;
+      return true;
     default:
-      break;
+      return false;
   }
 }
 

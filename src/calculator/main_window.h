@@ -146,6 +146,12 @@ class TForm1 : public Form {
   MenuItem Graf1{*this, "Graf1", "&Graph (G)", &Einstellungen1};
   MenuItem N5{*this, "N5", "-", &Einstellungen1};
   MenuItem Finanz{*this, "Finanz", "Finanzrechner (F)", &Einstellungen1};
+  // The desktop's keys for copy, paste and quit.
+  MenuItem N20{*this, "N20", "-", &Einstellungen1};
+  MenuItem Kopieren2{*this, "Kopieren2", "Kopieren", &Einstellungen1, "Ctrl+C"};
+  MenuItem Einfgen2{*this, "Einfgen2", "Einfügen", &Einstellungen1, "Ctrl+V"};
+  MenuItem N21{*this, "N21", "-", &Einstellungen1};
+  MenuItem Beenden1{*this, "Beenden1", "Beenden", &Einstellungen1, "Ctrl+Q"};
   MenuItem Hilfe2{*this, "Hilfe2", "Hilfe"};
   MenuItem Hilfe1{*this, "Hilfe1", "Hilfe (F1)", &Hilfe2};
   MenuItem About{*this, "About", "Über Quorvel...", &Hilfe2};
@@ -387,7 +393,7 @@ class TForm1 : public Form {
 
   // ---- Keyboard
   bool FormKeyDown(Key key, ShiftState shift) override;
-  void FormKeyPress(char32_t ch) override;
+  bool FormKeyPress(char32_t ch) override;
 
   // Every calculator action ends by giving the keyboard to "=".
   void FocusEquals() { SetFocus(Button16); }

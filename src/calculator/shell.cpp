@@ -38,6 +38,7 @@ constexpr const char* kPrefixLines[] = {
 
 void TForm1::WireShellEvents() {
   Button18.OnClick = [this] { Button18Click(); };
+  Beenden1.OnClick = [this] { Button18Click(); };
   N902.OnClick = [this] { ScalingClick(100); };
   N1201.OnClick = [this] { ScalingClick(120); };
   N1501.OnClick = [this] { ScalingClick(150); };

@@ -273,7 +273,13 @@ void TFoerder::KinderChange() {
     Recompute();
 }
 
-void TFoerder::KinderKeyDown(Key) {
+// The arrow keys step the number as the spin arrows do; any other key hands the focus on.
+void TFoerder::KinderKeyDown(Key key) {
+  if (key == Key::Up || key == Key::Down) {
+    const int value = Kinder.Value() + (key == Key::Up ? 1 : -1);
+    if (value >= Kinder.MinValue() && value <= Kinder.MaxValue()) Kinder.SetValue(value);
+    return;
+  }
   SetFocus(OKBtn);
 }
 

@@ -64,6 +64,19 @@ void Control::NoteSelection(int start, int length) {
   selLength_ = length;
 }
 
+bool Control::TakesTypedKeys() const {
+  switch (kind_) {
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::SpinEdit:
+    case ControlKind::RichEdit:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void Control::Click() {
   Fire(OnClick);
 }

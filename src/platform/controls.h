@@ -102,6 +102,10 @@ class Control {
   bool Dirty() const { return dirty_; }
   void ClearDirty() { dirty_ = false; }
 
+  // A box that takes typed keys while it has the keyboard: an edit, combo, list or spin box, a
+  // rich-text editor.
+  bool TakesTypedKeys() const;
+
  protected:
   void MarkDirty();
   static void Fire(const Handler& h) {

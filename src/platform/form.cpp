@@ -142,6 +142,8 @@ bool Form::FormKeyDown(Key, ShiftState) {
   return false;
 }
 
-void Form::FormKeyPress(char32_t) {}
+bool Form::FormKeyPress(char32_t) {
+  return false;
+}
 
 }  // namespace qv

@@ -68,9 +68,10 @@ class Form {
   // Runs the enabled menu item whose shortcut is this key; answers whether there was one.
   bool RunMenuShortcut(Key key, ShiftState shift);
 
-  // Key handlers; FormKeyDown answers whether it consumed the key (then no key press follows).
+  // Key handlers; each answers whether it used the key. After a key down the form used, no key
+  // press follows; a key the form did not use goes on to the focused control.
   virtual bool FormKeyDown(Key key, ShiftState shift);
-  virtual void FormKeyPress(char32_t ch);
+  virtual bool FormKeyPress(char32_t ch);
 
   Handler OnShow;
   // Runs when a shown form is hidden (a dialog closed).

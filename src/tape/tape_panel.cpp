@@ -24,6 +24,9 @@ TFrame4::TFrame4(Ports ports) : Form("TFrame4", "Frame41"), ports_(ports) {
   SpeedButton1.GroupIndex = SpeedButton2.GroupIndex = 1;
   SpeedButton2.SetDown(true);
   RichEdit1.ContextMenu = &PopupMenu1;
+  // In record mode every key belongs to the calculator; "Tape bearbeiten" hands the keyboard
+  // to the tape.
+  RichEdit1.TabStop = false;
   WireEvents();
 }
 
@@ -36,6 +39,9 @@ void TFrame4::WireEvents() {
   BitBtn2.OnClick = [this] { BitBtn2Click(); };
   SpeedButton3.OnClick = [this] { SpeedButton3Click(); };
   SpeedButton4.OnClick = [this] { SpeedButton4Click(); };
+  Oeffnen1.OnClick = [this] { FileOpenDialog1Click(); };
+  Speichern1.OnClick = [this] { SpeedButton5Click(); };
+  Drucken1.OnClick = [this] { BitBtn2Click(); };
   Kommentar1.OnClick = [this] { Kommentar1Click(); };
   Schrift1.OnClick = [this] { Schrift1Click(); };
   Tape1.OnClick = [this] { Tape.TapeSetStyle(TapeCommandStyle()); };

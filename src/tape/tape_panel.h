@@ -67,6 +67,11 @@ class TFrame4 : public Form {
   MenuItem N3{*this, "N3", "-", &PopupMenu1};
   MenuItem Kommentar1{*this, "Kommentar1", "Kommentar", &PopupMenu1};
   MenuItem Tape1{*this, "Tape1", "Tape", &PopupMenu1};
+  // The buttons for opening, saving and printing, with their keys.
+  MenuItem N4{*this, "N4", "-", &PopupMenu1};
+  MenuItem Oeffnen1{*this, "Oeffnen1", "Öffnen...", &PopupMenu1, "Ctrl+O"};
+  MenuItem Speichern1{*this, "Speichern1", "Speichern...", &PopupMenu1, "Ctrl+S"};
+  MenuItem Drucken1{*this, "Drucken1", "Drucken...", &PopupMenu1, "Ctrl+P"};
 
   // The view that shows the tape, when there is one; it is not owned.
   void SetEditor(TapeEditor* editor) { editor_ = editor; }

@@ -25,9 +25,11 @@
 #include <set>
 
 #include "platform/errors.h"
+#include "ui/accessible_roles.h"
 #include "ui/grid_binding.h"
 #include "ui/key_map.h"
 #include "ui/menu_builder.h"
+#include "ui/tab_order.h"
 
 namespace qv::ui {
 
@@ -56,7 +58,9 @@ void CollectWidgets(QWidget& parent, const std::set<QString>& frameNames,
 
 }  // namespace
 
-Binder::Binder(Prompts& prompts) : prompts_(prompts) {}
+Binder::Binder(Prompts& prompts) : prompts_(prompts) {
+  InstallAccessibleRoles();
+}
 
 Binder::~Binder() = default;
 
@@ -109,6 +113,7 @@ void Binder::BindControl(Control& control, QObject& target) {
     controlOf_[widget] = &control;
     widget->installEventFilter(this);
     if (!control.TabStop) widget->setFocusPolicy(Qt::ClickFocus);
+    names_.FindCaption(*widget);
     Connect(control, *widget);
   }
   forced_.push_back(&control);  // the first push shows the logic's state
@@ -195,6 +200,16 @@ void Binder::Click(Control& control, Qt::KeyboardModifiers modifiers) {
       },
       &control);
   pressModifiers_ = Qt::NoModifier;
+}
+
+// The focus stays where Tab moved it: the control left may store what was typed into it, not
+// send the focus elsewhere. An edit box that takes the keyboard when pressed takes it now.
+void Binder::TabTo(Control& control) {
+  Form& owner = control.Owner();
+  owner.SetFocus(control);
+  if (owner.ActiveControl() != &control) owner.SetFocus(control);
+  auto* edit = dynamic_cast<Edit*>(&control);
+  if (edit && edit->OnMouseDown && edit->Enabled() && !edit->ReadOnly()) edit->OnMouseDown();
 }
 
 void Binder::ContextMenu(Control& control, const QPoint& globalPos) {
@@ -354,6 +369,9 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::KeyPress:
         if (auto* spin = dynamic_cast<SpinEdit*>(&control); spin && spin->OnKeyDown) {
           const auto& key = *static_cast<QKeyEvent*>(event);
+          // Tab moves on; Shift, Ctrl and Alt alone are no keys of their own.
+          if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || IsModifierKey(key.key()))
+            return false;
           Run([&] { spin->OnKeyDown(MapKey(key.key(), key.modifiers(), key.nativeScanCode())); },
               spin);
           return true;
@@ -365,8 +383,10 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         return true;
       case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (!pushing_ && (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-                          reason == Qt::BacktabFocusReason))
+        if (pushing_) break;
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+          Run([&] { TabTo(control); });
+        else if (reason == Qt::MouseFocusReason)
           Run([&] { control.Owner().SetFocus(control); });
         break;
       }
@@ -375,6 +395,12 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
   }
+  if (event->type() == QEvent::Show)
+    for (FormView& view : forms_)
+      if (view.window && view.widget == watched && !view.tabOrdered) {
+        view.tabOrdered = true;
+        OrderTabStops(*view.widget);
+      }
   // A dialog closed by Qt itself (Esc, the title bar's close button) is hidden for the logic too.
   if (event->type() == QEvent::Hide && !event->spontaneous() && !pushing_) {
     for (FormView& view : forms_)

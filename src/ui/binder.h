@@ -12,6 +12,7 @@
 
 #include "platform/form.h"
 #include "platform/ports.h"
+#include "ui/accessible_names.h"
 
 class QAction;
 class QKeyEvent;
@@ -75,6 +76,7 @@ class Binder : public QObject {
     bool centred = false;  // a window centred on the screen has been placed
     Cursor cursor = Cursor::Normal;
     Control* focus = nullptr;
+    bool tabOrdered = false;  // the Tab order is set when the window is first shown
   };
 
   void BindForm(Form& form, QWidget& root, bool window);
@@ -82,6 +84,8 @@ class Binder : public QObject {
   void Connect(Control& control, QWidget& widget);
   void Connect(Control& control, QAction& action);
   void Click(Control& control, Qt::KeyboardModifiers modifiers);
+  // The Tab key brought the focus to the control.
+  void TabTo(Control& control);
   void PushForm(FormView& view);
   // The caption and the cursor of a window, shown at once (also during a long handler).
   void PushCaptionAndCursor(FormView& view);
@@ -96,6 +100,7 @@ class Binder : public QObject {
   void PushAction(const Control& control, QAction& action);
 
   Prompts& prompts_;
+  ScreenReaderNames names_;
   std::vector<FormView> forms_;
   std::map<const Control*, QWidget*> widgets_;
   std::map<const Control*, QAction*> actions_;

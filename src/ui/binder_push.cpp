@@ -181,6 +181,7 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
   if (qobject_cast<QMenu*>(&widget)) return;  // a popup shows on a right click only
   if (widget.isHidden() == control.Visible()) widget.setVisible(control.Visible());
   widget.setToolTip(QString::fromStdString(control.Hint()));
+  names_.Name(control, widget);
   if (control.Color() != kDefaultColor) {
     QPalette palette = widget.palette();
     const QColor color = QColor::fromRgb(static_cast<QRgb>(control.Color()));
@@ -197,6 +198,7 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
   const QString text = DisplayCaption(control.Name(), control.Text());
   if (auto* label = qobject_cast<QLabel*>(&widget)) {
     if (label->text() != text) label->setText(text);
+    names_.CaptionChanged(*label);
   } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
     if (button->text() != text) button->setText(text);
     if (const std::optional<bool> checked = CheckedOf(control); checked && button->isCheckable())
@@ -218,6 +220,7 @@ void Binder::PushWidget(const Control& control, QWidget& widget) {
     if (const auto* list = dynamic_cast<const ListControl*>(&control)) PushList(*list, *pages);
   } else if (auto* group = qobject_cast<QGroupBox*>(&widget)) {
     if (group->title() != text) group->setTitle(text);
+    names_.CaptionChanged(*group);
   } else if (auto* dateEdit = qobject_cast<QDateEdit*>(&widget)) {
     if (const auto* picker = dynamic_cast<const DatePicker*>(&control))
       dateEdit->setDate(DateOf(picker->Date()));

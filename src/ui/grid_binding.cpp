@@ -1,5 +1,6 @@
 #include "ui/grid_binding.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,6 +24,10 @@ class GridKeys : public QStyledItemDelegate {
     if (event->type() != QEvent::KeyPress)
       return watched != &table_ && QStyledItemDelegate::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (LeavesTheGrid(*key)) {
+      Leave(*watched, key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+      return true;
+    }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       // The cell's text first (the delegate's own commit would come only later, queued).
       if (auto* editor = qobject_cast<QWidget*>(watched); editor && editor != &table_) {
@@ -49,6 +54,37 @@ class GridKeys : public QStyledItemDelegate {
   }
 
  private:
+  bool LeavesTheGrid(const QKeyEvent& key) const {
+    const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+    // Without its cell navigation the table is leaving already (below).
+    if (!tab || (key.modifiers() & Qt::AltModifier) || !table_.tabKeyNavigation()) return false;
+    if (key.modifiers() & Qt::ControlModifier) return true;
+    return !EditableCellBeyond(key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
+  }
+
+  // Whether a cell a user can edit lies after (or before) the current one, row by row.
+  bool EditableCellBeyond(bool forward) const {
+    const int rows = table_.rowCount(), cols = table_.columnCount(), first = grid_.FixedCols();
+    if (!grid_.Editable() || rows == 0 || first >= cols) return false;
+    const int row = table_.currentRow(), col = table_.currentColumn();
+    if (row < 0 || col < 0) return true;
+    return forward ? row < rows - 1 || col < cols - 1 : row > 0 || col > first;
+  }
+
+  // The cell's text is kept; without its cell navigation the table hands the focus on as any
+  // widget does.
+  void Leave(QObject& watched, bool forward) {
+    if (auto* editor = qobject_cast<QWidget*>(&watched); editor && editor != &table_) {
+      emit commitData(editor);
+      emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    table_.setTabKeyNavigation(false);
+    QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                  forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QCoreApplication::sendEvent(&table_, &tab);
+    table_.setTabKeyNavigation(true);
+  }
+
   Grid& grid_;
   QTableWidget& table_;
   std::function<void(const std::function<void()>&)> run_;

@@ -83,6 +83,20 @@ Key MapKey(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode) {
   return NamedKey(qtKey);
 }
 
+bool IsModifierKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+      return true;
+    default:
+      return false;
+  }
+}
+
 ShiftState MapShift(Qt::KeyboardModifiers modifiers) {
   return ShiftState{modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
                     modifiers.testFlag(Qt::AltModifier)};

@@ -11,6 +11,9 @@ namespace qv::ui {
 // makes of Shift (Shift+5 arrives as "%" but is the key 5 with Shift).
 Key MapKey(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0);
 
+// Shift, Ctrl, Alt (AltGr, Meta, Caps Lock) pressed alone.
+bool IsModifierKey(int qtKey);
+
 // Shift, Ctrl and Alt; the keypad flag is part of the key, not of the shift state.
 ShiftState MapShift(Qt::KeyboardModifiers modifiers);
 

@@ -17,17 +17,7 @@ namespace {
 constexpr int kWheelStep = 120;
 
 bool TakesKeys(const Control* control) {
-  if (!control) return false;
-  switch (control->Kind()) {
-    case ControlKind::Edit:
-    case ControlKind::ComboBox:
-    case ControlKind::ListBox:
-    case ControlKind::SpinEdit:
-    case ControlKind::RichEdit:
-      return true;
-    default:
-      return false;
-  }
+  return control && control->TakesTypedKeys();
 }
 
 // The hardware key code where it numbers the keys as X11 and evdev do.
@@ -35,6 +25,12 @@ quint32 ScanCodeOf(const QKeyEvent& event) {
   const QString platform = QGuiApplication::platformName();
   const bool evdev = platform == u"xcb" || platform.startsWith(u"wayland");
   return evdev ? event.nativeScanCode() : 0;
+}
+
+// Tab and Shift+Tab, and Ctrl+Tab, which leaves a grid at once.
+bool MovesTheFocus(const QKeyEvent& event) {
+  return (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) &&
+         !(event.modifiers() & Qt::AltModifier);
 }
 
 }  // namespace
@@ -62,10 +58,15 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
   if (!widget || widget->window() != &window_ || qobject_cast<QMenuBar*>(widget)) return false;
   const auto& input = static_cast<const QInputEvent&>(*event);
   if (PassedBefore(input, *widget)) return false;
-  const bool consumed = type == QEvent::KeyPress ? Key(static_cast<QKeyEvent&>(*event))
+  const bool consumed = type == QEvent::KeyPress ? Key(static_cast<QKeyEvent&>(*event), *widget)
                                                  : Wheel(static_cast<QWheelEvent&>(*event));
   if (!consumed) Pass(input, *widget);
   return consumed;
+}
+
+bool KeyRouter::Shows(const Control* control, const QWidget& receiver) const {
+  const QWidget* widget = control ? binder_.WidgetOf(*control) : nullptr;
+  return widget && (widget == &receiver || widget->isAncestorOf(&receiver));
 }
 
 bool KeyRouter::PassedBefore(const QInputEvent& event, const QWidget& receiver) const {
@@ -77,7 +78,8 @@ void KeyRouter::Pass(const QInputEvent& event, QWidget& receiver) {
   passed_ = {&event, &receiver, event.timestamp()};
 }
 
-bool KeyRouter::Key(QKeyEvent& event) {
+bool KeyRouter::Key(QKeyEvent& event, const QWidget& receiver) {
+  if (MovesTheFocus(event)) return false;
   const qv::Key key = MapKey(event.key(), event.modifiers(), ScanCodeOf(event));
   const ShiftState shift = MapShift(event.modifiers());
   const QString text = event.text();
@@ -86,9 +88,14 @@ bool KeyRouter::Key(QKeyEvent& event) {
   QString replacement;
   binder_.Run([&] {
     if (form_.FormKeyDown(key, shift)) return;
-    const bool editing = TakesKeys(form_.ActiveControl());
-    if (ch >= 32 && ch != 127) form_.FormKeyPress(ch);
-    if (!editing || !TakesKeys(form_.ActiveControl())) return;
+    Control* focused = form_.ActiveControl();
+    const bool editing = TakesKeys(focused);
+    const bool used = ch >= 32 && ch != 127 && form_.FormKeyPress(ch);
+    if (!editing) {
+      consumed = used || !Shows(focused, receiver);
+      return;
+    }
+    if (!TakesKeys(form_.ActiveControl())) return;
     auto* edit = dynamic_cast<Edit*>(form_.ActiveControl());
     if (edit && edit->OnKeyDown) {
       edit->OnKeyDown(key);

@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
 
 #include "ui/calc_region.h"
 
@@ -19,6 +21,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
   else
     event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const QList<QAction*> menus = menuBar()->actions();
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier && !menus.isEmpty()) {
+    menuBar()->setActiveAction(menus.first());
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace qv::ui

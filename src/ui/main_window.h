@@ -17,6 +17,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // F10 opens the menu bar, as on the desktop.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* calculator_;

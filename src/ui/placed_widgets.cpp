@@ -83,7 +83,8 @@ QWidget* Make(const Place& place, QWidget& parent) {
                            .enumerator(QStyle::staticMetaObject.indexOfEnumerator("StandardPixmap"))
                            .keyToValue(place.role);
       button->setIcon(parent.style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)));
-      button->setFocusPolicy(Qt::NoFocus);
+      // Reached with Tab, not taken by a click: the logic decides where a click leaves it.
+      button->setFocusPolicy(Qt::TabFocus);
       return button;
     }
   }

@@ -49,7 +49,8 @@ TapeView* BuildTapePanel(QWidget& clientArea, TFrame4& frame) {
     button->setToolButtonStyle(tool.width > kButtonSize ? Qt::ToolButtonTextOnly
                                                         : Qt::ToolButtonIconOnly);
     button->setCheckable(tool.checkable);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, not taken by a click: the logic decides where a click leaves the focus.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setGeometry(x, 2, tool.width, kRowHeight);
     x += tool.width + 1;
   }

@@ -201,6 +201,24 @@ TEST_F(SubsidyDialogTest, KeysInTheChildrensBoxTypeNothingAndMoveTheKeyboardToOK
   EXPECT_EQ(dialog.ActiveControl(), &dialog.OKBtn);
 }
 
+// The keyboard's spin arrows: the number steps and is computed with, never below zero, and the
+// keyboard stays in the box.
+TEST_F(SubsidyDialogTest, TheArrowKeysStepTheChildrenAsTheSpinArrowsDo) {
+  finance.BauFi.Click();
+  dialog.Alt.Click();
+  dialog.Edit1.SetText("100000");
+  dialog.SetFocus(dialog.Kinder);
+  const std::string alone = dialog.Edit12.Text();
+  dialog.Kinder.OnKeyDown(Key::Up);
+  dialog.Kinder.OnKeyDown(Key::Up);
+  EXPECT_EQ(dialog.Kinder.Value(), 2);
+  EXPECT_NE(dialog.Edit12.Text(), alone);
+  for (int i = 0; i < 3; ++i) dialog.Kinder.OnKeyDown(Key::Down);
+  EXPECT_EQ(dialog.Kinder.Value(), 0);
+  EXPECT_EQ(dialog.Edit12.Text(), alone);
+  EXPECT_EQ(dialog.ActiveControl(), &dialog.Kinder);
+}
+
 TEST_F(SubsidyDialogTest, ShowingWithAnIncomeAboveTheLimitTellsItOnce) {
   program.FinanceShared().IncomeText = "500000";
   program.FinanceShared().SubsidyRules = kOldSubsidyRules;

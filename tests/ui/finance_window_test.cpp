@@ -150,6 +150,67 @@ int Needed(const QWidget& widget, const QString& text) {
   return advance;
 }
 
+// Tab goes row by row through what a user types into: the date pickers and the outputs stay out
+// of its way (a click still reaches them), and a grid is walked cell by cell and then left.
+// On the savings page the date pickers are stops; its outputs are not.
+TEST_F(FinanceWindowTest, TabSkipsTheDatePickersAndTheOutputsAndLeavesTheGrid) {
+  const struct {
+    int page;
+    const char* start;
+    const char* walk;
+  } pages[] = {
+      {0, "Edit1",
+       "Edit2 Edit12 Edit13 Edit14 vproz Radio1 Radio2 BauFi Grid2 SpeedButton1 SpeedButton6 "
+       "OKBtn CancelBtn SpeedButton4 SpeedButton5 SpeedButton3 SpeedButton2 ComboBox1 "
+       "qt_tabwidget_tabbar Edit1"},
+      {1, "Edit16",
+       "Datum4 Edit17 Edit18 Edit19 Edit23 vproz2 Grid1 Button1 Button2 Datum6 Datum5 OKBtn "
+       "CancelBtn SpeedButton4 SpeedButton5 SpeedButton3 SpeedButton2 ComboBox1 "
+       "qt_tabwidget_tabbar Zins1 Zins2 Edit16"},
+  };
+  for (const auto& page : pages) {
+    Part<QTabWidget>("PageControl1").setCurrentIndex(page.page);
+    Part(page.start).setFocus();
+    QStringList walk;
+    for (int i = 0; i < 100 && walk.value(walk.size() - 1) != QString::fromLatin1(page.start);
+         ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      const QString name = QApplication::focusWidget()->objectName();
+      if (walk.isEmpty() || walk.last() != name) walk << name;
+    }
+    EXPECT_EQ(walk.join(QLatin1Char(' ')).toStdString(), page.walk);
+  }
+}
+
+// No keyboard trap: Tab leaves a grid after its last cell, Shift+Tab before its first, Ctrl+Tab
+// at once; a cell being edited keeps what was typed into it.
+TEST_F(FinanceWindowTest, AGridIsLeftAfterItsLastCellBeforeItsFirstAndWithCtrlTab) {
+  auto& grid = Part<QTableWidget>("Grid2");
+  const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  };
+  grid.setFocus();
+  grid.setCurrentCell(1, 1);
+  press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), &grid);
+  EXPECT_EQ(grid.currentColumn(), 2);
+  press(Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), &Part("SpeedButton1"));
+
+  grid.setFocus();
+  grid.setCurrentCell(0, 1);
+  press(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), &Part("BauFi"));
+
+  grid.setFocus();
+  grid.setCurrentCell(2, 2);
+  for (const char* c = "500"; *c; ++c) press(static_cast<Qt::Key>(*c));
+  ASSERT_NE(QApplication::focusWidget(), &grid);  // the cell's editor has the keyboard
+  press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), &Part("SpeedButton1"));
+  EXPECT_EQ(finance.Grid2.Cell(3, 2), "500");
+}
+
 TEST_F(FinanceWindowTest, EveryCaptionFitsItsWidget) {
   // The longest texts the page can show in its captions.
   finance.GroupBox6.SetText(" Neuer Zins gültig ab Datum: ");

@@ -118,6 +118,22 @@ TEST_F(SubsidyDialogTest, KeysInTheChildrensBoxMoveTheKeyboardToOK) {
   EXPECT_EQ(subsidy.Kinder.Value(), 1);
 }
 
+// The arrow keys are the spin arrows of the keyboard; Tab and Shift+Tab pass the box both ways.
+TEST_F(SubsidyDialogTest, TheChildrensBoxStepsWithTheArrowsAndTabPassesItBothWays) {
+  auto& children = Part<QSpinBox>("Kinder");
+  children.setFocus();
+  QTest::keyClick(&children, Qt::Key_Up);
+  EXPECT_EQ(subsidy.Kinder.Value(), 1);
+  EXPECT_EQ(children.value(), 1);
+  EXPECT_EQ(QApplication::focusWidget(), &children);
+  QTest::keyClick(&children, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), &Part("Edit1"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), &children);
+  QTest::keyClick(&children, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), &Part("Edit12"));
+}
+
 TEST_F(SubsidyDialogTest, EveryTitleOfTheTotalFits) {
   for (const char* years : {"X", "8", "100"}) {
     subsidy.Label4.SetText(std::string("Gesamt- Förderbetrag in ") + years + " Jahren:");
