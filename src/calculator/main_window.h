@@ -315,7 +315,7 @@ class TForm1 : public Form {
   void ApplyTrigFunction(int k);
   void TrigHypClick();
   void TrigArcClick();
-  void TrigUnitClick();
+  void TrigUnitClick(RadioButton& other);
 
   // ---- Shell: closing, scaling, always on top, second currency, help
   // The free area of each screen of the desktop, set by the front end before the window is
