@@ -194,6 +194,8 @@ class TForm1 : public Form {
   void OperatorKey(char op);
   void PercentKey();
   void Evaluate();
+  // The steps of "=" without taking them back after a fault: the caller does.
+  void EvaluateSteps();
   void SetSyntaxMode(int mode);
   // Tape lines of a calculation.
   void WriteStartLine();
