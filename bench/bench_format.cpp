@@ -1,5 +1,5 @@
-// The three display formats, on values of every kind the calculator shows: small and large
-// amounts, fractions, values that need scientific notation.
+// The three display formats and the canonical text, on values of every kind the calculator
+// shows: small and large amounts, fractions, values that need scientific notation.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -27,10 +27,16 @@ void BM_FormatCurrency(benchmark::State& state) {
 void BM_FormatGeneral(benchmark::State& state) {
   RunPattern(state, "%g");
 }
+// The stored form of every value the calculator keeps.
+void BM_CanonicalText(benchmark::State& state) {
+  size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(qv::CanonicalText(kValues[i++ % kValues.size()]));
+}
 
 BENCHMARK(BM_FormatFixed);
 BENCHMARK(BM_FormatCurrency);
 BENCHMARK(BM_FormatGeneral);
+BENCHMARK(BM_CanonicalText);
 
 }  // namespace
 

@@ -8,6 +8,8 @@
 //   Direct:    the same, by the direct algorithm (re-splits the text every time).
 //   Alternating: as an intersection search does, two terms in turn with the same x, on one
 //              parser: a+b*x and the term given; time per evaluation.
+//   LeadingSigns: a fresh term of 20 000 signs in front of a number, by both algorithms;
+//              time per parse of the whole run.
 //   HandWritten: no parser at all, the term written out in C++ in 80-bit extended, reading its
 //              values where a parser keeps them (x set in memory before each call). What an
 //              80-bit evaluation cannot go below on this machine, for comparison with both.
@@ -134,6 +136,25 @@ void BM_MuParserAlternating(benchmark::State& state) {
   Label(state);
 }
 
+template <qv::Extended (qv::TMathParser::*Evaluate)(std::string_view)>
+void LeadingSigns(benchmark::State& state) {
+  const std::string term = std::string(20000, '-') + "1";
+  for (auto _ : state) {
+    qv::TMathParser parser(true);
+    try {
+      benchmark::DoNotOptimize((parser.*Evaluate)(term));
+    } catch (const qv::EMathParsing&) {
+    }
+  }
+}
+
+void BM_QuorvelLeadingSigns(benchmark::State& state) {
+  LeadingSigns<&qv::TMathParser::Parse>(state);
+}
+void BM_QuorvelDirectLeadingSigns(benchmark::State& state) {
+  LeadingSigns<&qv::TMathParser::ReferenceParse>(state);
+}
+
 // The values a, b, c, x where the hand-written terms find them; a, b and c are doubles, as
 // the parser loads them once it has seen that they are.
 struct HandValues {
@@ -179,6 +200,8 @@ BENCHMARK(BM_MuParserRepeated)->DenseRange(0, 3);
 BENCHMARK(BM_QuorvelDirect)->DenseRange(0, 3);
 BENCHMARK(BM_QuorvelAlternating)->DenseRange(1, 3);
 BENCHMARK(BM_MuParserAlternating)->DenseRange(1, 3);
+BENCHMARK(BM_QuorvelLeadingSigns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QuorvelDirectLeadingSigns)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HandWritten)->DenseRange(0, 3);
 
 }  // namespace

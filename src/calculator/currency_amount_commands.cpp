@@ -1,6 +1,7 @@
 // The two amount fields of the currency converter: a click makes one of them the input, typing
 // converts at once, the keypad's plus and minus add the converted amounts up in the calculator,
 // and Enter takes the result.
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 #include "platform/text.h"
 
@@ -37,20 +38,22 @@ Edit& TForm1::AmountField(bool base) {
 // Pressing the mouse button gives the field the keyboard and shows its stored amount;
 // releasing it makes the field the input.
 void TForm1::AmountFieldPressed(bool base) {
-  TFrame3& panel = Frame31;
-  Edit& field = AmountField(base);
-  if (S.InputState < 4) S.SavedInputState = S.InputState;
-  S.InputState = 4;
-  SetFocus(field);
-  field.SetHint(kAmountHint);
-  if (Contains(field.Text(), ",")) {
-    field.SetText(base ? panel.BaseAmount : panel.ForeignAmount);
-    if (!base) S.CurrencySymbol = panel.SecondCurrency;
-  }
-  if (Frame41.Tape.TapeHasContent()) Frame41.Tape.TapeAppendLine("");
-  S.CurrencySymbol = base ? panel.SelectedCode() : panel.SecondCurrency;
-  panel.CurrencyDirection = base ? 2 : 1;
-  panel.CurrencyRecompute();
+  AllOrNothing(*this, [&] {
+    TFrame3& panel = Frame31;
+    Edit& field = AmountField(base);
+    if (S.InputState < 4) S.SavedInputState = S.InputState;
+    S.InputState = 4;
+    SetFocus(field);
+    field.SetHint(kAmountHint);
+    if (Contains(field.Text(), ",")) {
+      field.SetText(base ? panel.BaseAmount : panel.ForeignAmount);
+      if (!base) S.CurrencySymbol = panel.SecondCurrency;
+    }
+    S.CurrencySymbol = base ? panel.SelectedCode() : panel.SecondCurrency;
+    panel.CurrencyDirection = base ? 2 : 1;
+    panel.CurrencyRecompute();
+    if (Frame41.Tape.TapeHasContent()) Frame41.Tape.TapeAppendLine("");
+  });
 }
 
 void TForm1::AmountFieldKeyDown(bool base, Key key) {
@@ -103,20 +106,22 @@ void TForm1::AmountFieldEnter(Edit& field) {
 
 // Every key converts at once when it is released; the keypad's plus and minus empty the field.
 void TForm1::AmountFieldKeyUp(bool base, Key key) {
-  TFrame3& panel = Frame31;
-  Edit& field = AmountField(base);
-  if (IsSumKey(key)) {
-    field.SetText("");
-    (base ? panel.BaseAmount : panel.ForeignAmount).clear();
-    SetFocus(field);
-    S.FormatMode = 3;
-    S.InputState = 4;
-    return;
-  }
-  if (!base) return panel.ConvertInputToBase();
-  if (key == Key::Enter) S.FormatMode = panel.SummingFormat;
-  if (panel.ComboBox1.ItemIndex() < 0) panel.SelectEntry(0);
-  panel.ConvertInputToForeign();
+  AllOrNothing(*this, [&] {
+    TFrame3& panel = Frame31;
+    Edit& field = AmountField(base);
+    if (IsSumKey(key)) {
+      field.SetText("");
+      (base ? panel.BaseAmount : panel.ForeignAmount).clear();
+      SetFocus(field);
+      S.FormatMode = 3;
+      S.InputState = 4;
+      return;
+    }
+    if (!base) return panel.ConvertInputToBase();
+    if (key == Key::Enter) S.FormatMode = panel.SummingFormat;
+    if (panel.ComboBox1.ItemIndex() < 0) panel.SelectEntry(0);
+    panel.ConvertInputToForeign();
+  });
 }
 
 }  // namespace qv

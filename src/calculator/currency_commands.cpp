@@ -1,6 +1,8 @@
 // The currency converter below the tape: choosing a currency, turning the direction, showing
 // the calculator's amounts in both currencies, taking the converted amount into the calculator
-// or onto the tape, and editing the list of currencies.
+// or onto the tape, and editing the list of currencies. A conversion beyond the extended range
+// is an overflow that changes nothing.
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 #include "platform/text.h"
 
@@ -64,17 +66,24 @@ void TForm1::CurrencyStart() {
   panel.BaseAmount = std::string("1");
   if (panel.CurrencyDirection == 3) panel.CurrencyDirection = 1;
   if (panel.CurrencyDirection == 4) panel.CurrencyDirection = 2;
-  panel.CurrencyRecompute();
+  // A stored rate that takes the conversion beyond the range leaves both fields unconverted.
+  try {
+    panel.CurrencyRecompute();
+  } catch (const EMathError& fault) {
+    HandleException(ports.prompts, fault);
+  }
 }
 
 void TForm1::CurrencyChoose() {
-  TFrame3& panel = Frame31;
-  if (S.FormatMode != 2) Formatierung2Click();
-  if (panel.ComboBox1.ItemIndex() < 0) panel.SelectEntry(0);
-  panel.Label6.SetText(panel.ComboBox1.Items().front());
-  if (panel.CurrencyDirection == 2) S.CurrencySymbol = panel.SelectedCode();
-  panel.ShowSelectedEntry();
-  panel.RecomputeFromStoredAmounts();
+  AllOrNothing(*this, [&] {
+    TFrame3& panel = Frame31;
+    if (S.FormatMode != 2) Formatierung2Click();
+    if (panel.ComboBox1.ItemIndex() < 0) panel.SelectEntry(0);
+    panel.Label6.SetText(panel.ComboBox1.Items().front());
+    if (panel.CurrencyDirection == 2) S.CurrencySymbol = panel.SelectedCode();
+    panel.ShowSelectedEntry();
+    panel.RecomputeFromStoredAmounts();
+  });
 }
 
 void TForm1::RestoreSavedInputState() {
@@ -82,35 +91,39 @@ void TForm1::RestoreSavedInputState() {
 }
 
 void TForm1::CurrencyReverse() {
-  TFrame3& panel = Frame31;
-  if (S.InputState == 4) {
-    RestoreSavedInputState();
-    FocusEquals();
-  }
-  panel.Edit2.SetHint("");
-  panel.Edit3.SetHint("");
-  if (panel.CurrencyDirection == 1) {
-    panel.CurrencyDirection = 4;
-    S.CurrencySymbol = panel.SelectedCode();
-    panel.CurrencyRecompute();
-  } else if (panel.CurrencyDirection == 2) {
-    panel.CurrencyDirection = 3;
-    S.CurrencySymbol = panel.SecondCurrency;
-    panel.OtherCurrencyCode = panel.SelectedCode();
-    panel.CurrencyRecompute();
-  }
+  AllOrNothing(*this, [&] {
+    TFrame3& panel = Frame31;
+    if (S.InputState == 4) {
+      RestoreSavedInputState();
+      FocusEquals();
+    }
+    panel.Edit2.SetHint("");
+    panel.Edit3.SetHint("");
+    if (panel.CurrencyDirection == 1) {
+      panel.CurrencyDirection = 4;
+      S.CurrencySymbol = panel.SelectedCode();
+      panel.CurrencyRecompute();
+    } else if (panel.CurrencyDirection == 2) {
+      panel.CurrencyDirection = 3;
+      S.CurrencySymbol = panel.SecondCurrency;
+      panel.OtherCurrencyCode = panel.SelectedCode();
+      panel.CurrencyRecompute();
+    }
+  });
 }
 
 // The value stands formatted in the field of the calculator's currency, its equivalent in the
 // other field; the direction stays.
 void TForm1::CurrencyShowValue(const std::string& entry) {
-  TFrame3& panel = Frame31;
-  const int direction = panel.CurrencyDirection;
-  if (direction != 1 && direction != 2) return;
-  CurrencyReverse();
-  (direction == 2 ? panel.Edit3 : panel.Edit2).SetText(entry);
-  panel.CurrencyRecompute();
-  CurrencyReverse();
+  AllOrNothing(*this, [&] {
+    TFrame3& panel = Frame31;
+    const int direction = panel.CurrencyDirection;
+    if (direction != 1 && direction != 2) return;
+    CurrencyReverse();
+    (direction == 2 ? panel.Edit3 : panel.Edit2).SetText(entry);
+    panel.CurrencyRecompute();
+    CurrencyReverse();
+  });
 }
 
 std::optional<TForm1::CurrencyAmount> TForm1::SecondCurrencyAmount() const {
@@ -184,46 +197,52 @@ void TForm1::CurrencyWriteTape() {
 }
 
 void TForm1::CurrencyConvertActiveField() {
-  TFrame3& panel = Frame31;
-  SaveFieldsSnapshot();
-  const Extended value = ReadEntryText(S.InputState == 2 ? S.Entry2 : S.Entry1);
-  panel.ConvertedValue = ReplaceFirst(FormatGeneral(value), ",", ".");
-  if (panel.CurrencyDirection == 2) {
-    panel.Edit2.SetText(FormatPattern("%8.2n", value));
-    panel.BaseAmount = panel.ConvertedValue;
-    panel.CurrencyDirection = 4;
-    S.CurrencySymbol = panel.SelectedCode();
-  } else if (panel.CurrencyDirection == 1) {
-    panel.Edit3.SetText(FormatPattern("%8.2n", value));
-    panel.ForeignAmount = panel.ConvertedValue;
-    panel.CurrencyDirection = 3;
-    S.CurrencySymbol = panel.SecondCurrency;
-  }
-  panel.CurrencyRecompute();
-  if (S.InputState != 3) CurrencyTakeResult();
+  AllOrNothing(*this, [&] {
+    TFrame3& panel = Frame31;
+    SaveFieldsSnapshot();
+    const Extended value = ReadEntryText(S.InputState == 2 ? S.Entry2 : S.Entry1);
+    panel.ConvertedValue = ReplaceFirst(FormatGeneral(value), ",", ".");
+    if (panel.CurrencyDirection == 2) {
+      panel.Edit2.SetText(FormatPattern("%8.2n", value));
+      panel.BaseAmount = panel.ConvertedValue;
+      panel.CurrencyDirection = 4;
+      S.CurrencySymbol = panel.SelectedCode();
+    } else if (panel.CurrencyDirection == 1) {
+      panel.Edit3.SetText(FormatPattern("%8.2n", value));
+      panel.ForeignAmount = panel.ConvertedValue;
+      panel.CurrencyDirection = 3;
+      S.CurrencySymbol = panel.SecondCurrency;
+    }
+    panel.CurrencyRecompute();
+    if (S.InputState != 3) CurrencyTakeResult();
+  });
 }
 
 // "<" ends with the foreign field as the input, ">" with the base field.
 void TForm1::CurrencyDirectionKey(char key) {
-  Frame31.CurrencyDirection = key == '<' ? 2 : 1;
-  CurrencyReverse();
+  AllOrNothing(*this, [&] {
+    Frame31.CurrencyDirection = key == '<' ? 2 : 1;
+    CurrencyReverse();
+  });
 }
 
 void TForm1::CurrencyDropValue(Extended value, Edit& field) {
-  TFrame3& panel = Frame31;
-  S.CurValue = value;
-  field.SetText(FormatPattern("%8.2n", value));
-  panel.ConvertedValue = NormalizeNumberText(FormatGeneral(value));
-  if (&field == &panel.Edit2) {
-    panel.BaseAmount = panel.ConvertedValue;
-    panel.CurrencyDirection = 4;
-    S.CurrencySymbol = panel.SelectedCode();
-  } else {
-    panel.ForeignAmount = panel.ConvertedValue;
-    panel.CurrencyDirection = 3;
-    S.CurrencySymbol = panel.SecondCurrency;
-  }
-  panel.CurrencyRecompute();
+  AllOrNothing(*this, [&] {
+    TFrame3& panel = Frame31;
+    S.CurValue = value;
+    field.SetText(FormatPattern("%8.2n", value));
+    panel.ConvertedValue = NormalizeNumberText(FormatGeneral(value));
+    if (&field == &panel.Edit2) {
+      panel.BaseAmount = panel.ConvertedValue;
+      panel.CurrencyDirection = 4;
+      S.CurrencySymbol = panel.SelectedCode();
+    } else {
+      panel.ForeignAmount = panel.ConvertedValue;
+      panel.CurrencyDirection = 3;
+      S.CurrencySymbol = panel.SecondCurrency;
+    }
+    panel.CurrencyRecompute();
+  });
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 // nothing.
 #include <cerrno>
 
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 #include "currency/ecb_rates.h"
 #include "currency/rate_takeover.h"
@@ -80,11 +81,14 @@ std::string TForm1::TakeOverEcbRates(std::string_view bytes) {
   const RateTakeover takeover =
       TakeOverRates(panel.ComboBox1.Items(), panel.ComboBox2.Items(), *reading.day);
   if (!takeover.failure.empty()) return EcbFailureMessage(takeover.failure);
-  panel.ComboBox2.SetItems(takeover.rates);
-  panel.ComboBox2.SetItemIndex(panel.ComboBox1.ItemIndex());
+  // A conversion the new rates carry beyond the range takes nothing over.
+  AllOrNothing(*this, [&] {
+    panel.ComboBox2.SetItems(takeover.rates);
+    panel.ComboBox2.SetItemIndex(panel.ComboBox1.ItemIndex());
+    if (panel.ListEditState == 0) panel.ShowSelectedEntry();
+    panel.RecomputeFromStoredAmounts();
+  });
   panel.ShowEcbDate(DateToStr(reading.day->date));
-  if (panel.ListEditState == 0) panel.ShowSelectedEntry();
-  panel.RecomputeFromStoredAmounts();
   return TakeoverMessage(takeover, reading.day->date);
 }
 

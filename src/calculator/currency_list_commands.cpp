@@ -1,5 +1,6 @@
 // Editing the currency list: adding and editing an entry take two clicks (the first opens the
 // name and rate fields, the second or Enter saves), the delete button cancels meanwhile.
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 #include "platform/text.h"
 
@@ -109,12 +110,15 @@ void TForm1::CurrencySaveEntry() {
     names[index] = name;
     rates[index] = rate;
   }
-  panel.SetList(names, rates);
-  panel.SelectEntry(index);
-  // The first entry is the base currency.
-  if (index == 0) panel.SecondCurrency = TFrame3::CodeOf(name);
+  // A rate that takes the conversion beyond the range leaves the entry open for correction.
+  AllOrNothing(*this, [&] {
+    panel.SetList(names, rates);
+    panel.SelectEntry(index);
+    // The first entry is the base currency.
+    if (index == 0) panel.SecondCurrency = TFrame3::CodeOf(name);
+    panel.CurrencyRecompute();
+  });
   CloseListEdit();
-  panel.CurrencyRecompute();
   FocusEquals();
 }
 
@@ -131,10 +135,13 @@ void TForm1::CurrencyDeleteEntry() {
   std::vector<std::string> names = panel.ComboBox1.Items(), rates = panel.ComboBox2.Items();
   names.erase(names.begin() + index);
   if (index < static_cast<int>(rates.size())) rates.erase(rates.begin() + index);
-  panel.SetList(names, rates);
-  panel.SelectEntry(index - 1);
-  panel.ShowSelectedEntry();
-  panel.CurrencyRecompute();
+  // When the entry chosen next takes the conversion beyond the range, nothing is deleted.
+  AllOrNothing(*this, [&] {
+    panel.SetList(names, rates);
+    panel.SelectEntry(index - 1);
+    panel.ShowSelectedEntry();
+    panel.CurrencyRecompute();
+  });
 }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 #include "calculator/number_reading.h"
 #include "platform/errors.h"
@@ -67,35 +68,36 @@ const char* FunctionMarker(char op) {
 
 }  // namespace
 
+// "=" as a key: a fault of the computation, or of the converter's display of its result, takes
+// back everything the key did.
 void TForm1::Evaluate() {
-  const CalcState before = S;
-  const std::string counterText = Label5.Text();
+  KeyRollback rollback(*this);
   try {
-    if (S.FormatMode == 0) S.FormatMode = 3;
-    if (S.InputState == 4) {
-      LeavePanelEdit(LeaveKey::Equals);
-      return;
-    }
-    if (!TakesNoSnapshot(S.PendingOp) && !S.Entry2.empty()) SaveFieldsSnapshot();
-    if (S.RepeatMode == 1) {
-      ++S.RepeatCount;
-      Label5.SetText(std::to_string(S.RepeatCount));
-    } else if (S.RepeatMode == 0) {
-      S.RepeatCount = 0;
-      Label5.SetText("0");
-    }
-    if (S.ExtMode != 0) {
-      ConfirmLiveResult();
-    } else if (S.ChainKind == 2 && S.LastAction == 0) {
-      ConfirmFunctionResult();
-    } else if (S.PendingOp != '0' && S.InputState == 2) {
-      if (const auto result = ComputeBranchC()) ApplyBranchC(*result);
-    }
+    EvaluateSteps();
+    rollback.Succeeded();
   } catch (...) {
-    // Only the computation can fail, and it changes nothing: undo the steps before it.
-    S = before;
-    Label5.SetText(counterText);
+    rollback.Restore();
     throw;
+  }
+}
+
+void TForm1::EvaluateSteps() {
+  if (S.FormatMode == 0) S.FormatMode = 3;
+  if (S.InputState == 4) return LeavePanelEdit(LeaveKey::Equals);
+  if (!TakesNoSnapshot(S.PendingOp) && !S.Entry2.empty()) SaveFieldsSnapshot();
+  if (S.RepeatMode == 1) {
+    ++S.RepeatCount;
+    Label5.SetText(std::to_string(S.RepeatCount));
+  } else if (S.RepeatMode == 0) {
+    S.RepeatCount = 0;
+    Label5.SetText("0");
+  }
+  if (S.ExtMode != 0) {
+    ConfirmLiveResult();
+  } else if (S.ChainKind == 2 && S.LastAction == 0) {
+    ConfirmFunctionResult();
+  } else if (S.PendingOp != '0' && S.InputState == 2) {
+    if (const auto result = ComputeBranchC()) ApplyBranchC(*result);
   }
   FocusEquals();
 }

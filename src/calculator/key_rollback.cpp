@@ -23,7 +23,8 @@ void SetCheckedOf(Control& c, bool checked) {
 
 // The window's own controls and those of the panels embedded in it, whose labels follow the
 // fields (the function terms' values, the graph's labels).
-KeyRollback::KeyRollback(TForm1& form) : form_(form), state_(form.S), figure_(form.Frame11.Figure) {
+KeyRollback::KeyRollback(TForm1& form)
+    : form_(form), state_(form.S), figure_(form.Frame11.Figure), currency_(form.Frame31.Keep()) {
   const auto keep = [this](const Form& from) {
     for (Control* c : from.Controls()) {
       if (c->Kind() == ControlKind::Label) texts_.emplace_back(c, c->Text());
@@ -55,6 +56,7 @@ void KeyRollback::Restore() {
   for (const auto& [control, text] : texts_) control->SetText(text);
   form_.S = state_;
   form_.Frame11.Figure = figure_;
+  form_.Frame31.PutBack(currency_);
   form_.GraphRedrawPending = false;
 }
 

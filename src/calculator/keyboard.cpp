@@ -1,4 +1,5 @@
 // The main window's keyboard: it sees every key before its controls.
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 
 namespace qv {
@@ -13,9 +14,11 @@ int DigitOf(Key key, Key zero) {
 
 // Ctrl with a digit chooses that entry of the currency list, when the list has it.
 void TForm1::ChooseCurrencyByKey(int entry) {
-  if (entry > static_cast<int>(Frame31.ComboBox1.Items().size())) return;
-  Frame31.SelectEntry(entry - 1);
-  CurrencyChoose();
+  AllOrNothing(*this, [&] {
+    if (entry > static_cast<int>(Frame31.ComboBox1.Items().size())) return;
+    Frame31.SelectEntry(entry - 1);
+    CurrencyChoose();
+  });
 }
 
 // F5 to F8 apply the tangent, cotangent, secant and cosecant of the trigonometry panel, as

@@ -204,6 +204,8 @@ class TForm1 : public Form {
   void OperatorKey(char op);
   void PercentKey();
   void Evaluate();
+  // The steps of "=" without taking them back after a fault: the caller does.
+  void EvaluateSteps();
   void SetSyntaxMode(int mode);
   // Tape lines of a calculation.
   void WriteStartLine();
@@ -333,7 +335,7 @@ class TForm1 : public Form {
   void ApplyTrigFunction(int k);
   void TrigHypClick();
   void TrigArcClick();
-  void TrigUnitClick();
+  void TrigUnitClick(RadioButton& other);
 
   // ---- Shell: closing, scaling, always on top, second currency, help
   // The free area of each screen of the desktop, set by the front end before the window is

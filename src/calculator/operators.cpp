@@ -1,6 +1,7 @@
 // The operator keys "x", "/", "+", "-", the percent key and the two evaluation modes. An
 // operator key takes field 1 as first operand and makes field 2 active; depending on the
 // mode and on the operator before it, it first lets "=" compute what is pending.
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 
 namespace qv {
@@ -29,73 +30,77 @@ void TForm1::SetSyntaxMode(int mode) {
 }
 
 void TForm1::OperatorKey(char op) {
-  SaveFieldsSnapshot();
-  if (S.RepeatMode == 2) {
-    // An open repeat series is closed with its tape lines first.
-    const bool product = op == 'x' || op == '/' || S.PendingOp == 'x' || S.PendingOp == '/';
-    EvaluateWithMark(product ? 1 : 2);
-  }
-  S.LastAction = 1;
-  if (S.ExtMode != 0) {
-    // A live function result becomes the second operand.
-    S.Entry2 = CanonicalText(S.CurValue);
-    S.ExtMode = 0;
-  }
-  const char previous = S.PendingOp;
-  const bool immediate = S.SyntaxMode == 1;
-  if (op == 'x' || op == '/') {
-    if (immediate && !Label3.Text().empty()) {
-      // Each test reads the indicator anew: a pressed key may have changed it.
-      if (Label2.Text() == "+") OperatorKey('+');
-      if (Label2.Text() == "-") OperatorKey('-');
-      if (Label2.Text() == "/") EvaluateWithMark(1);
-      if (Label2.Text() == "x") EvaluateWithMark(1);
+  AllOrNothing(*this, [&] {
+    SaveFieldsSnapshot();
+    if (S.RepeatMode == 2) {
+      // An open repeat series is closed with its tape lines first.
+      const bool product = op == 'x' || op == '/' || S.PendingOp == 'x' || S.PendingOp == '/';
+      EvaluateWithMark(product ? 1 : 2);
     }
-    if (!immediate && previous == op && !Label3.Text().empty()) EvaluateWithMark(1);
-    S.PendingOp = op;
-    S.ChainKind = 0;
-    WriteSubtotalLine();
-  } else {
-    if (immediate && !Label3.Text().empty() && !Label2.Text().empty()) {
-      S.SubtotalMark = 1;
-      if (Label2.Text() == "x") Evaluate();
-      if (Label2.Text() == "/") Evaluate();
+    S.LastAction = 1;
+    if (S.ExtMode != 0) {
+      // A live function result becomes the second operand.
+      S.Entry2 = CanonicalText(S.CurValue);
+      S.ExtMode = 0;
     }
-    if (S.ChainKind == 1) {
-      if (immediate) {
-        ChainStep();
-      } else {
-        S.PendingOp = op;
-        if (previous == op) ChainStep();
+    const char previous = S.PendingOp;
+    const bool immediate = S.SyntaxMode == 1;
+    if (op == 'x' || op == '/') {
+      if (immediate && !Label3.Text().empty()) {
+        // Each test reads the indicator anew: a pressed key may have changed it.
+        if (Label2.Text() == "+") OperatorKey('+');
+        if (Label2.Text() == "-") OperatorKey('-');
+        if (Label2.Text() == "/") EvaluateWithMark(1);
+        if (Label2.Text() == "x") EvaluateWithMark(1);
       }
+      if (!immediate && previous == op && !Label3.Text().empty()) EvaluateWithMark(1);
+      S.PendingOp = op;
+      S.ChainKind = 0;
+      WriteSubtotalLine();
+    } else {
+      if (immediate && !Label3.Text().empty() && !Label2.Text().empty()) {
+        S.SubtotalMark = 1;
+        if (Label2.Text() == "x") Evaluate();
+        if (Label2.Text() == "/") Evaluate();
+      }
+      if (S.ChainKind == 1) {
+        if (immediate) {
+          ChainStep();
+        } else {
+          S.PendingOp = op;
+          if (previous == op) ChainStep();
+        }
+      }
+      S.ChainKind = 1;
+      // "+" or "-" after a percent makes it an added or subtracted percentage.
+      const char* const other = op == '+' ? "-%" : "+%";
+      if (Label2.Text() == "%" || Label2.Text() == other) {
+        Label2.SetText(op == '+' ? "+%" : "-%");
+        S.PercentKind = op == '+' ? 1 : 2;
+        S.LastAction = 6;
+        return;
+      }
+      S.PendingOp = op;
     }
-    S.ChainKind = 1;
-    // "+" or "-" after a percent makes it an added or subtracted percentage.
-    const char* const other = op == '+' ? "-%" : "+%";
-    if (Label2.Text() == "%" || Label2.Text() == other) {
-      Label2.SetText(op == '+' ? "+%" : "-%");
-      S.PercentKind = op == '+' ? 1 : 2;
-      S.LastAction = 6;
-      return;
+    // The converter shows the operand first: when its equivalent lies beyond the range, the key
+    // writes nothing to the tape.
+    if (S.FormatMode == 2 && CurrencyPanelShown()) {
+      if (S.InputState == 1) CurrencyShowValue(S.Entry1);
+      if (S.InputState == 3) CurrencyShowValue(S.LastOperand2);
     }
-    S.PendingOp = op;
-  }
-  WriteStartLine();
-  S.PercentKind = 0;
-  S.ExtMode = 0;
-  FocusEquals();
-  if (S.FormatMode == 2 && CurrencyPanelShown()) {
-    if (S.InputState == 1) CurrencyShowValue(S.Entry1);
-    if (S.InputState == 3) CurrencyShowValue(S.LastOperand2);
-  }
-  S.LastOperand2.clear();
-  S.InputState = 2;
-  Label2.SetText(std::string(1, S.PendingOp));
-  Label4.SetText("");
-  Radio2.SetChecked(true);
-  S.RepeatMode = 0;
-  S.RepeatCount = 0;
-  Label5.SetText("0");
+    WriteStartLine();
+    S.PercentKind = 0;
+    S.ExtMode = 0;
+    FocusEquals();
+    S.LastOperand2.clear();
+    S.InputState = 2;
+    Label2.SetText(std::string(1, S.PendingOp));
+    Label4.SetText("");
+    Radio2.SetChecked(true);
+    S.RepeatMode = 0;
+    S.RepeatCount = 0;
+    Label5.SetText("0");
+  });
 }
 
 void TForm1::ChainStep() {

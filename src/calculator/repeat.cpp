@@ -37,7 +37,7 @@ void TForm1::RepeatKey() {
   AllOrNothing(*this, [&] {
     for (long long i = 0; i < count; ++i) {
       S.RepeatMode = 1;
-      Evaluate();
+      EvaluateSteps();
     }
   });
   FocusEquals();

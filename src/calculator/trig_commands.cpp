@@ -1,5 +1,8 @@
 // The trigonometry panel in the extension area: a function button applies its function to
 // field 1 and shows the result in field 2; the function stays live while field 1 changes.
+#include <utility>
+
+#include "calculator/key_rollback.h"
 #include "calculator/main_window.h"
 #include "panels/trig_functions.h"
 
@@ -15,8 +18,13 @@ constexpr Extended kGraphHypLimit = 39.7L;
 void TForm1::WireTrigonometryPanel() {
   Button* const functions[] = {&Frame11.Button1, &Frame11.Button2, &Frame11.Button3,
                                &Frame11.Button4, &Frame11.Button5, &Frame11.Button6};
-  for (int k = 1; k <= 6; ++k) functions[k - 1]->OnClick = [this, k] { ApplyTrigFunction(k); };
-  Frame11.RadioButton1.OnClick = Frame11.RadioButton2.OnClick = [this] { TrigUnitClick(); };
+  // A function whose value overflows, also in the other angle unit, changes nothing.
+  for (int k = 1; k <= 6; ++k)
+    functions[k - 1]->OnClick = [this, k] {
+      AllOrNothing(*this, [this, k] { ApplyTrigFunction(k); });
+    };
+  Frame11.RadioButton1.OnClick = [this] { TrigUnitClick(Frame11.RadioButton2); };
+  Frame11.RadioButton2.OnClick = [this] { TrigUnitClick(Frame11.RadioButton1); };
   Frame11.Arc.OnClick = [this] { TrigArcClick(); };
   Frame11.hyp.OnClick = [this] { TrigHypClick(); };
 }
@@ -111,9 +119,19 @@ void TForm1::TrigArcClick() {
   FocusEquals();
 }
 
-void TForm1::TrigUnitClick() {
-  if (S.InputState == 4) return;
-  ApplyTrigFunction(LastTrigFunction());
+// The clicked unit is checked before its handler runs: when the function overflows in it, the
+// other unit, in which it did not, is checked again without being applied anew.
+void TForm1::TrigUnitClick(RadioButton& other) {
+  try {
+    AllOrNothing(*this, [this] {
+      if (S.InputState != 4) ApplyTrigFunction(LastTrigFunction());
+    });
+  } catch (const EMathError&) {
+    const Handler apply = std::exchange(other.OnClick, nullptr);
+    other.SetChecked(true);
+    other.OnClick = apply;
+    throw;
+  }
 }
 
 }  // namespace qv

@@ -1,5 +1,8 @@
 #include "currency/currency_panel.h"
 
+#include <cmath>
+
+#include "platform/errors.h"
 #include "platform/normalize.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
@@ -75,32 +78,44 @@ void TFrame3::ShowSelectedEntry() {
   Edit4.SetText(ComboBox2.Text());
 }
 
-// The input as the direction says; an amount not read keeps the value read last.
-void TFrame3::ReadInput() {
+Extended TFrame3::Rate() const {
+  const Extended rate = ReadEntryText(ComboBox2.Text());
+  return std::isfinite(rate) ? rate : 0;
+}
+
+// The input as the direction says; an amount not read keeps the value read last. An amount
+// typed beyond the range is an overflow.
+TFrame3::Amounts TFrame3::ReadInput() const {
+  Amounts input{lastBase_, lastForeign_};
+  const auto read = [](const std::string& text) {
+    const Extended amount = ReadEntryText(text);
+    if (std::isinf(amount)) throw EOverflow();
+    return amount;
+  };
   switch (CurrencyDirection) {
     case 2:
-      lastBase_ = ReadEntryText(Edit2.Text());
+      input.base = read(Edit2.Text());
       break;
     case 4:
-      lastBase_ = ReadEntryText(BaseAmount);
+      input.base = read(BaseAmount);
       break;
     case 1:
-      lastForeign_ = ReadEntryText(Edit3.Text());
+      input.foreign = read(Edit3.Text());
       break;
     case 3:
-      lastForeign_ = ReadEntryText(ForeignAmount);
+      input.foreign = read(ForeignAmount);
       break;
     default:
       break;
   }
+  return input;
 }
 
 void TFrame3::CurrencyRecompute() {
-  ReadInput();
   if (CurrencyDirection == 1 || CurrencyDirection == 3)
-    ConvertToBase(lastForeign_);
+    ConvertToBase(ReadInput());
   else
-    ConvertToForeign(lastBase_);
+    ConvertToForeign(ReadInput());
 }
 
 void TFrame3::RecomputeFromStoredAmounts() {
@@ -115,17 +130,18 @@ void TFrame3::ShowEcbDate(const std::string& date) {
 }
 
 void TFrame3::ConvertInputToForeign() {
-  ReadInput();
-  ConvertToForeign(lastBase_);
+  ConvertToForeign(ReadInput());
 }
 
 void TFrame3::ConvertInputToBase() {
-  ReadInput();
-  ConvertToBase(lastForeign_);
+  ConvertToBase(ReadInput());
 }
 
-void TFrame3::ConvertToForeign(Extended base) {
-  const Extended amount = base * ReadEntryText(ComboBox2.Text());
+void TFrame3::ConvertToForeign(const Amounts& input) {
+  const Extended rate = Rate();
+  const Extended amount = CheckedResult(input.base * rate, input.base, rate);
+  lastBase_ = input.base;
+  lastForeign_ = input.foreign;
   ConvertedText = FormatPattern("%2.2n", amount);
   ConvertedValue = CanonicalAmount(amount);
   ForeignAmount = ConvertedValue;
@@ -135,16 +151,61 @@ void TFrame3::ConvertToForeign(Extended base) {
 }
 
 // A rate of 0 or below converts nothing: both converted texts keep what they had.
-void TFrame3::ConvertToBase(Extended foreign) {
-  const Extended rate = ReadEntryText(ComboBox2.Text());
+void TFrame3::ConvertToBase(const Amounts& input) {
+  const Extended rate = Rate();
+  const Extended amount = rate > 0 ? CheckedResult(input.foreign / rate, input.foreign, rate) : 0;
+  lastBase_ = input.base;
+  lastForeign_ = input.foreign;
   if (rate > 0) {
-    ConvertedText = FormatPattern("%2.2n", foreign / rate);
-    ConvertedValue = CanonicalAmount(foreign / rate);
+    ConvertedText = FormatPattern("%2.2n", amount);
+    ConvertedValue = CanonicalAmount(amount);
   }
   BaseAmount = ConvertedValue;
   Edit2.SetText(ConvertedText);
   Label4.SetText("ç");
   CurrencyDirection = 1;
+}
+
+// The rate list follows the chosen name only once the choice is shown, so its index is the
+// choice before a change of the list box, too.
+TFrame3::Memento TFrame3::Keep() const {
+  return {.CurrencyDirection = CurrencyDirection,
+          .BaseAmount = BaseAmount,
+          .ForeignAmount = ForeignAmount,
+          .ConvertedText = ConvertedText,
+          .ConvertedValue = ConvertedValue,
+          .SecondCurrency = SecondCurrency,
+          .OtherCurrencyCode = OtherCurrencyCode,
+          .baseText = Edit2.Text(),
+          .foreignText = Edit3.Text(),
+          .rateText = Edit4.Text(),
+          .SummingMode = SummingMode,
+          .SummingFormat = SummingFormat,
+          .names = ComboBox1.Items(),
+          .rates = ComboBox2.Items(),
+          .chosen = ComboBox2.ItemIndex(),
+          .lastBase = lastBase_,
+          .lastForeign = lastForeign_};
+}
+
+void TFrame3::PutBack(const Memento& kept) {
+  CurrencyDirection = kept.CurrencyDirection;
+  BaseAmount = kept.BaseAmount;
+  ForeignAmount = kept.ForeignAmount;
+  ConvertedText = kept.ConvertedText;
+  ConvertedValue = kept.ConvertedValue;
+  SecondCurrency = kept.SecondCurrency;
+  OtherCurrencyCode = kept.OtherCurrencyCode;
+  Edit2.SetText(kept.baseText);
+  Edit3.SetText(kept.foreignText);
+  SummingMode = kept.SummingMode;
+  SummingFormat = kept.SummingFormat;
+  ComboBox1.SetItems(kept.names);
+  ComboBox2.SetItems(kept.rates);
+  SelectEntry(kept.chosen);
+  Edit4.SetText(kept.rateText);
+  lastBase_ = kept.lastBase;
+  lastForeign_ = kept.lastForeign;
 }
 
 }  // namespace qv

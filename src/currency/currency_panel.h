@@ -67,7 +67,12 @@ class TFrame3 : public Form {
   // Shows the chosen entry's name above the foreign field and its rate.
   void ShowSelectedEntry();
 
-  // Converts according to the direction.
+  // The chosen entry's rate; a rate text whose value is no finite number (beyond the range,
+  // or thousands of digits) is no number and counts as 0.
+  Extended Rate() const;
+
+  // Converts according to the direction. A conversion beyond the extended range, or an
+  // amount beyond it, raises EOverflow before anything changes.
   void CurrencyRecompute();
   // The same, a field showing a formatted amount being converted from the amount stored with
   // it rather than from its text.
@@ -77,10 +82,28 @@ class TFrame3 : public Form {
   void ConvertInputToForeign();
   void ConvertInputToBase();
 
+  // What the panel holds apart from its labels and its list editing, so that a key that ends
+  // in a floating-point fault can put it back: the amounts, the direction, the fields and the
+  // list with the chosen entry.
+  struct Memento {
+    int CurrencyDirection = 0;
+    std::string BaseAmount, ForeignAmount, ConvertedText, ConvertedValue, SecondCurrency,
+        OtherCurrencyCode, baseText, foreignText, rateText;
+    int SummingMode = 0, SummingFormat = 0;
+    std::vector<std::string> names, rates;
+    int chosen = -1;
+    Extended lastBase = 0, lastForeign = 0;
+  };
+  Memento Keep() const;
+  void PutBack(const Memento& kept);
+
  private:
-  void ReadInput();
-  void ConvertToForeign(Extended base);
-  void ConvertToBase(Extended foreign);
+  struct Amounts {
+    Extended base = 0, foreign = 0;
+  };
+  Amounts ReadInput() const;
+  void ConvertToForeign(const Amounts& input);
+  void ConvertToBase(const Amounts& input);
   Extended lastBase_ = 0, lastForeign_ = 0;
 };
 

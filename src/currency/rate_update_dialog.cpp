@@ -1,5 +1,6 @@
 #include "currency/rate_update_dialog.h"
 
+#include "platform/errors.h"
 #include "platform/handoff.h"
 #include "platform/normalize.h"
 
@@ -65,11 +66,24 @@ void TForm4::OpenConverterPage() {
                 ports_.shell.Open(ConverterAddress(ComboBox1.Items().front(), ComboBox1.Text())));
 }
 
+// The converter takes a choice or a rate and converts with it; when that conversion lies
+// beyond the range, the converter keeps its list and its choice, and so does this dialog.
+void TForm4::ChangeConverter(const std::function<void()>& change) {
+  const TFrame3::Memento kept = converter_.Keep();
+  try {
+    change();
+    if (Host.currencyChosen) Host.currencyChosen();
+  } catch (const EMathError&) {
+    converter_.PutBack(kept);
+    ComboBox1.SetItemIndex(converter_.ComboBox1.ItemIndex());
+    throw;
+  }
+}
+
 // A rate edited but not taken over is dropped.
 void TForm4::CurrencyChosen() {
   OpenConverterPage();
-  converter_.SelectEntry(ComboBox1.ItemIndex());
-  if (Host.currencyChosen) Host.currencyChosen();
+  ChangeConverter([this] { converter_.SelectEntry(ComboBox1.ItemIndex()); });
   SetRateEditable(false);
   Edit1.SetText(converter_.ComboBox2.Text());
   SpeedButton2.SetEnabled(false);
@@ -88,9 +102,10 @@ void TForm4::TakeRate() {
   std::vector<std::string> rates = converter_.ComboBox2.Items();
   if (index < 0 || index >= static_cast<int>(rates.size())) return;
   rates[index] = Edit1.Text();
-  converter_.ComboBox2.SetItems(rates);
-  converter_.SelectEntry(index);
-  if (Host.currencyChosen) Host.currencyChosen();
+  ChangeConverter([&] {
+    converter_.ComboBox2.SetItems(rates);
+    converter_.SelectEntry(index);
+  });
   SetRateEditable(false);
   SpeedButton2.SetEnabled(false);
 }

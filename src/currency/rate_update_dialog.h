@@ -45,6 +45,7 @@ class TForm4 : public Form {
 
  private:
   void CurrencyChosen();
+  void ChangeConverter(const std::function<void()>& change);
   void RateChanged();
   void TakeRate();
   void SetRateEditable(bool editable);

@@ -32,6 +32,13 @@ Extended FigureCosine(const TrigView& view) {
   return view.ExtMode == 0 ? 1 : view.figure.FigCos;
 }
 
+// A quotient that divides by 0, or lies beyond the extended range (the cotangent of an angle
+// next to 0), has no value to show.
+std::string QuotientText(Extended dividend, Extended divisor) {
+  const Extended quotient = divisor != 0 ? dividend / divisor : 0;
+  return divisor != 0 && std::isfinite(quotient) ? TrigValueText(quotient) : kNoValue;
+}
+
 }  // namespace
 
 std::string TrigValueText(Extended value) {
@@ -106,11 +113,11 @@ void TFrame2::ShowTrigValues(const TrigView& view) {
   if (!view.hyp) {
     Label4.SetText(TrigValueText(s));
     Label5.SetText(TrigValueText(c));
-    Label6.SetText(c != 0 ? TrigValueText(s / c) : kNoValue);
+    Label6.SetText(QuotientText(s, c));
   }
-  Label12.SetText(s != 0 ? TrigValueText(c / s) : kNoValue);
-  Label13.SetText(c != 0 ? TrigValueText(1 / c) : kNoValue);
-  Label14.SetText(s != 0 ? TrigValueText(1 / s) : kNoValue);
+  Label12.SetText(QuotientText(c, s));
+  Label13.SetText(QuotientText(1, c));
+  Label14.SetText(QuotientText(1, s));
 }
 
 // sinh and tanh as y over x, cosh as x = cosh y opening to the right, on the grid of function

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/errors.h"
+
 namespace qv {
 
 namespace {
@@ -105,6 +107,8 @@ TrigOutcome Circular(int k, Extended x, bool degrees, TrigFigure& fig) {
       DivideInto(fig.FigCot, c, s);
       break;
   }
+  // The cotangent or cosecant of an angle next to 0 can lie beyond the extended range.
+  if (std::isinf(result)) throw EOverflow();
   fig.FigSin = s;
   fig.FigCos = c;
   return Succeeded(result, unit, kCircularNames[k - 1]);

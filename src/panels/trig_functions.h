@@ -34,7 +34,8 @@ struct TrigOutcome {
   bool setsField1Tag = false;  // a refused circular function still shows the unit
 };
 
-// Function k = 1 Sin, 2 Cos, 3 Tan, 4 Cot, 5 Sec, 6 Csc (with "Hyp" only 1 to 3) of x.
+// Function k = 1 Sin, 2 Cos, 3 Tan, 4 Cot, 5 Sec, 6 Csc (with "Hyp" only 1 to 3) of x. A
+// circular result beyond the extended range raises EOverflow.
 TrigOutcome ComputeTrigFunction(int k, Extended x, const TrigOptions& options, TrigFigure& fig);
 
 }  // namespace qv

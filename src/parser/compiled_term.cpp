@@ -66,7 +66,7 @@ class TCompiler {
   struct TTask {
     enum TKind : std::uint8_t { Evaluate, Apply, Negate } kind;
     int first, last;
-    int depth = 0;                      // Evaluate: the brackets around the sub-term, plus one
+    int depth = 0;                      // Evaluate: the brackets around the sub-term
     int op = 0, at = 0, rightFrom = 0;  // Apply
   };
 
@@ -77,7 +77,7 @@ class TCompiler {
   TValue Term(int first, int last) {
     FTasks.reserve(kScratchItems);
     FValues.reserve(kScratchItems);
-    TTask task{TTask::Evaluate, first, last, 1};
+    TTask task{TTask::Evaluate, first, last, 0};
     for (;;) {
       if (task.kind != TTask::Evaluate || !Split(task)) {
         if (task.kind == TTask::Apply) Apply(task);

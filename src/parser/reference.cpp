@@ -38,12 +38,26 @@ TSplit FindSplit(const TTermText& text, int first, int last, std::string_view id
 // What is left to do for a sub-term: evaluate it, call its operator once its operands are
 // evaluated, or negate its value. Kept on a list instead of the call stack, so that a long
 // chain of operators or signs needs no deep recursion.
+//
+// No operator applies to what follows the sign of a sub-term that no operator applied to:
+// each operator's rightmost occurrence in it is the one in the whole sub-term, unless that
+// stood on the sign, and it still lacks the operand it lacked there. A run of signs is thus
+// stripped without scanning the text for every sign.
 struct TReferenceTask {
   enum TKind { Evaluate, Apply, Negate } kind;
   int first, last;
-  int depth = 0;                      // Evaluate: the brackets around the sub-term, plus one
+  int depth = 0;                      // Evaluate: the brackets around the sub-term
   int op = 0, at = 0, rightFrom = 0;  // Apply
+  bool afterSign = false;             // Evaluate: no operator applies
 };
+
+TReferenceTask AfterSign(const TReferenceTask& parent) {
+  return {.kind = TReferenceTask::Evaluate,
+          .first = parent.first + 1,
+          .last = parent.last,
+          .depth = parent.depth,
+          .afterSign = true};
+}
 
 }  // namespace
 
@@ -64,7 +78,7 @@ Extended TMathParser::EvaluateReference(std::string_view Term) {
   std::pmr::vector<Extended> values(&memory);
   tasks.reserve(kScratchItems);
   values.reserve(kScratchItems);
-  tasks.push_back({TReferenceTask::Evaluate, 0, text.CharCount(), 1});
+  tasks.push_back({TReferenceTask::Evaluate, 0, text.CharCount(), 0});
   while (!tasks.empty()) {
     const TReferenceTask task = tasks.back();
     tasks.pop_back();
@@ -85,7 +99,7 @@ Extended TMathParser::EvaluateReference(std::string_view Term) {
     }
     if (task.depth > MaxTermDepth) SyntaxFault(first + 1, last - first);
     bool applied = false;
-    for (int index = 0; index < OperatorCount() && !applied; ++index) {
+    for (int index = 0; !task.afterSign && index < OperatorCount() && !applied; ++index) {
       const TOperator& op = FOperators[index];
       const TSplit split = FindSplit(text, first, last, op.ID);
       if (split.at < 0) continue;
@@ -106,10 +120,10 @@ Extended TMathParser::EvaluateReference(std::string_view Term) {
         break;
       case TRest::Negated:
         tasks.push_back({TReferenceTask::Negate, first, last});
-        tasks.push_back({TReferenceTask::Evaluate, first + 1, last, task.depth});
+        tasks.push_back(AfterSign(task));
         break;
       case TRest::Signed:
-        tasks.push_back({TReferenceTask::Evaluate, first + 1, last, task.depth});
+        tasks.push_back(AfterSign(task));
         break;
       case TRest::Constant:
         values.push_back(FConstants[rest.constant].Value);

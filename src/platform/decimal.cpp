@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace qv {
 
@@ -52,6 +53,41 @@ DecimalDigits ToDecimalDigits(Extended finiteValue, int significant) {
   const char* exponent = buffer + pos + 1;
   if (*exponent == '+') ++exponent;
   std::from_chars(exponent, buffer + length, d.exponent);
+  return d;
+}
+
+namespace {
+
+// Whether d (ending in an odd digit) is exactly the finite value: with the value as m·2^e,
+// m odd, and d as N·10^q, N odd, both are equal when e = q and m·5^-q = N (q < 0) or
+// m = N·5^q (q >= 0). The side that grows by fives stops as soon as it passes the other.
+bool IsExactly(const DecimalDigits& d, Extended finiteValue) {
+  int e = 0;
+  const Extended fraction = std::frexp(std::fabs(finiteValue), &e);
+  unsigned long long m = static_cast<unsigned long long>(std::ldexp(fraction, 64));
+  e -= 64;
+  if (m == 0) return false;
+  while ((m & 1) == 0) m >>= 1, ++e;
+  const int q = d.exponent - static_cast<int>(d.digits.size()) + 1;
+  if (e != q) return false;
+  unsigned __int128 valueSide = m, digitSide = 0;
+  for (const char digit : d.digits) digitSide = digitSide * 10 + static_cast<unsigned>(digit - '0');
+  unsigned __int128& growing = q < 0 ? valueSide : digitSide;
+  const unsigned __int128& other = q < 0 ? digitSide : valueSide;
+  for (int i = 0; i < std::abs(q) && growing <= other; ++i) growing *= 5;
+  return valueSide == digitSide;
+}
+
+}  // namespace
+
+// One more digit than asked for decides, unless it is a 5: then the value lies next to the
+// half between two results, and only an exact half rounds up; otherwise the runtime's
+// correctly rounded conversion to the digits asked for is taken as it is.
+DecimalDigits RoundedDecimalDigits(Extended finiteValue, int significant) {
+  DecimalDigits d = ToDecimalDigits(finiteValue, significant + 1);
+  if (d.digits.back() == '5' && !IsExactly(d, finiteValue))
+    return ToDecimalDigits(finiteValue, significant);
+  RoundSignificant(d, significant);
   return d;
 }
 

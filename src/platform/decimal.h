@@ -10,7 +10,7 @@ namespace qv {
 
 // A finite value as d1.d2d3... × 10^exponent. The 80-bit format holds 18 significant decimal
 // digits faithfully, so a value typed with up to 18 digits comes back with exactly those
-// digits; the formats round from these.
+// digits; the fixed-point formats round from these.
 struct DecimalDigits {
   bool negative = false;
   std::string digits;  // ASCII digits, the first one before the decimal point
@@ -23,6 +23,10 @@ struct DecimalDigits {
 
 // The value rounded to `significant` digits (1 to 21; 21 always give the value back exactly).
 DecimalDigits ToDecimalDigits(Extended finiteValue, int significant = 18);
+
+// The value rounded once to `significant` digits (1 to 20) from its exact binary value, an
+// exact half away from zero: the digits of the general format and of the canonical text.
+DecimalDigits RoundedDecimalDigits(Extended finiteValue, int significant);
 
 // Keeps `count` significant digits (none when count <= 0), rounding half away from zero; a
 // carry over the first digit puts a "1" in front and raises the exponent.

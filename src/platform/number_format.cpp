@@ -82,8 +82,7 @@ std::string CanonicalText(Extended value) {
     const std::string special = SpecialText(value);
     return special[0] == '-' ? special : " " + special;
   }
-  DecimalDigits d = ToDecimalDigits(value);
-  RoundSignificant(d, 15);
+  DecimalDigits d = RoundedDecimalDigits(value, 15);
   const bool zero = d.IsZero();
   if (zero) d.exponent = 0;
   std::string text(1, d.negative && !zero ? '-' : ' ');
@@ -110,8 +109,7 @@ std::string FormatFixed(Extended value, int width, int decimals) {
 std::string FormatGeneral(Extended value) {
   if (!std::isfinite(value)) return SpecialText(value);
   if (value == 0) return "0";
-  DecimalDigits d = ToDecimalDigits(value);
-  RoundSignificant(d, 15);
+  DecimalDigits d = RoundedDecimalDigits(value, 15);
   // Fixed notation for at most 15 digits before the comma and magnitudes from 0,00001 on.
   return PlainText(d, 14);
 }

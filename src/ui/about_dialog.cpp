@@ -34,10 +34,11 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(NamedLabel("Version", *this, 12, false));
   layout->addWidget(NamedLabel("Copyright", *this, 12, false));
   layout->addStretch();
+  // A dialog key of the usual size, as in the range dialog; the layout would squash it.
   auto* ok = new QPushButton(this);
   ok->setObjectName(QStringLiteral("OKButton"));
   ok->setDefault(true);
-  ok->setMinimumWidth(80);
+  ok->setFixedSize(75, 26);
   auto* row = new QHBoxLayout;
   row->addStretch();
   row->addWidget(ok);

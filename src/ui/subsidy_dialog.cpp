@@ -48,7 +48,8 @@ constexpr std::array kPlaces{
     Place{"Ledig", Kind::Radio, 130, 302, 80, 20},
     Place{"Label1", Kind::Label, 10, 324, 144, 30},
     Place{"Edit1", Kind::Edit, 156, 328, 106, 22},
-    Place{"Label2", Kind::WrappedLabel, 10, 356, 252, 30},
+    // Narrow enough to break the note after its hyphen, "gemein-", as its text intends.
+    Place{"Label2", Kind::WrappedLabel, 10, 356, 162, 30},
     Place{"Label3", Kind::Label, 10, 386, 44, 22},
     Place{"Kinder", Kind::Spin, 56, 386, 70, 22},
     Place{"Label14", Kind::Label, 4, 418, 150, 22},

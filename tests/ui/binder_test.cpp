@@ -121,7 +121,14 @@ TEST_F(UiTest, TheAboutBoxOpensAndClosesWithItsForm) {
   EXPECT_TRUE(about.isVisible());
   EXPECT_EQ(about.windowTitle(), QStringLiteral("Info über Quorvel"));
   EXPECT_EQ(about.findChild<QLabel*>("Version")->text(), QStringLiteral("Version 2.1"));
-  QTest::mouseClick(about.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+  // Its key has the size of the other dialogs' keys, whole within the box.
+  auto& ok = *about.findChild<QPushButton*>("OKButton");
+  const QWidget& rangeKey =
+      *frontend.Window().findChild<QWidget*>("Bereich")->findChild<QPushButton*>("Button1");
+  EXPECT_EQ(ok.width(), rangeKey.width());
+  EXPECT_EQ(ok.height(), rangeKey.height());
+  EXPECT_TRUE(about.rect().contains(ok.geometry()));
+  QTest::mouseClick(&ok, Qt::LeftButton);
   EXPECT_FALSE(about.isVisible());
   EXPECT_FALSE(program.AboutBox().Visible());
   // Closed by Qt itself (Esc), it opens again on the next command.

@@ -14,8 +14,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QStyleOptionToolButton>
 #include <QTabBar>
@@ -68,6 +70,16 @@ QSize Need(const QWidget& widget, const QString& text) {
   int width = 0;
   for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
   return {width, static_cast<int>(lines.size()) * metrics.height()};
+}
+
+// What a line edit keeps free on either side of its text, inside its contents.
+constexpr int kLineEditMargin = 2;
+
+// A bound edit box of the program: not the line edit inside an editable list or a spin box,
+// whose text the user types.
+bool IsOwnEdit(const QLineEdit& edit) {
+  const QWidget* parent = edit.parentWidget();
+  return !qobject_cast<const QComboBox*>(parent) && !qobject_cast<const QAbstractSpinBox*>(parent);
 }
 
 class CaptionWalk {
@@ -152,6 +164,22 @@ class CaptionWalk {
           style.subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
       if (!group->title().isEmpty() && !group->rect().contains(title))
         overflows.push_back({PathOf(*group), group->title(), title.size(), group->size()});
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&widget); edit && IsOwnEdit(*edit)) {
+      // An edit box shows the text the program put into it whole, not scrolled: the text and
+      // the cursor's pixel after it fit the room the line edit leaves inside its frame and
+      // its margins, less its own two pixels a side.
+      QStyleOptionFrame option;
+      option.initFrom(edit);
+      option.lineWidth =
+          edit->hasFrame() ? style.pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+      option.state |= QStyle::State_Sunken;
+      const QRect contents = style.subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                                 .marginsRemoved(edit->textMargins());
+      const QFontMetrics metrics = edit->fontMetrics();
+      const QSize need(metrics.horizontalAdvance(edit->text()) + 1, metrics.height());
+      if (!edit->text().isEmpty())
+        Check(*edit, edit->text(), need,
+              {contents.width() - 2 * kLineEditMargin, contents.height()});
     } else if (auto* bar = qobject_cast<QMenuBar*>(&widget)) {
       // No menu of the bar is folded away behind its extension button.
       for (QAction* action : bar->actions()) {
@@ -210,6 +238,7 @@ const CutCase kCutCases[] = {
        return combo;
      }},
     {"GroupBox", [](QWidget& p, const QString& t) { return new QGroupBox(t, &p); }},
+    {"LineEdit", [](QWidget& p, const QString& t) { return new QLineEdit(t, &p); }},
 };
 
 void PrintTo(const CutCase& cut, std::ostream* out) {
@@ -260,6 +289,13 @@ const State kStates[] = {
     // unit circle, and the curve view's captions after a hyperbolic function.
     {"TrigGraph", "t1234,5r", {"Button27", "Frame11.Button3", "Frame11.Button7"}},
     {"HyperbolicGraph", "t2r", {"Frame11.Button7", "Frame11.hyp", "Frame11.Button3"}},
+    // The radius box's result with all the digits of a field, the longest of them (a sign,
+    // a leading "0,0000" and 15 digits), and the hint the box shows while the radius is typed.
+    {"RadiusResult", "t30r", {"Frame11.Button3", "Frame11.Button7"}},
+    {"LongestRadiusResult",
+     "t0,0000123456789012346r",
+     {"Frame11.RadioButton2", "Button27", "Frame11.Button1", "Frame11.Button7"}},
+    {"RadiusTyped", "t30r", {"Frame11.Button1", "Frame11.Button7", "Frame21.Edit1"}},
     // Two held curves that do not meet: the nearest point and the terms below the graph.
     {"GraphSearched",
      "2",

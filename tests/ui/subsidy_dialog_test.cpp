@@ -1,7 +1,8 @@
 // The subsidy dialog through real widgets: the subsidy box of the finance window opens it with
 // every control bound, typed values compute, "OK" (Enter) hands the subsidy over, Esc is "Keine
 // Förderung", the frame's close button only closes, keys in the children's box move the
-// keyboard to "OK", and the titles the total can take fit (the test runs at 100, 120, 150 %).
+// keyboard to "OK", the note on married couples breaks after its hyphen and the titles the
+// total can take fit (the last two at 100, 120 and 150 %).
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTextLayout>
 
 #include "ui_fixture.h"
 
@@ -132,6 +134,23 @@ TEST_F(SubsidyDialogTest, TheChildrensBoxStepsWithTheArrowsAndTabPassesItBothWay
   EXPECT_EQ(QApplication::focusWidget(), &children);
   QTest::keyClick(&children, Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), &Part("Edit12"));
+}
+
+// The note under the income breaks where its hyphen says: after "gemein-".
+TEST_F(SubsidyDialogTest, TheMarriedCouplesNoteBreaksAfterItsHyphen) {
+  auto& label = Part<QLabel>("Label2");
+  ASSERT_TRUE(label.wordWrap());
+  QTextLayout layout(label.text(), label.font());
+  QStringList lines;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(label.contentsRect().width());
+    lines << label.text().mid(line.textStart(), line.textLength()).trimmed();
+  }
+  layout.endLayout();
+  EXPECT_EQ(lines.join(QLatin1Char('|')).toStdString(),
+            "(Bei Verheirateten gemein-|sames Einkommen)");
+  EXPECT_LE(2 * label.fontMetrics().height(), label.contentsRect().height());
 }
 
 TEST_F(SubsidyDialogTest, EveryTitleOfTheTotalFits) {
