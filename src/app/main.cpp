@@ -12,6 +12,7 @@
 
 #include "platform/errors.h"
 #include "platform/inifile.h"
+#include "platform/settings_place.h"
 #include "program/program.h"
 #include "ui/desktop_word.h"
 #include "ui/frontend.h"
@@ -33,7 +34,9 @@ bool Set(const char* name) {
 // The window scaling of the last run ("Skalierung" of the settings file), applied before the
 // application exists: 100, 120 or 150 percent.
 int StoredScaling() {
-  return qv::KnownScaling(qv::IniFile("Quorvel.ini").ReadInteger("Config", "Skalierung", 100));
+  qv::LocalFolders folders;
+  const qv::IniFile ini(qv::LocateSettingsFile(folders).Source());
+  return qv::KnownScaling(ini.ReadInteger("Config", "Skalierung", 100));
 }
 
 // German texts in Qt's own dialogs (file, colour, font and printer dialogs).
