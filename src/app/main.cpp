@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/single_instance.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
 #include "platform/settings_place.h"
@@ -68,6 +69,23 @@ class ShownReporter : public QObject {
   bool reported_ = false;
 };
 
+// Takes this start's locks; another program holding one is brought to the front, or the user
+// is told why it cannot be. Answers the exit code of a start that does not run.
+std::optional<int> RefusedStart(qv::ui::SingleInstance& instance, qv::Prompts& prompts) {
+  using Claim = qv::ui::SingleInstance::Claim;
+  switch (instance.Take(std::chrono::seconds(5))) {
+    case Claim::Granted:
+      return std::nullopt;
+    case Claim::Raised:
+      std::fputs("quorvel: already running; its window was brought to the front\n", stderr);
+      return 0;
+    case Claim::Unanswered:
+      break;
+  }
+  prompts.ShowMessage(instance.UnansweredText().toStdString());
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +108,8 @@ int main(int argc, char** argv) {
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
   qv::LocalFolders folders;
+  qv::ui::SingleInstance instance(qv::ui::LockFilesOf(folders));
+  if (const std::optional<int> code = RefusedStart(instance, prompts)) return *code;
   qv::SystemClock clock;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
   std::optional<qv::Program> program;
@@ -100,6 +120,11 @@ int main(int argc, char** argv) {
   });
   if (!program) return 1;
   qv::ui::Frontend frontend(*program, prompts);
+  instance.Serve([&] {
+    if (program->Closed()) return false;
+    qv::ui::BringToFront(frontend.Window());
+    return true;
+  });
 
   ShownReporter reporter(begin);
   if (Set("QUORVEL_EXIT_AFTER_SHOW")) frontend.Window().installEventFilter(&reporter);

@@ -136,7 +136,7 @@ void TForm1::LoadSettings() {
     Frame61.ChooseKind(0);
   }
 
-  dataFolder_ = ports.folders.DocumentsDir() + "/Quorvel";
+  dataFolder_ = DataFolderOf(ports.folders);
   ports.folders.CreateDir(dataFolder_);
   ApplyStartValues();
 }

@@ -66,4 +66,8 @@ SettingsPlace PrepareSettingsFile(Folders& folders, std::string& notice) {
   return place;
 }
 
+std::string DataFolderOf(Folders& folders) {
+  return folders.DocumentsDir() + "/Quorvel";
+}
+
 }  // namespace qv

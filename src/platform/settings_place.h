@@ -28,4 +28,8 @@ SettingsPlace LocateSettingsFile(Folders& folders);
 // and, when a file was carried over, the German note telling the user so.
 SettingsPlace PrepareSettingsFile(Folders& folders, std::string& notice);
 
+// The data folder below the documents folder: the tape's backup, the files handed to the word
+// processor.
+std::string DataFolderOf(Folders& folders);
+
 }  // namespace qv
