@@ -11,7 +11,9 @@ FUZZ_SECONDS ?= 60
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libcairo2-dev \
             clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth \
-            dpkg-dev lintian appstream qt6-svg-dev
+            dpkg-dev lintian appstream
+# The program's icon drawn from its SVG file.
+PACKAGES += qt6-svg-dev
 
 .PHONY: all deps configure build run test sanitize fuzz fuzz-run bench screenshot install package clean
 
