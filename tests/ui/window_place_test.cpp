@@ -1,0 +1,212 @@
+// Under a window manager (openbox): the stored position is that of the window's frame as the
+// window manager placed it, also after "Immer im Vordergrund" and the rate dialog; the range
+// and rate dialogs open in the middle of the screen, the subsidy dialog and the about box in
+// the middle of the main window, and the rate dialog offers neither to minimise nor to
+// maximise. Where a window is, is asked of the X server (xwininfo, xprop), not of Qt.
+#include <QProcess>
+#include <QScreen>
+#include <QWindow>
+#include <fstream>
+#include <memory>
+#include <optional>
+
+#include "platform/inifile.h"
+#include "ui/binder.h"
+#include "ui_fixture.h"
+
+// Points as "x,y" in the messages of failed expectations.
+void PrintTo(const QPoint& point, std::ostream* out) {
+  *out << point.x() << "," << point.y();
+}
+
+namespace qv::ui {
+namespace {
+
+QString Output(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  process.waitForFinished(5000);
+  return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+QString XId(const QWidget& window) {
+  return QString::number(window.windowHandle()->winId());
+}
+
+// The number after "KEY" in a tool's output ("Absolute upper-left X:  201").
+int ValueAfter(const QString& text, const QString& key) {
+  const int at = text.indexOf(key);
+  return at < 0 ? -1 : text.mid(at + key.size()).section(u'\n', 0, 0).trimmed().toInt();
+}
+
+// The frame of a window on the screen: its client area widened by the frame's extents.
+QRect FrameOf(const QWidget& window) {
+  const QString info = Output(QStringLiteral("xwininfo"), {QStringLiteral("-id"), XId(window)});
+  const QString extents = Output(QStringLiteral("xprop"), {QStringLiteral("-id"), XId(window),
+                                                           QStringLiteral("_NET_FRAME_EXTENTS")});
+  const QStringList e = extents.section(u'=', 1).split(u',');
+  if (e.size() != 4) return {};
+  const int left = e[0].toInt(), right = e[1].toInt(), top = e[2].toInt(), bottom = e[3].toInt();
+  const int x = ValueAfter(info, QStringLiteral("Absolute upper-left X:"));
+  const int y = ValueAfter(info, QStringLiteral("Absolute upper-left Y:"));
+  const int w = ValueAfter(info, QStringLiteral("Width:"));
+  const int h = ValueAfter(info, QStringLiteral("Height:"));
+  return {x - left, y - top, w + left + right, h + top + bottom};
+}
+
+QString AllowedActions(const QWidget& window) {
+  return Output(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), XId(window), QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+}
+
+// The title bar's buttons the window asks for: the decorations of its Motif hints when it
+// names them (flag 2), else all of them (-1).
+int Decorations(const QWidget& window) {
+  const QString hints = Output(QStringLiteral("xprop"), {QStringLiteral("-id"), XId(window),
+                                                         QStringLiteral("_MOTIF_WM_HINTS")});
+  const QStringList v = hints.section(u'=', 1).split(u',');
+  bool ok = false;
+  if (v.size() < 3 || !(v[0].trimmed().toInt(&ok, 16) & 2)) return -1;
+  return v[2].trimmed().toInt(&ok, 16);
+}
+
+// A picture of the window with its frame, kept beside the test for a person to look at.
+void SaveFrame(QWidget& window, const char* file) {
+  const QRect frame = FrameOf(window);
+  const QPixmap shot =
+      window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+  EXPECT_TRUE(shot.save(QString::fromLatin1(file))) << file;
+}
+
+// The window is on the screen with its frame, and the window manager is done with it.
+bool Framed(QWidget& window) {
+  return QTest::qWaitForWindowExposed(&window) &&
+         QTest::qWaitFor([&] { return FrameOf(window).isValid(); }, 5000) &&
+         (QTest::qWait(200), true);
+}
+
+// One run of the program in a start directory whose settings file is given.
+class Desktop {
+ public:
+  explicit Desktop(const QTemporaryDir& dir) : folders_(dir.path().toStdString()) {
+    frontend.Start();
+  }
+  void Event(const std::function<void()>& event) { frontend.GetBinder().Run(event); }
+  QWidget& Window(Form& form) const {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QString::fromStdString(form.Name())) return *w;
+    throw std::runtime_error("no window for " + form.Name());
+  }
+
+ private:
+  RecordingPrompts prompts_;
+  NullClipboard clipboard_;
+  NullShell shell_;
+  SandboxFolders folders_;
+  QPrinter pdf_;
+  QtPrinter printer_{[this]() -> QPrinter& { return pdf_; }};
+  NullWordProcessor word_;
+  SystemClock clock_;
+
+ public:
+  Program program{Ports{prompts_, clipboard_, shell_, folders_, printer_, word_, clock_}};
+  Frontend frontend{program, prompts_};
+  TForm1& main = program.Main();
+};
+
+class WindowManagerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    std::ofstream(SettingsFile()) << "[Config]\nposTop=100\nposLeft=200\n";
+  }
+  std::string SettingsFile() const {
+    return dir.filePath(QStringLiteral("Quorvel.ini")).toStdString();
+  }
+  QPoint Stored() const {
+    const IniFile ini(SettingsFile());
+    return {ini.ReadInteger("Config", "PosLeft", -1), ini.ReadInteger("Config", "PosTop", -1)};
+  }
+  static QPoint Centre(const QRect& r) { return {r.x() + r.width() / 2, r.y() + r.height() / 2}; }
+  static void ExpectNear(const QPoint& got, const QPoint& wanted, const char* what) {
+    EXPECT_LE((got - wanted).manhattanLength(), 3)
+        << what << ": " << got.x() << "," << got.y() << " instead of " << wanted.x() << ","
+        << wanted.y();
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(WindowManagerTest, TheStoredPlaceIsTheFramesThroughStayOnTopAndTheRateDialog) {
+  {
+    Desktop run(dir);
+    QWidget& window = run.frontend.Window();
+    ASSERT_TRUE(Framed(window));
+    EXPECT_EQ(FrameOf(window).topLeft(), QPoint(200, 100));
+    // On and off again at once, as two quick presses of "o" do: a few times, as the window
+    // manager does not always lag behind by as much.
+    for (int round = 0; round < 3; ++round) {
+      run.Event([&] { run.main.StayOnTop1Click(); });
+      run.Event([&] { run.main.StayOnTop1Click(); });
+      QTest::qWait(300);
+    }
+    run.Event([&] { run.program.RateUpdate().Open(); });
+    ASSERT_TRUE(Framed(run.Window(run.program.RateUpdate())));
+    run.Event([&] { run.program.RateUpdate().SpeedButton3.Click(); });
+    QTest::qWait(300);
+    EXPECT_FALSE(run.main.StayOnTop());
+    EXPECT_EQ(FrameOf(window).topLeft(), QPoint(200, 100));
+    window.close();
+  }
+  EXPECT_EQ(Stored(), QPoint(200, 100));
+  Desktop next(dir);
+  ASSERT_TRUE(Framed(next.frontend.Window()));
+  EXPECT_EQ(FrameOf(next.frontend.Window()).topLeft(), QPoint(200, 100));
+}
+
+TEST_F(WindowManagerTest, DialogsOpenInTheMiddleOfTheScreenOrOfTheMainWindow) {
+  Desktop run(dir);
+  QWidget& main = run.frontend.Window();
+  ASSERT_TRUE(Framed(main));
+  const QPoint screenCentre = Centre(main.screen()->availableGeometry());
+  const QPoint mainCentre = Centre(FrameOf(main));
+
+  struct Case {
+    const char* name;
+    Form& form;
+    std::function<void()> open, close;
+    bool onScreen;
+  };
+  TForm4& rates = run.program.RateUpdate();
+  TBereich& range = run.program.RangeDialog();
+  TFoerder& subsidy = run.program.SubsidyDialog();
+  TAboutBox& about = run.program.AboutBox();
+  const Case cases[] = {
+      {"rate dialog", rates, [&] { rates.Open(); }, [&] { rates.SpeedButton3.Click(); }, true},
+      {"range dialog", range, [&] { range.Open(-1, 1); }, [&] { range.Button2.Click(); }, true},
+      {"subsidy dialog", subsidy, [&] { subsidy.Open(); }, [&] { subsidy.Close(); }, false},
+      {"about box", about, [&] { about.Show(); }, [&] { about.OKButton.Click(); }, false},
+  };
+  for (const Case& c : cases) {
+    // Twice: the second opening comes back to the same place.
+    for (int time = 0; time < 2; ++time) {
+      run.Event(c.open);
+      QWidget& dialog = run.Window(c.form);
+      ASSERT_TRUE(Framed(dialog)) << c.name;
+      ExpectNear(Centre(FrameOf(dialog)), c.onScreen ? screenCentre : mainCentre, c.name);
+      if (&c.form == &rates) {
+        // The buttons a window manager draws from the hints; openbox keeps its minimise
+        // button whatever the hints say, but offers no maximising for a window of fixed size.
+        constexpr int kMinimise = 0x20, kMaximise = 0x40;
+        EXPECT_EQ(Decorations(dialog) & (kMinimise | kMaximise), 0);
+        EXPECT_FALSE(AllowedActions(dialog).contains(QStringLiteral("MAXIMIZE")));
+        if (time == 0) SaveFrame(dialog, "rate-dialog.png");
+      }
+      run.Event(c.close);
+      QTest::qWait(100);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qv::ui
