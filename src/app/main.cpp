@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/program_icon.h"
 #include "app/single_instance.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   qv::ui::ApplyTheme(app);
+  qv::ui::ApplyProgramIcon(app);
   QTranslator translator;
   LoadGermanTexts(app, translator);
 

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <cstdio>
 
+#include "app/program_icon.h"
 #include "ui/theme.h"
 
 namespace {
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
   {
     QApplication app(argc, argv);
     qv::ui::ApplyTheme(app);
+    qv::ui::ApplyProgramIcon(app);  // as the program does
     result = RUN_ALL_TESTS();
   }
   wm.terminate();
