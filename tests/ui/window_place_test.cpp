@@ -132,6 +132,7 @@ TEST_F(WindowManagerTest, DialogsOpenInTheMiddleOfTheScreenOrOfTheMainWindow) {
         EXPECT_FALSE(AllowedActions(dialog).contains(QStringLiteral("MAXIMIZE")));
         if (time == 0) SaveFrame(dialog, "rate-dialog.png");
       }
+      if (&c.form == &about && time == 0) SaveFrame(dialog, "about-box.png");
       run.Event(c.close);
       QTest::qWait(100);
     }
