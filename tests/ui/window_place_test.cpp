@@ -2,13 +2,15 @@
 // window manager placed it, also after "Immer im Vordergrund" and the rate dialog; the range
 // and rate dialogs open in the middle of the screen, the subsidy dialog and the about box in
 // the middle of the main window, and the rate dialog offers neither to minimise nor to
-// maximise. Where a window is, is asked of the X server (xwininfo, xprop), not of Qt.
+// maximise; a window brought to the front comes back from the taskbar. Where a window is, is asked
+// of the X server (xwininfo, xprop), not of Qt.
 #include <QScreen>
 #include <QWindow>
 #include <fstream>
 #include <memory>
 #include <optional>
 
+#include "app/single_instance.h"
 #include "platform/inifile.h"
 #include "x_desktop.h"
 
@@ -137,6 +139,25 @@ TEST_F(WindowManagerTest, DialogsOpenInTheMiddleOfTheScreenOrOfTheMainWindow) {
       QTest::qWait(100);
     }
   }
+}
+
+// What a second start asks of the running program: its window back from the taskbar, in front
+// and with the keyboard.
+TEST_F(WindowManagerTest, BringingToTheFrontRestoresAMinimisedWindow) {
+  Desktop run(dir);
+  QWidget& window = run.frontend.Window();
+  ASSERT_TRUE(Framed(window));
+  window.showMinimized();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isActiveWindow(); }, 5000));
+  BringToFront(window);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }, 5000));
+  const QString active = Output(QStringLiteral("xprop"),
+                                {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+  EXPECT_EQ(active.section(u'#', 1).trimmed().toULongLong(nullptr, 16),
+            window.windowHandle()->winId());
+  // Where it was, once the window manager's animation of the restoring has ended.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return FrameOf(window).topLeft() == QPoint(200, 100); }, 3000))
+      << FrameOf(window).x() << "," << FrameOf(window).y();
 }
 
 }  // namespace
