@@ -10,8 +10,6 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/program_icon.h"
-#include "app/single_instance.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
 #include "platform/settings_place.h"
@@ -19,8 +17,10 @@
 #include "ui/desktop_word.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"
+#include "ui/program_icon.h"
 #include "ui/qt_ports.h"
 #include "ui/scaling.h"
+#include "ui/single_instance.h"
 #include "ui/tape_printer.h"
 #include "ui/theme.h"
 

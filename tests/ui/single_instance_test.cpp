@@ -14,8 +14,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/single_instance.h"
 #include "fakes.h"
+#include "ui/single_instance.h"
 
 namespace qv::ui {
 namespace {

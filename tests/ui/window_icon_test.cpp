@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "app/program_icon.h"
+#include "ui/program_icon.h"
 #include "x_desktop.h"
 
 namespace qv::ui {

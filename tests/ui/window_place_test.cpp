@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/single_instance.h"
 #include "platform/inifile.h"
+#include "ui/single_instance.h"
 #include "x_desktop.h"
 
 // Points as "x,y" in the messages of failed expectations.

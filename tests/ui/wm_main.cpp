@@ -11,7 +11,7 @@
 #include <QThread>
 #include <cstdio>
 
-#include "app/program_icon.h"
+#include "ui/program_icon.h"
 #include "ui/theme.h"
 
 namespace {

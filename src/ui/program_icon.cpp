@@ -1,4 +1,4 @@
-#include "app/program_icon.h"
+#include "ui/program_icon.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/single_instance.h"
+#include "ui/single_instance.h"
 
 #include <QApplication>
 #include <QLocalSocket>
