@@ -12,6 +12,10 @@ PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins q
             libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libcairo2-dev libpugixml-dev \
             clang libclang-rt-14-dev fonts-liberation desktop-file-utils xvfb xauth \
             dpkg-dev lintian appstream
+# The program's icon drawn from its SVG file.
+PACKAGES += qt6-svg-dev
+# A window manager for the tests of window places, and the tools that ask the X server.
+PACKAGES += openbox x11-utils
 
 .PHONY: all deps configure build run test sanitize fuzz fuzz-run bench screenshot install package clean
 

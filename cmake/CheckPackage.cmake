@@ -42,6 +42,16 @@ if(NOT output MATCHES "Version: ${VERSION}\n" OR NOT output MATCHES "libqt6widge
   message(FATAL_ERROR "version or computed dependencies missing:\n${output}")
 endif()
 
+# The licence, machine-readable in the copyright file and named in the AppStream file.
+file(READ ${root}/usr/share/doc/quorvel/copyright copyright)
+file(READ ${root}/usr/share/metainfo/org.quorvel.quorvel.metainfo.xml metainfo)
+if(NOT copyright MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+   OR NOT copyright MATCHES "\nLicense: GPL-3\\+\n"
+   OR NOT metainfo MATCHES "<project_license>GPL-3.0-or-later</project_license>"
+   OR NOT metainfo MATCHES "<screenshot type=\"default\">")
+  message(FATAL_ERROR "the package does not name its licence or lacks its screenshots")
+endif()
+
 run("lintian" ${tool_lintian} --fail-on error ${deb})
 message("lintian: ${output}")
 run("appstreamcli validate" ${tool_appstreamcli} validate --no-net

@@ -5,6 +5,7 @@ namespace qv {
 TAboutBox::TAboutBox() : Form("TAboutBox", "AboutBox") {
   SetCaption("Info über Quorvel");
   SetSize(300, 220);
+  Place = Placement::CentredOnOwner;
   OKButton.OnClick = [this] { Hide(); };
 }
 

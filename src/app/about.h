@@ -12,6 +12,7 @@ class TAboutBox : public Form {
   Label Comments{*this, "Comments", "Rechner mit Tape, Währungs- und Finanzrechner"};
   Label Version{*this, "Version", std::string("Version ") + kVersion};
   Label Copyright{*this, "Copyright", kReleaseMonth};
+  Label Licence{*this, "Licence", "Lizenz: GNU GPL, Version 3 oder später"};
   Button OKButton{*this, "OKButton", "OK"};
 };
 

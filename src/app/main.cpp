@@ -13,14 +13,17 @@
 
 #include "platform/errors.h"
 #include "platform/inifile.h"
+#include "platform/settings_place.h"
 #include "program/program.h"
 #include "ui/binder.h"
 #include "ui/desktop_word.h"
 #include "ui/frontend.h"
 #include "ui/main_window.h"
 #include "ui/qt_network.h"
+#include "ui/program_icon.h"
 #include "ui/qt_ports.h"
 #include "ui/scaling.h"
+#include "ui/single_instance.h"
 #include "ui/tape_printer.h"
 #include "ui/theme.h"
 
@@ -36,7 +39,9 @@ bool Set(const char* name) {
 // The window scaling of the last run ("Skalierung" of the settings file), applied before the
 // application exists: 100, 120 or 150 percent.
 int StoredScaling() {
-  return qv::KnownScaling(qv::IniFile("Quorvel.ini").ReadInteger("Config", "Skalierung", 100));
+  qv::LocalFolders folders;
+  const qv::IniFile ini(qv::LocateSettingsFile(folders).Source());
+  return qv::KnownScaling(ini.ReadInteger("Config", "Skalierung", 100));
 }
 
 // German texts in Qt's own dialogs (file, colour, font and printer dialogs).
@@ -68,6 +73,23 @@ class ShownReporter : public QObject {
   bool reported_ = false;
 };
 
+// Takes this start's locks; another program holding one is brought to the front, or the user
+// is told why it cannot be. Answers the exit code of a start that does not run.
+std::optional<int> RefusedStart(qv::ui::SingleInstance& instance, qv::Prompts& prompts) {
+  using Claim = qv::ui::SingleInstance::Claim;
+  switch (instance.Take(std::chrono::seconds(5))) {
+    case Claim::Granted:
+      return std::nullopt;
+    case Claim::Raised:
+      std::fputs("quorvel: already running; its window was brought to the front\n", stderr);
+      return 0;
+    case Claim::Unanswered:
+      break;
+  }
+  prompts.ShowMessage(instance.UnansweredText().toStdString());
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -83,6 +105,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvel"));
   qv::ui::ApplyTheme(app);
+  qv::ui::ApplyProgramIcon(app);
   QTranslator translator;
   LoadGermanTexts(app, translator);
 
@@ -90,6 +113,8 @@ int main(int argc, char** argv) {
   qv::ui::QtClipboard clipboard;
   qv::ui::QtShell shell;
   qv::LocalFolders folders;
+  qv::ui::SingleInstance instance(qv::ui::LockFilesOf(folders));
+  if (const std::optional<int> code = RefusedStart(instance, prompts)) return *code;
   qv::SystemClock clock;
   qv::ui::QtNetwork network;
   qv::ui::QtPrinter printer([&prompts]() -> QPrinter& { return prompts.Printer(); });
@@ -104,6 +129,11 @@ int main(int argc, char** argv) {
   network.RunEvent = [&frontend](const std::function<void()>& event) {
     frontend.GetBinder().Run(event);
   };
+  instance.Serve([&] {
+    if (program->Closed()) return false;
+    qv::ui::BringToFront(frontend.Window());
+    return true;
+  });
 
   ShownReporter reporter(begin);
   if (Set("QUORVEL_EXIT_AFTER_SHOW")) frontend.Window().installEventFilter(&reporter);

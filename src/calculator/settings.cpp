@@ -8,6 +8,7 @@
 #include "platform/commatext.h"
 #include "platform/ini_io.h"
 #include "platform/inifile.h"
+#include "platform/settings_place.h"
 
 namespace qv {
 
@@ -48,9 +49,9 @@ void WritePairedLists(IniFile& ini, const char* section1, const std::vector<std:
 }  // namespace
 
 void TForm1::LoadSettings() {
-  settingsPath_ = ports.folders.CurrentDir();
-  if (settingsPath_.empty() || settingsPath_.back() != '/') settingsPath_ += '/';
-  settingsPath_ += "Quorvel.ini";
+  std::string carriedOver;
+  settingsPath_ = PrepareSettingsFile(ports.folders, carriedOver).path;
+  if (!carriedOver.empty()) ports.prompts.ShowMessage(carriedOver);
 
   IniFile ini(settingsPath_);
   const IniLoadResult& loaded = ini.LoadResult();
@@ -137,7 +138,7 @@ void TForm1::LoadSettings() {
     Frame61.ChooseKind(0);
   }
 
-  dataFolder_ = ports.folders.DocumentsDir() + "/Quorvel";
+  dataFolder_ = DataFolderOf(ports.folders);
   ports.folders.CreateDir(dataFolder_);
   ApplyStartValues();
 }

@@ -24,6 +24,7 @@ TForm4::TForm4(Ports ports, TFrame3& converter)
   SetCaption("Umrechnungskurse aktualisieren");
   SetSize(330, 150);
   SetStayOnTop(true);
+  Place = Placement::CentredOnScreen;
   SpeedButton4.SetHint("Zwischenablage einfügen");
   SpeedButton2.SetEnabled(false);
   SetRateEditable(false);

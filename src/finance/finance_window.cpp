@@ -19,7 +19,7 @@ TFinanzrechner::TFinanzrechner(Ports ports, FinanceValues& values)
     : Form("TFinanzrechner", "Finanzrechner"), ports_(ports), values_(values) {
   SetCaption("Finanzrechner");
   SetSize(279, 563);
-  CentredOnScreen = true;
+  Place = Placement::CentredOnScreen;
 
   PageControl1.SetItems({"Tilgungsplan", "Anlage"});
   PageControl1.SetItemIndex(kLoanPage);

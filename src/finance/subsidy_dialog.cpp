@@ -6,6 +6,7 @@ TFoerder::TFoerder(Ports ports, FinanceValues& values)
     : Form("TFoerder", "Foerder"), ports_(ports), values_(values) {
   SetCaption("Staatliche Förderung");
   SetSize(272, 509);
+  Place = Placement::CentredOnOwner;
   Neu.SetChecked(true);
   Neubau.SetChecked(true);
   Verheiratet.SetChecked(true);

@@ -5,6 +5,7 @@ namespace qv {
 TBereich::TBereich() : Form("TBereich", "Bereich") {
   SetCaption("SP. - Bereich");
   SetSize(180, 110);
+  Place = Placement::CentredOnScreen;
   Button1.OnClick = [this] { Accept(); };
   Button2.OnClick = [this] { Hide(); };
 }

@@ -8,6 +8,10 @@
 
 namespace qv {
 
+// Where a window goes when it is shown: at its Left and Top (the top-left corner of its frame),
+// in the middle of the screen, or in the middle of the window it belongs to (the main window).
+enum class Placement { AtPosition, CentredOnScreen, CentredOnOwner };
+
 // The mouse cursor a window shows: the normal arrow, the hourglass of long work, or the drag
 // cursor of a click still to be placed.
 enum class Cursor { Normal, Busy, Drag };
@@ -49,8 +53,8 @@ class Form {
   int Width() const { return width_; }
   int Height() const { return height_; }
   void SetSize(int width, int height);
-  // A window placed in the middle of the screen when it is first shown, not at Left and Top.
-  bool CentredOnScreen = false;
+  // Applied every time the window is shown.
+  Placement Place = Placement::AtPosition;
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool onTop);
   // The cursor of the window (a frame sets the cursor of the window it is embedded in).

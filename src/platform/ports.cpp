@@ -23,12 +23,18 @@ std::string LocalFolders::CurrentDir() {
 
 namespace {
 
+// The user's configuration folder: $XDG_CONFIG_HOME, which must be an absolute path to count,
+// or ~/.config.
+std::string ConfigHome(const std::string& home) {
+  const char* configHome = std::getenv("XDG_CONFIG_HOME");
+  if (configHome && configHome[0] == '/') return configHome;
+  return home.empty() ? "" : home + "/.config";
+}
+
 // The documents folder named in ~/.config/user-dirs.dirs (XDG_DOCUMENTS_DIR="$HOME/..."),
 // or an empty text when none is set up.
 std::string XdgDocumentsDir(const std::string& home) {
-  const char* configHome = std::getenv("XDG_CONFIG_HOME");
-  const std::string config = configHome && *configHome ? configHome : home + "/.config";
-  std::ifstream in(config + "/user-dirs.dirs");
+  std::ifstream in(ConfigHome(home) + "/user-dirs.dirs");
   std::string line;
   const std::string key = "XDG_DOCUMENTS_DIR=";
   while (std::getline(in, line)) {
@@ -60,6 +66,16 @@ std::string LocalFolders::SharedDir() {
   const fs::path program = fs::read_symlink("/proc/self/exe", ec);
   const fs::path prefix = ec ? fs::path(CurrentDir()) : program.parent_path().parent_path();
   return (prefix / QV_SHARED_DIR).lexically_normal().string();
+}
+
+std::string LocalFolders::SettingsDir() {
+  const std::string config = ConfigHome(HomeDir());
+  return config.empty() ? "" : config + "/Quorvel";
+}
+
+std::string LocalFolders::HomeDir() {
+  const char* home = std::getenv("HOME");
+  return home && *home ? home : "";
 }
 
 bool LocalFolders::CreateDir(const std::string& path) {

@@ -97,6 +97,12 @@ class Folders {
   virtual std::string DocumentsDir() = 0;
   // The folder of the files installed with the program (the help page); it need not exist.
   virtual std::string SharedDir() = 0;
+  // The user's own folder of the settings file, used when the start directory holds none
+  // ($XDG_CONFIG_HOME/Quorvel); it need not exist.
+  virtual std::string SettingsDir() = 0;
+  // The home folder, where older versions left their settings file when started from the
+  // desktop's menu; empty when there is none.
+  virtual std::string HomeDir() = 0;
   virtual bool CreateDir(const std::string& path) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
@@ -108,6 +114,9 @@ class LocalFolders : public Folders {
   // The XDG documents directory, or ~/Documents when none is set up.
   std::string DocumentsDir() override;
   std::string SharedDir() override;
+  // $XDG_CONFIG_HOME/Quorvel, or ~/.config/Quorvel when that is not set to an absolute path.
+  std::string SettingsDir() override;
+  std::string HomeDir() override;
   bool CreateDir(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;

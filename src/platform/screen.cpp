@@ -25,12 +25,16 @@ int Clamped(int start, int length, int areaStart, int areaLength) {
 }  // namespace
 
 ScreenPoint VisiblePlace(const ScreenRect& window, const std::vector<ScreenRect>& screens) {
+  for (const ScreenRect& screen : screens)
+    if (Meets(window, screen) && window.top >= screen.top) return {window.left, window.top};
   ScreenPoint best{window.left, window.top};
   double bestDistance = std::numeric_limits<double>::infinity();
   for (const ScreenRect& screen : screens) {
-    if (Meets(window, screen)) return {window.left, window.top};
-    const ScreenPoint place{Clamped(window.left, window.width, screen.left, screen.width),
-                            Clamped(window.top, window.height, screen.top, screen.height)};
+    const ScreenPoint place =
+        Meets(window, screen)
+            ? ScreenPoint{window.left, screen.top}
+            : ScreenPoint{Clamped(window.left, window.width, screen.left, screen.width),
+                          Clamped(window.top, window.height, screen.top, screen.height)};
     const double dx = static_cast<double>(place.left) - window.left;
     const double dy = static_cast<double>(place.top) - window.top;
     if (dx * dx + dy * dy < bestDistance) {

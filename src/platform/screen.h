@@ -19,8 +19,10 @@ struct ScreenPoint {
 };
 
 // Where the window goes on the free areas of the screens: where it is when any part of it lies
-// in one of them, else at the nearest place that lies wholly in one (its top-left corner at
-// the area's when the window is larger). Without screens it stays where it is.
+// in one of them with its top edge (the title bar, by which it is moved) in that area too, else
+// at the nearest place that lies wholly in one (its top-left corner at the area's when the
+// window is larger), or, for a window whose title bar is above the area it reaches into, just
+// as far down as brings the title bar in. Without screens it stays where it is.
 ScreenPoint VisiblePlace(const ScreenRect& window, const std::vector<ScreenRect>& screens);
 
 }  // namespace qv

@@ -33,6 +33,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   layout->addStretch();
   layout->addWidget(NamedLabel("Version", *this, 12, false));
   layout->addWidget(NamedLabel("Copyright", *this, 12, false));
+  layout->addWidget(NamedLabel("Licence", *this, 11, false));
   layout->addStretch();
   // A dialog key of the usual size, as in the range dialog; the layout would squash it.
   auto* ok = new QPushButton(this);

@@ -73,7 +73,6 @@ class Binder : public QObject {
     int width = -1, height = -1;
     int left = -1, top = -1;
     bool visible = false, stayOnTop = false;
-    bool centred = false;  // a window centred on the screen has been placed
     Cursor cursor = Cursor::Normal;
     Control* focus = nullptr;
     bool tabOrdered = false;  // the Tab order is set when the window is first shown
@@ -87,6 +86,8 @@ class Binder : public QObject {
   // The Tab key brought the focus to the control.
   void TabTo(Control& control);
   void PushForm(FormView& view);
+  // Puts a window where its form says: at its position, or centred as it is shown.
+  void PlaceWindow(FormView& view);
   // The caption and the cursor of a window, shown at once (also during a long handler).
   void PushCaptionAndCursor(FormView& view);
   // The mouse on a drawing area, in pixels of its picture.

@@ -22,6 +22,7 @@
 #include "ui/caption_map.h"
 #include "ui/grid_binding.h"
 #include "ui/raster_view.h"
+#include "ui/window_place.h"
 
 namespace qv::ui {
 
@@ -127,21 +128,10 @@ void Binder::PushForm(FormView& view) {
       const int menuHeight = main ? main->menuBar()->sizeHint().height() : 0;
       widget.setFixedSize(view.width, view.height + menuHeight);
     }
-    if (form.CentredOnScreen) {
-      if (!view.centred && form.Visible()) {
-        view.centred = true;
-        const QRect screen = widget.screen()->availableGeometry();
-        widget.move(screen.center() - QPoint(widget.width() / 2, widget.height() / 2));
-      }
-    } else if (view.left != form.Left() || view.top != form.Top()) {
-      view.left = form.Left();
-      view.top = form.Top();
-      widget.move(view.left, view.top);
-    }
+    PlaceWindow(view);
     if (view.stayOnTop != form.StayOnTop()) {
       view.stayOnTop = form.StayOnTop();
-      widget.setWindowFlag(Qt::WindowStaysOnTopHint, view.stayOnTop);
-      if (view.visible) widget.show();  // changing the flags hides a window
+      KeepOnTop(widget, view.stayOnTop);
     }
   }
   if (view.visible != form.Visible() || widget.isHidden() == form.Visible()) {
@@ -152,6 +142,26 @@ void Binder::PushForm(FormView& view) {
     view.focus = form.ActiveControl();
     if (QWidget* focus = view.focus ? WidgetOf(*view.focus) : nullptr)
       focus->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void Binder::PlaceWindow(FormView& view) {
+  const Form& form = *view.form;
+  QWidget& widget = *view.widget;
+  switch (form.Place) {
+    case Placement::AtPosition:
+      if (view.left != form.Left() || view.top != form.Top()) {
+        view.left = form.Left();
+        view.top = form.Top();
+        widget.move(view.left, view.top);
+      }
+      break;
+    case Placement::CentredOnScreen:
+      if (form.Visible() && widget.isHidden()) CentreOnScreen(widget);
+      break;
+    case Placement::CentredOnOwner:
+      if (form.Visible() && widget.isHidden()) CentreOnOwner(widget);
+      break;
   }
 }
 

@@ -24,7 +24,11 @@ constexpr std::array kPlaces{
 }  // namespace
 
 QDialog* BuildRateDialog(QWidget& parent, const TForm4& form) {
-  auto* dialog = new QDialog(&parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+  // A title bar with the close button only: a title without any button would leave the
+  // window manager free to show all of them.
+  auto* dialog =
+      new QDialog(&parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   dialog->setObjectName(QStringLiteral("Form4"));
   dialog->setFixedSize(form.Width(), form.Height());
   PlaceWidgets(*dialog, kPlaces);

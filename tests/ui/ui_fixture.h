@@ -95,6 +95,8 @@ class SandboxFolders : public LocalFolders {
   std::string CurrentDir() override { return dir_; }
   std::string DocumentsDir() override { return dir_; }
   std::string SharedDir() override { return dir_ + "/share"; }
+  std::string SettingsDir() override { return dir_; }
+  std::string HomeDir() override { return {}; }
 
  private:
   std::string dir_;

@@ -136,13 +136,16 @@ class FakeClock : public qv::Clock {
 };
 
 // The real file system, with the start directory, the documents folder and the folder of the
-// installed files of the sandbox.
+// installed files of the sandbox. Its settings folder is the start directory unless one is
+// given, and it has a home folder only when one is given: the user's own files stay untouched.
 class SandboxFolders : public qv::LocalFolders {
  public:
-  std::string startDir, documentsDir, sharedDir;
+  std::string startDir, documentsDir, sharedDir, settingsDir, homeDir;
   std::string CurrentDir() override { return startDir; }
   std::string DocumentsDir() override { return documentsDir; }
   std::string SharedDir() override { return sharedDir; }
+  std::string SettingsDir() override { return settingsDir.empty() ? startDir : settingsDir; }
+  std::string HomeDir() override { return homeDir; }
 };
 
 }  // namespace qvs

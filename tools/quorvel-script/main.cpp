@@ -88,7 +88,9 @@ expect text NAME [X Y] "TEXT" missing   no such text is written on the graph's p
 expect size W H           the main window's client size at 100 %
 expect tape               the whole tape, one block line per tape line
 expect tapeline K "TEXT" [bold|regular] [italic] [black|red|green] [SIZE]
-expect ini SECTION KEY "VALUE" | missing
+expect ini SECTION KEY "VALUE" | missing   in the settings file the program uses: the
+                          start directory's "Quorvel.ini", else the user's own one in
+                          config/Quorvel/ (a home folder home/ may hold an older version's)
 expect file PATH          the block equals the lines of a text file (DATA/ = data folder)
 expect file PATH missing | present
 expect word               the block equals the calls made to the word processor since the

@@ -13,6 +13,7 @@
 #include "keys.h"
 #include "platform/errors.h"
 #include "platform/inifile.h"
+#include "platform/settings_place.h"
 #include "platform/text.h"
 #include "platform/utf8.h"
 
@@ -114,6 +115,9 @@ Runner::Runner(std::string fileName, bool verbose)
   folders_.startDir = startDir_;
   folders_.documentsDir = documents;
   folders_.sharedDir = startDir_ + "/share";
+  // The user's own settings folder and home folder, as a desktop has them; neither is created.
+  folders_.settingsDir = startDir_ + "/config/Quorvel";
+  folders_.homeDir = startDir_ + "/home";
   word_.document = dataDir_ + "/Word.rtf";
 }
 
@@ -456,7 +460,9 @@ void Runner::Expect(const Command& c) {
   }
   if (what == "ini") {
     const std::string section = Arg(c, 2), key = Arg(c, 3);
-    qv::IniFile ini(startDir_ + "/Quorvel.ini");
+    // The file the program reads and writes: the start directory's or the user's own.
+    const qv::IniFile ini(program_ ? program_->Main().SettingsPath()
+                                   : qv::LocateSettingsFile(folders_).path);
     const bool exists = ini.ValueExists(section, key);
     if (Arg(c, 4) == "missing" && !c.words[4].quoted)
       return Check(c, !exists, "missing",
