@@ -74,9 +74,10 @@ class Desktop {
   QtPrinter printer_{[this]() -> QPrinter& { return pdf_; }};
   NullWordProcessor word_;
   SystemClock clock_;
+  QtNetwork network_;
 
  public:
-  Program program{Ports{prompts_, clipboard_, shell_, folders_, printer_, word_, clock_}};
+  Program program{Ports{prompts_, clipboard_, shell_, folders_, printer_, word_, clock_, network_}};
   Frontend frontend{program, prompts_};
   TForm1& main = program.Main();
 };
