@@ -58,6 +58,14 @@ std::string Money(Extended value) {
   return FormatFixed(value, 6, 2);
 }
 
+// What the next full rate would leave is a binary residue rather than a balance when it lies
+// below half a cent: the rate that leaves it repays the loan, and no last rate of 0,00 follows.
+// The month's arithmetic as the pass does it.
+bool LeavesResidue(Extended balance, Extended interest, Extended rate) {
+  const Extended left = balance + balance * interest / 100 / 12 - rate;
+  return left > 0 && left < Extended{0.005L};
+}
+
 }  // namespace
 
 Extended MinimumRate(Extended loan, Extended specialTotal, Extended subsidyTotal, int termMonths) {
@@ -133,6 +141,8 @@ PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubs
   int rateCount = 0, subsidyCount = 0, months = 0;
   PassEnd end;
   for (;;) {
+    // The next rate is the last one.
+    if (LeavesResidue(balance, interest, rate)) break;
     ++months;
     monthly = balance * interest / 100 / 12;
     balance = balance + monthly - rate;

@@ -101,7 +101,10 @@ struct PassEnd {
 // One pass for loan K and rate R. The next subsidy month is the one the previous pass left (0
 // before the first pass). The status values start at zero in every pass. A pass that has run
 // twice the maximum term in months without the rate count reaching it (possible only with
-// negative interest or amounts) counts as exceeding the term, so that every pass ends.
+// negative interest or amounts) counts as exceeding the term, so that every pass ends. A rate
+// that would leave less than half a cent is the last rate: the pass ends before it, so that the
+// finish pays it with that residue, and a binary residue never becomes a rate of 0,00 of its
+// own a month later (nor pushes the rate count past the maximum term).
 PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth);
 
 // The page's outputs after a pass that repaid the loan.
