@@ -203,15 +203,21 @@ void TFinanzrechner::Edit2Change() {
   OKBtnClick();
 }
 
+// A term written while a computation or a validation runs is a default ("0" into an empty
+// field), not the user changing the term: the rate typed stays the first one tried.
 void TFinanzrechner::Edit13Change() {
-  if (loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() || Edit13.Text().empty()) return;
+  if (busy_ > 0 || loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() ||
+      Edit13.Text().empty())
+    return;
   if (Converted(*this, Edit13, [this] { return StrToInt(Edit13.Text()); }) <= 0) return;
   if (LoanAdjustMode() == AdjustMode::Rate) Edit12.SetText("");
   OKBtnClick();
 }
 
 void TFinanzrechner::Edit14Change() {
-  if (loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() || Edit14.Text().empty()) return;
+  if (busy_ > 0 || loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() ||
+      Edit14.Text().empty())
+    return;
   if (LoanAdjustMode() == AdjustMode::Rate) Edit12.SetText("");
   OKBtnClick();
 }
