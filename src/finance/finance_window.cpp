@@ -81,6 +81,13 @@ void TFinanzrechner::LayOutGrids() {
   LayOutGrid(Grid4, kSavingsInterestGrid);
 }
 
+// A list holds no more rows than a stored case keeps.
+void TFinanzrechner::AddListRow(Grid& grid) {
+  if (!AddNumberedRow(grid))
+    ports_.prompts.ShowMessage("Eine Liste hat höchstens " + FormatFixed(kMaxListRows, 0, 0) +
+                               " Zeilen");
+}
+
 // Each page keeps the list position it showed; the position set by program loads nothing.
 void TFinanzrechner::PageControl1Change() {
   EntryIndex(shownPage_) = ComboBox1.ItemIndex();

@@ -215,6 +215,7 @@ class TFinanzrechner : public Form {
   void WireLoanPage();
   void WireSavingsPage();
   void LayOutGrids();
+  void AddListRow(Grid& grid);
   int ActivePage() const { return PageControl1.ItemIndex(); }
   Control& FirstField();
   bool ValidateLoanPage();

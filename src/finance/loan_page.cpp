@@ -236,7 +236,7 @@ void TFinanzrechner::SpeedButton7Click() {
 
 void TFinanzrechner::SpeedButton1Click() {
   for (Grid* grid : {&Grid2, &Grid3})
-    if (grid->Visible()) AddNumberedRow(*grid);
+    if (grid->Visible()) AddListRow(*grid);
 }
 
 void TFinanzrechner::SpeedButton6Click() {

@@ -149,7 +149,7 @@ void TFinanzrechner::SpeedButton8Click() {
 }
 
 void TFinanzrechner::Button1Click() {
-  AddNumberedRow(SpeedButton8.Down() ? Grid4 : Grid1);
+  AddListRow(SpeedButton8.Down() ? Grid4 : Grid1);
 }
 
 void TFinanzrechner::Button2Click() {
