@@ -133,13 +133,18 @@ LoanPlan PrepareLoan(const LoanCase& loanCase, Extended& loanAmount) {
   return plan;
 }
 
-PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth) {
+PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth,
+                PlanRecord* observer) {
   const int termMonths = plan.termMonths;
   const int statusMonth = plan.statusMonth;
   const Extended subsidy = plan.subsidyPerYear;
   Extended balance = loan, interest = plan.interest, repaid = 0, interestPaid = 0, monthly = 0;
   int rateCount = 0, subsidyCount = 0, months = 0;
   PassEnd end;
+  if (observer) {
+    observer->opening = loan;
+    observer->rows.clear();
+  }
   for (;;) {
     // The next rate is the last one.
     if (LeavesResidue(balance, interest, rate)) break;
@@ -173,9 +178,11 @@ PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubs
 
     const RateCountEntries& entries = plan.byRateCount[rateCount];
     const int endAmount = entries.firstAmount + entries.amountCount;
+    Extended special = 0;
     for (int a = entries.firstAmount; a < endAmount; ++a) {
       balance = balance - plan.amounts[a];
       repaid = repaid + plan.amounts[a];
+      special = special + plan.amounts[a];
     }
 
     if (rateCount == statusMonth) {
@@ -190,6 +197,10 @@ PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubs
 
     // A new interest applies from the next month on.
     if (entries.interestChange) interest = entries.newInterest;
+    if (observer)
+      observer->rows.push_back({rateCount, AddMonths(plan.startDate, rateCount), interest, rate,
+                                monthly, rate - monthly, special, subsidyPaid ? subsidy : 0,
+                                balance, repaid, interestPaid});
 
     if (rateCount >= termMonths || months >= 2 * termMonths) {
       end.exceeded = true;
@@ -209,7 +220,7 @@ PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubs
 }
 
 std::optional<LoanOutputs> FinishSchedule(const LoanPlan& plan, Extended loan, Extended rate,
-                                          PassEnd pass) {
+                                          PassEnd pass, PlanRecord* observer) {
   Extended balance = pass.balance;
   int rateCount = pass.rateCount;
   StatusValues status = pass.status;
@@ -217,6 +228,7 @@ std::optional<LoanOutputs> FinishSchedule(const LoanPlan& plan, Extended loan, E
   if (balance > 0) ++rateCount;
   const Extended monthly = balance * pass.interest / 100 / 12;
   const Extended repaid = pass.repaid + balance;
+  const Extended principal = balance;
   balance = balance + monthly;
   const Extended interestPaid = pass.interestPaid + monthly;
   if (rateCount == plan.statusMonth) {
@@ -228,6 +240,10 @@ std::optional<LoanOutputs> FinishSchedule(const LoanPlan& plan, Extended loan, E
   const Extended totalPaid = repaid + interestPaid;
   if (!AllFinite({balance, monthly, repaid, interestPaid, totalPaid}) || !Finite(status))
     return std::nullopt;
+
+  if (observer)
+    observer->rows.push_back({rateCount, AddMonths(plan.startDate, rateCount), pass.interest,
+                              balance, monthly, principal, 0, 0, 0, repaid, interestPaid});
 
   LoanOutputs out;
   out.rate = Money(rate);

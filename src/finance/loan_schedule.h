@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "finance/finance_input.h"
+#include "finance/plan_rows.h"
 #include "platform/numbers.h"
 
 namespace qv {
@@ -105,7 +106,10 @@ struct PassEnd {
 // that would leave less than half a cent is the last rate: the pass ends before it, so that the
 // finish pays it with that residue, and a binary residue never becomes a rate of 0,00 of its
 // own a month later (nor pushes the rate count past the maximum term).
-PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth);
+// An observer given records the pass's loan sum and one row per month, each after the month's
+// interest change, so that it shows the interest in force from that month on.
+PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth,
+                PlanRecord* observer = nullptr);
 
 // The page's outputs after a pass that repaid the loan.
 struct LoanOutputs {
@@ -124,8 +128,8 @@ struct LoanOutputs {
 
 // The finish of a pass that repaid the loan: the last, smaller rate with its interest, the
 // status when the last rate falls in the status month, and the texts. Empty when a value
-// overflowed.
+// overflowed. The observer of the pass records the last rate as its last row.
 std::optional<LoanOutputs> FinishSchedule(const LoanPlan& plan, Extended loan, Extended rate,
-                                          PassEnd pass);
+                                          PassEnd pass, PlanRecord* observer = nullptr);
 
 }  // namespace qv
