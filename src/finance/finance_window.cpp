@@ -26,6 +26,9 @@ TFinanzrechner::TFinanzrechner(Ports ports, FinanceValues& values)
   PageControl1.OnChange = [this] { PageControl1Change(); };
 
   OKBtn.OnClick = [this] { OKBtnClick(); };
+  PlanBtn.SetHint("Zahlungsplan Monat für Monat anzeigen");
+  PlanBtn.SetEnabled(false);
+  PlanBtn.OnClick = [this] { PlanBtnClick(); };
   CancelBtn.OnClick = [this] { Hide(); };
   OnHide = [this] { FormClose(); };
   HelpBtn.TabStop = false;
@@ -93,14 +96,19 @@ void TFinanzrechner::PageControl1Change() {
   EntryIndex(shownPage_) = ComboBox1.ItemIndex();
   shownPage_ = ActivePage();
   ComboBox1.SetItemIndex(EntryIndex(shownPage_));
+  PlanBtn.SetEnabled(plans_[shownPage_] != nullptr);
 }
 
+// A computation that does not end with new results leaves the page's plan, outdated.
 void TFinanzrechner::OKBtnClick() {
   if (busy_ > 0 || loading_ > 0) return;
-  if (ActivePage() == kSavingsPage)
-    ComputeSavingsPage();
-  else
-    ComputeLoanPage();
+  const int page = ActivePage();
+  try {
+    if (!(page == kSavingsPage ? ComputeSavingsPage() : ComputeLoanPage())) MarkPlanOutdated(page);
+  } catch (...) {
+    MarkPlanOutdated(page);
+    throw;
+  }
 }
 
 bool TFinanzrechner::ValidateFinanceInput() {

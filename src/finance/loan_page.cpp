@@ -145,17 +145,24 @@ LoanCase TFinanzrechner::ReadLoanCase() const {
   return loanCase;
 }
 
-void TFinanzrechner::ComputeLoanPage() {
+// The schedule shown is the one the plan recorded.
+bool TFinanzrechner::ComputeLoanPage() {
   const Scope busy(busy_);
-  if (!ValidateFinanceInput()) return;
+  if (!ValidateFinanceInput()) return false;
   LoanResult result;
+  PaymentPlan plan{PlanKind::Loan, Datum1.Date(), {}, {}};
   try {
-    result = ComputeLoanSchedule(ReadLoanCase(), values_.LoanAmount);
+    result =
+        ComputeLoanSchedule(ReadLoanCase(), values_.LoanAmount, SearchMethod::Fast, &plan.record);
   } catch (const FinanceInputError& error) {
     FocusInputError(error);
     throw;
   }
   ShowLoanResult(result);
+  if (result.outcome != LoanResult::Outcome::Repaid) return false;
+  plan.inputs = LoanPlanInputs();
+  KeepPlan(kLoanPage, std::move(plan));
+  return true;
 }
 
 void TFinanzrechner::ShowLoanResult(const LoanResult& result) {
