@@ -34,6 +34,8 @@ class TZahlungsplan : public Form {
   // the chart is drawn at the screen's own resolution.
   void SetPixelRatio(double ratio);
   const Canvas& Chart() const { return *chart_; }
+  // The plan shown, or none before the window was first opened.
+  const PaymentPlan* PlanShown() const { return plan_.get(); }
   PlanView View() const { return Jahre.Checked() ? PlanView::Years : PlanView::Months; }
 
   void MonateClick();
