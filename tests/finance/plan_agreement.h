@@ -2,6 +2,7 @@
 // Whether a payment plan agrees with the results its page shows, to the cent: the checks the
 // tests and the loan fuzz target share. Each answers the first disagreement as a text.
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,23 @@ inline std::optional<std::string> Differs(const std::string& what, const std::st
 
 inline std::string PlanMoney(Extended value) {
   return FormatFixed(value, 6, 2);
+}
+
+inline std::string SavingsMoney(Extended value) {
+  return FormatFixed(value, 2, 2);
+}
+
+// A sum the plan adds up in another order than the pass: it lies within half a cent of the
+// page's value, and so may round to the neighbouring cent only when it lies a hair from a
+// half; beyond what the two orders of adding can differ, it must be the page's value.
+// `scale` is the sum of the magnitudes added, which bounds how far the orders can differ.
+inline std::optional<std::string> SumDiffers(const std::string& what, Extended sum, Extended scale,
+                                             const std::string& page,
+                                             std::string (*money)(Extended) = PlanMoney) {
+  if (money(sum) == page) return std::nullopt;
+  const Extended shown = StrToFloat(CleanAmountText(page));
+  if (std::fabs(shown - sum) <= 0.005L + 1e-15L * scale) return std::nullopt;
+  return Differs(what, money(sum), page);
 }
 
 // The yearly view has a line per calendar year, the last with the balance of the last row.
@@ -52,11 +70,15 @@ inline std::optional<std::string> LoanPlanDisagreement(const LoanCase& loanCase,
   const Extended rates = *sum[0], interest = *sum[1], principal = *sum[2], special = *sum[3],
                  subsidy = *sum[4];
   if (auto d = Differs("Summe Zinsen", PlanMoney(interest), out.interestPaid)) return d;
-  if (auto d = Differs("Summe Rate + Sondertilg. + Förderung", PlanMoney(rates + special + subsidy),
-                       out.totalPaid))
+  Extended scale = 0;
+  for (const PlanRow& row : rows)
+    scale += std::fabs(row.payment) + std::fabs(row.principal) + std::fabs(row.interest) +
+             std::fabs(row.special) + std::fabs(row.subsidy);
+  if (auto d = SumDiffers("Summe Rate + Sondertilg. + Förderung", rates + special + subsidy, scale,
+                          out.totalPaid))
     return d;
-  if (auto d = Differs("Summe Tilgung + Sondertilg. + Förderung + Zinsen",
-                       PlanMoney(principal + special + subsidy + interest), out.totalPaid))
+  if (auto d = SumDiffers("Summe Tilgung + Sondertilg. + Förderung + Zinsen",
+                          principal + special + subsidy + interest, scale, out.totalPaid))
     return d;
   const PlanRow& last = rows.back();
   if (auto d = Differs("the last rate", PlanMoney(last.payment), out.lastRate)) return d;
@@ -111,12 +133,14 @@ inline std::optional<std::string> SavingsPlanDisagreement(const SavingsResult& r
   if (rows.empty()) return "the plan has no rows";
   const PlanTable months = MakePlanTable(plan, PlanView::Months);
   const std::vector<std::optional<Extended>>& sum = months.lines.back().amounts;
-  const auto money = [](Extended value) { return FormatFixed(value, 2, 2); };
-  if (auto d = Differs("the end amount", money(rows.back().balance), result.endAmount)) return d;
-  if (auto d =
-          Differs("the payments", money(plan.record.opening + *sum[0] + *sum[1]), result.payments))
+  if (auto d = Differs("the end amount", SavingsMoney(rows.back().balance), result.endAmount))
     return d;
-  if (auto d = Differs("Summe Zinsen", money(*sum[2]), result.interest)) return d;
+  Extended scale = std::fabs(plan.record.opening);
+  for (const PlanRow& row : rows) scale += std::fabs(row.payment) + std::fabs(row.special);
+  if (auto d = SumDiffers("the payments", plan.record.opening + *sum[0] + *sum[1], scale,
+                          result.payments, SavingsMoney))
+    return d;
+  if (auto d = Differs("Summe Zinsen", SavingsMoney(*sum[2]), result.interest)) return d;
   if (auto d = Differs("the end date", DateToStr(rows.back().date), DateToStr(result.endDate)))
     return d;
   return YearsDisagree(plan);
