@@ -24,7 +24,7 @@ void Fail(const char* what, const std::string& name) {
 }
 
 void CheckList(const qv::StoredList& list, const std::string& name) {
-  if (list.rowCount < 2 || list.rowCount > qv::kMaxStoredGridRows) Fail("row count", name);
+  if (list.rowCount < 2 || list.rowCount > qv::kMaxListRows + 1) Fail("row count", name);
   for (const auto& [row, cells] : list.rows)
     if (row < 1 || row >= list.rowCount) Fail("row outside the grid", name);
 }

@@ -1,7 +1,9 @@
 // The loan and the savings computation on arbitrary texts in every field and grid cell of their
 // page, as the page runs it: the validation with its default texts, then the computation. It
 // must not crash, must end within a second of processor time, and every text it writes back
-// must be a number, never "INF" or "NAN". The first six bytes choose the page, the adjust mode, the
+// must be a number, never "INF" or "NAN". The payment plan recorded from the accepted pass must
+// agree with the page to the cent, and its table, file text and chart must show it without a
+// text that is no number. The first six bytes choose the page, the adjust mode, the
 // switches and the dates; the rest, split at line ends, fills the loan (capital), interest, rate
 // (payment), years, months, the subsidy per year and in all, then the cells of three rows of
 // special repayments (payments) and three of interest changes.
@@ -10,12 +12,15 @@
 #include <cstdlib>
 #include <ctime>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "finance/loan_computation.h"
+#include "finance/plan_chart.h"
 #include "finance/savings_plan.h"
+#include "plan_agreement.h"
 
 namespace {
 
@@ -34,6 +39,23 @@ void Fail(const char* what, const std::string& text) {
 void CheckNumber(const std::string& text) {
   if (text.find("INF") != std::string::npos || text.find("NAN") != std::string::npos)
     Fail("no number written back", text);
+}
+
+// Both views of the plan in the window's and the file's texts, and its chart.
+void ShowPlan(const qv::PaymentPlan& plan) {
+  for (const qv::PlanView view : {qv::PlanView::Months, qv::PlanView::Years}) {
+    const qv::PlanTable table = qv::MakePlanTable(plan, view);
+    for (const qv::PlanLine& line : table.lines)
+      for (const std::string& cell : qv::ShownCells(line)) CheckNumber(cell);
+    CheckNumber(qv::PlanCsv(table));
+  }
+  qv::Canvas chart(160, 60);
+  qv::DrawPlanChart(chart, plan, 1);
+}
+
+void CheckPlan(const std::optional<std::string>& disagreement, const qv::PaymentPlan& plan) {
+  if (disagreement) Fail("the plan disagrees with the page", *disagreement);
+  ShowPlan(plan);
 }
 
 qv::Extended Amount(const std::string& text) {
@@ -71,12 +93,18 @@ void ComputeLoan(const uint8_t* data, const std::vector<std::string>& texts) {
     loanCase.interestChanges.push_back({texts[13 + 2 * row], texts[14 + 2 * row]});
   }
   qv::Extended loanAmount = 0;
-  const qv::LoanResult result = qv::ComputeLoanSchedule(loanCase, loanAmount);
+  qv::PaymentPlan plan{qv::PlanKind::Loan, loanCase.startDate, {}, {}};
+  const qv::LoanResult result =
+      qv::ComputeLoanSchedule(loanCase, loanAmount, qv::SearchMethod::Fast, &plan.record);
   const qv::LoanOutputs& out = result.outputs;
   for (const std::string& text :
        {result.rateText, out.rate, out.loan, out.lastRate, out.totalPaid, out.interestPaid,
         out.statusPrincipal, out.statusInterestPart, out.statusRepaid, out.statusInterestTotal})
     CheckNumber(text);
+  if (result.outcome == qv::LoanResult::Outcome::Repaid)
+    CheckPlan(qv::LoanPlanDisagreement(loanCase, out, plan), plan);
+  else if (!plan.record.rows.empty())
+    Fail("a plan without a schedule", result.message);
 }
 
 // The savings page: capital, interest, payment, years and months, crediting yearly when asked.
@@ -104,10 +132,12 @@ void ComputeSavings(const uint8_t* data, const std::vector<std::string>& texts) 
     savingsCase.interestChanges.push_back({texts[13 + 2 * row], texts[14 + 2 * row]});
   }
   qv::Extended capital = 0;
-  const qv::SavingsResult result = qv::ComputeSavingsPlan(savingsCase, capital);
+  qv::PaymentPlan plan{qv::PlanKind::Savings, savingsCase.startDate, {}, {}};
+  const qv::SavingsResult result = qv::ComputeSavingsPlan(savingsCase, capital, &plan.record);
   for (const std::string& text :
        {result.endAmount, result.payments, result.interest, result.status})
     CheckNumber(text);
+  CheckPlan(qv::SavingsPlanDisagreement(result, plan), plan);
 }
 
 }  // namespace

@@ -55,10 +55,12 @@ void EmptyDataCells(Grid& grid) {
   }
 }
 
-void AddNumberedRow(Grid& grid) {
+bool AddNumberedRow(Grid& grid) {
   const int row = grid.RowCount();
+  if (row - grid.FixedRows() >= kMaxListRows) return false;
   grid.SetRowCount(row + 1);
   grid.SetCell(row, 0, std::to_string(row));
+  return true;
 }
 
 bool RemoveLastRow(Grid& grid) {

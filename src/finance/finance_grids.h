@@ -29,8 +29,8 @@ void ShowStoredRows(Grid& grid, const StoredList& list);
 // Empties the date and value of every data row.
 void EmptyDataCells(Grid& grid);
 
-// A row more at the end, numbered.
-void AddNumberedRow(Grid& grid);
+// A row more at the end, numbered; false when the grid has kMaxListRows data rows already.
+bool AddNumberedRow(Grid& grid);
 // Empties the last row and removes it unless it is the only data row; false when it was.
 bool RemoveLastRow(Grid& grid);
 

@@ -86,7 +86,7 @@ class RecordReader {
     for (const std::string& key : ini_.ReadSection(name_)) {
       const auto number = RowNumber(key, suffix);
       if (!number) continue;
-      if (*number < kMaxStoredGridRows)
+      if (*number <= kMaxListRows)
         numbers.push_back(*number);
       else
         malformed.push_back(key);
@@ -96,7 +96,7 @@ class RecordReader {
     StoredList list;
     const int highest = numbers.empty() ? 0 : numbers.back();
     list.rowCount = Integer(countKey, std::max(list.rowCount, highest + 1), [](long long count) {
-      return count >= 2 && count <= kMaxStoredGridRows;
+      return count >= 2 && count <= kMaxListRows + 1;
     });
     for (const int number : numbers) {
       if (number >= list.rowCount) continue;

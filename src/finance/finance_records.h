@@ -15,8 +15,9 @@ namespace qv {
 
 // The section that lists the names of the stored cases under "0", "1", ...
 inline constexpr const char* kFinanceNamesSection = "Finanzrechner";
-// The most rows a stored list grid is given, its header row included.
-inline constexpr int kMaxStoredGridRows = 10000;
+// The most data rows a list grid has: adding a row stops there, so that every list saved loads
+// back whole; a stored list beyond it is malformed.
+inline constexpr int kMaxListRows = 10000;
 // The longest name a case is stored under, in characters.
 inline constexpr size_t kMaxRecordNameLength = 255;
 
@@ -102,7 +103,7 @@ struct FinanceRecord {
 };
 
 // Reads the case of that name. Malformed values (a "findex" that is no page, a row count below
-// 2 or above kMaxStoredGridRows, a row key of kMaxStoredGridRows or more, a list row without
+// 2 or of more than kMaxListRows data rows, a row key above kMaxListRows, a list row without
 // ";", a date that does not parse, a number or integer that does not convert) are named in
 // malformedKeys; the row count of a list whose count is malformed holds the rows stored. Every
 // row key below the row count is read, also after a row that is missing; rows beyond it are

@@ -26,6 +26,9 @@ TFinanzrechner::TFinanzrechner(Ports ports, FinanceValues& values)
   PageControl1.OnChange = [this] { PageControl1Change(); };
 
   OKBtn.OnClick = [this] { OKBtnClick(); };
+  PlanBtn.SetHint("Zahlungsplan Monat für Monat anzeigen");
+  PlanBtn.SetEnabled(false);
+  PlanBtn.OnClick = [this] { PlanBtnClick(); };
   CancelBtn.OnClick = [this] { Hide(); };
   OnHide = [this] { FormClose(); };
   HelpBtn.TabStop = false;
@@ -81,19 +84,31 @@ void TFinanzrechner::LayOutGrids() {
   LayOutGrid(Grid4, kSavingsInterestGrid);
 }
 
+// A list holds no more rows than a stored case keeps.
+void TFinanzrechner::AddListRow(Grid& grid) {
+  if (!AddNumberedRow(grid))
+    ports_.prompts.ShowMessage("Eine Liste hat höchstens " + FormatFixed(kMaxListRows, 0, 0) +
+                               " Zeilen");
+}
+
 // Each page keeps the list position it showed; the position set by program loads nothing.
 void TFinanzrechner::PageControl1Change() {
   EntryIndex(shownPage_) = ComboBox1.ItemIndex();
   shownPage_ = ActivePage();
   ComboBox1.SetItemIndex(EntryIndex(shownPage_));
+  PlanBtn.SetEnabled(plans_[shownPage_] != nullptr);
 }
 
+// A computation that does not end with new results leaves the page's plan, outdated.
 void TFinanzrechner::OKBtnClick() {
   if (busy_ > 0 || loading_ > 0) return;
-  if (ActivePage() == kSavingsPage)
-    ComputeSavingsPage();
-  else
-    ComputeLoanPage();
+  const int page = ActivePage();
+  try {
+    if (!(page == kSavingsPage ? ComputeSavingsPage() : ComputeLoanPage())) MarkPlanOutdated(page);
+  } catch (...) {
+    MarkPlanOutdated(page);
+    throw;
+  }
 }
 
 bool TFinanzrechner::ValidateFinanceInput() {

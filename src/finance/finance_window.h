@@ -3,6 +3,7 @@
 // "Tilgungsplan" (loan schedules) and "Anlage" (savings plans), and the buttons "Berechnen",
 // "Schließen" and "Hilfe".
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "finance/finance_records.h"
 #include "finance/finance_values.h"
 #include "finance/loan_schedule.h"
+#include "finance/payment_plan.h"
 #include "finance/savings_plan.h"
 #include "platform/counting_scope.h"
 #include "platform/form.h"
@@ -128,6 +130,15 @@ class TFinanzrechner : public Form {
   Button OKBtn{*this, "OKBtn", "Berechnen"};
   Button CancelBtn{*this, "CancelBtn", "Schließen"};
   Button HelpBtn{*this, "HelpBtn", "&Hilfe"};
+  // Beside the pages' tabs: the payment plan of the active page's last successful computation.
+  Button PlanBtn{*this, "PlanBtn", "Plan"};
+
+  // Set by the program: the plan window shown with a page's plan (false: a later computation of
+  // the page failed), told of every successful computation of a page and of every failed one.
+  std::function<void(std::shared_ptr<const PaymentPlan> plan, bool current)> OpenPlan;
+  std::function<void(std::shared_ptr<const PaymentPlan> plan)> PlanComputed;
+  std::function<void(PlanKind kind)> PlanFailed;
+  void PlanBtnClick();
 
   // Set by the program: the subsidy dialog (shown, closed, its rule set chosen: 0 from
   // 1.1.2006, 1 up to 31.12.2005), the tape the report goes to, and the settings file.
@@ -215,6 +226,7 @@ class TFinanzrechner : public Form {
   void WireLoanPage();
   void WireSavingsPage();
   void LayOutGrids();
+  void AddListRow(Grid& grid);
   int ActivePage() const { return PageControl1.ItemIndex(); }
   Control& FirstField();
   bool ValidateLoanPage();
@@ -222,8 +234,13 @@ class TFinanzrechner : public Form {
   // Runs a page's checks: a refused input is shown and its field gets the focus; a number that
   // cannot be converted gets the focus and goes on to the general handler.
   bool ValidatePage(const std::function<ValidationOutcome()>& validate);
-  void ComputeLoanPage();
-  void ComputeSavingsPage();
+  // The computations of the pages: true when the page shows new results, whose plan is kept.
+  bool ComputeLoanPage();
+  bool ComputeSavingsPage();
+  std::vector<PlanInput> LoanPlanInputs() const;
+  std::vector<PlanInput> SavingsPlanInputs() const;
+  void KeepPlan(int page, PaymentPlan plan);
+  void MarkPlanOutdated(int page);
   void ShowLoanResult(const LoanResult& result);
   void ShowSavingsResult(const SavingsResult& result);
   // A validation run by a change of crediting; when it passes, the computation.
@@ -262,6 +279,9 @@ class TFinanzrechner : public Form {
   int loading_ = 0;
   // The page shown, until a page change is handled.
   int shownPage_ = kLoanPage;
+  // Each page's plan of its last successful computation, and whether a later one failed.
+  std::shared_ptr<const PaymentPlan> plans_[2];
+  bool planCurrent_[2] = {true, true};
 };
 
 }  // namespace qv

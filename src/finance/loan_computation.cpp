@@ -24,15 +24,20 @@ std::string NoFitMessage(AdjustMode mode) {
 
 }  // namespace
 
-LoanResult ComputeLoanSchedule(const LoanCase& loanCase, Extended& loanAmount,
-                               SearchMethod method) {
+LoanResult ComputeLoanSchedule(const LoanCase& loanCase, Extended& loanAmount, SearchMethod method,
+                               PlanRecord* observer) {
+  if (observer) *observer = {};
   const LoanPlan plan = PrepareLoan(loanCase, loanAmount);
-  const SearchEnd end =
+  SearchEnd end =
       method == SearchMethod::Fast ? FastSearch(plan, loanAmount) : LiteralSearch(plan, loanAmount);
   LoanResult result;
   switch (end.kind) {
     case SearchEnd::Kind::Repaid:
-      if (const auto outputs = FinishSchedule(plan, end.loan, end.rate, end.pass)) {
+      if (observer) {
+        end.pass = RunPass(plan, end.loan, end.rate, end.subsidyMonthBefore, observer);
+        ++end.passes;
+      }
+      if (const auto outputs = FinishSchedule(plan, end.loan, end.rate, end.pass, observer)) {
         result.outputs = *outputs;
         break;
       }
@@ -49,6 +54,7 @@ LoanResult ComputeLoanSchedule(const LoanCase& loanCase, Extended& loanAmount,
       break;
   }
   result.passes = end.passes;
+  if (observer && result.outcome != LoanResult::Outcome::Repaid) *observer = {};
   return result;
 }
 

@@ -25,8 +25,11 @@ enum class SearchMethod { Literal, Fast };
 
 // Runs the computation for a case that passed ValidateLoanInput; loanAmount follows the loan
 // sum as the computation changes it. A text that does not convert raises FinanceInputError, an
-// overflow while preparing EOverflow.
+// overflow while preparing EOverflow. With an observer, the pass the search accepted runs once
+// more under its eyes and the outputs are that pass's: the observer holds the rows of exactly
+// the schedule the page shows (none when the loan is not repaid).
 LoanResult ComputeLoanSchedule(const LoanCase& loanCase, Extended& loanAmount,
-                               SearchMethod method = SearchMethod::Fast);
+                               SearchMethod method = SearchMethod::Fast,
+                               PlanRecord* observer = nullptr);
 
 }  // namespace qv

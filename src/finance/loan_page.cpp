@@ -145,17 +145,24 @@ LoanCase TFinanzrechner::ReadLoanCase() const {
   return loanCase;
 }
 
-void TFinanzrechner::ComputeLoanPage() {
+// The schedule shown is the one the plan recorded.
+bool TFinanzrechner::ComputeLoanPage() {
   const Scope busy(busy_);
-  if (!ValidateFinanceInput()) return;
+  if (!ValidateFinanceInput()) return false;
   LoanResult result;
+  PaymentPlan plan{PlanKind::Loan, Datum1.Date(), {}, {}};
   try {
-    result = ComputeLoanSchedule(ReadLoanCase(), values_.LoanAmount);
+    result =
+        ComputeLoanSchedule(ReadLoanCase(), values_.LoanAmount, SearchMethod::Fast, &plan.record);
   } catch (const FinanceInputError& error) {
     FocusInputError(error);
     throw;
   }
   ShowLoanResult(result);
+  if (result.outcome != LoanResult::Outcome::Repaid) return false;
+  plan.inputs = LoanPlanInputs();
+  KeepPlan(kLoanPage, std::move(plan));
+  return true;
 }
 
 void TFinanzrechner::ShowLoanResult(const LoanResult& result) {
@@ -203,15 +210,21 @@ void TFinanzrechner::Edit2Change() {
   OKBtnClick();
 }
 
+// A term written while a computation or a validation runs is a default ("0" into an empty
+// field), not the user changing the term: the rate typed stays the first one tried.
 void TFinanzrechner::Edit13Change() {
-  if (loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() || Edit13.Text().empty()) return;
+  if (busy_ > 0 || loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() ||
+      Edit13.Text().empty())
+    return;
   if (Converted(*this, Edit13, [this] { return StrToInt(Edit13.Text()); }) <= 0) return;
   if (LoanAdjustMode() == AdjustMode::Rate) Edit12.SetText("");
   OKBtnClick();
 }
 
 void TFinanzrechner::Edit14Change() {
-  if (loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() || Edit14.Text().empty()) return;
+  if (busy_ > 0 || loading_ > 0 || Edit1.Text().empty() || Edit2.Text().empty() ||
+      Edit14.Text().empty())
+    return;
   if (LoanAdjustMode() == AdjustMode::Rate) Edit12.SetText("");
   OKBtnClick();
 }
@@ -230,7 +243,7 @@ void TFinanzrechner::SpeedButton7Click() {
 
 void TFinanzrechner::SpeedButton1Click() {
   for (Grid* grid : {&Grid2, &Grid3})
-    if (grid->Visible()) AddNumberedRow(*grid);
+    if (grid->Visible()) AddListRow(*grid);
 }
 
 void TFinanzrechner::SpeedButton6Click() {

@@ -58,6 +58,14 @@ std::string Money(Extended value) {
   return FormatFixed(value, 6, 2);
 }
 
+// What the next full rate would leave is a binary residue rather than a balance when it lies
+// below half a cent: the rate that leaves it repays the loan, and no last rate of 0,00 follows.
+// The month's arithmetic as the pass does it.
+bool LeavesResidue(Extended balance, Extended interest, Extended rate) {
+  const Extended left = balance + balance * interest / 100 / 12 - rate;
+  return left > 0 && left < Extended{0.005L};
+}
+
 }  // namespace
 
 Extended MinimumRate(Extended loan, Extended specialTotal, Extended subsidyTotal, int termMonths) {
@@ -125,14 +133,21 @@ LoanPlan PrepareLoan(const LoanCase& loanCase, Extended& loanAmount) {
   return plan;
 }
 
-PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth) {
+PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth,
+                PlanRecord* observer) {
   const int termMonths = plan.termMonths;
   const int statusMonth = plan.statusMonth;
   const Extended subsidy = plan.subsidyPerYear;
   Extended balance = loan, interest = plan.interest, repaid = 0, interestPaid = 0, monthly = 0;
   int rateCount = 0, subsidyCount = 0, months = 0;
   PassEnd end;
+  if (observer) {
+    observer->opening = loan;
+    observer->rows.clear();
+  }
   for (;;) {
+    // The next rate is the last one.
+    if (LeavesResidue(balance, interest, rate)) break;
     ++months;
     monthly = balance * interest / 100 / 12;
     balance = balance + monthly - rate;
@@ -163,9 +178,11 @@ PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubs
 
     const RateCountEntries& entries = plan.byRateCount[rateCount];
     const int endAmount = entries.firstAmount + entries.amountCount;
+    Extended special = 0;
     for (int a = entries.firstAmount; a < endAmount; ++a) {
       balance = balance - plan.amounts[a];
       repaid = repaid + plan.amounts[a];
+      special = special + plan.amounts[a];
     }
 
     if (rateCount == statusMonth) {
@@ -180,6 +197,10 @@ PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubs
 
     // A new interest applies from the next month on.
     if (entries.interestChange) interest = entries.newInterest;
+    if (observer)
+      observer->rows.push_back({rateCount, AddMonths(plan.startDate, rateCount), interest, rate,
+                                monthly, rate - monthly, special, subsidyPaid ? subsidy : 0,
+                                balance, repaid, interestPaid});
 
     if (rateCount >= termMonths || months >= 2 * termMonths) {
       end.exceeded = true;
@@ -199,7 +220,7 @@ PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubs
 }
 
 std::optional<LoanOutputs> FinishSchedule(const LoanPlan& plan, Extended loan, Extended rate,
-                                          PassEnd pass) {
+                                          PassEnd pass, PlanRecord* observer) {
   Extended balance = pass.balance;
   int rateCount = pass.rateCount;
   StatusValues status = pass.status;
@@ -207,6 +228,7 @@ std::optional<LoanOutputs> FinishSchedule(const LoanPlan& plan, Extended loan, E
   if (balance > 0) ++rateCount;
   const Extended monthly = balance * pass.interest / 100 / 12;
   const Extended repaid = pass.repaid + balance;
+  const Extended principal = balance;
   balance = balance + monthly;
   const Extended interestPaid = pass.interestPaid + monthly;
   if (rateCount == plan.statusMonth) {
@@ -218,6 +240,10 @@ std::optional<LoanOutputs> FinishSchedule(const LoanPlan& plan, Extended loan, E
   const Extended totalPaid = repaid + interestPaid;
   if (!AllFinite({balance, monthly, repaid, interestPaid, totalPaid}) || !Finite(status))
     return std::nullopt;
+
+  if (observer)
+    observer->rows.push_back({rateCount, AddMonths(plan.startDate, rateCount), pass.interest,
+                              balance, monthly, principal, 0, 0, 0, repaid, interestPaid});
 
   LoanOutputs out;
   out.rate = Money(rate);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "finance/finance_input.h"
+#include "finance/plan_rows.h"
 #include "platform/numbers.h"
 
 namespace qv {
@@ -101,8 +102,14 @@ struct PassEnd {
 // One pass for loan K and rate R. The next subsidy month is the one the previous pass left (0
 // before the first pass). The status values start at zero in every pass. A pass that has run
 // twice the maximum term in months without the rate count reaching it (possible only with
-// negative interest or amounts) counts as exceeding the term, so that every pass ends.
-PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth);
+// negative interest or amounts) counts as exceeding the term, so that every pass ends. A rate
+// that would leave less than half a cent is the last rate: the pass ends before it, so that the
+// finish pays it with that residue, and a binary residue never becomes a rate of 0,00 of its
+// own a month later (nor pushes the rate count past the maximum term).
+// An observer given records the pass's loan sum and one row per month, each after the month's
+// interest change, so that it shows the interest in force from that month on.
+PassEnd RunPass(const LoanPlan& plan, Extended loan, Extended rate, int nextSubsidyMonth,
+                PlanRecord* observer = nullptr);
 
 // The page's outputs after a pass that repaid the loan.
 struct LoanOutputs {
@@ -121,8 +128,8 @@ struct LoanOutputs {
 
 // The finish of a pass that repaid the loan: the last, smaller rate with its interest, the
 // status when the last rate falls in the status month, and the texts. Empty when a value
-// overflowed.
+// overflowed. The observer of the pass records the last rate as its last row.
 std::optional<LoanOutputs> FinishSchedule(const LoanPlan& plan, Extended loan, Extended rate,
-                                          PassEnd pass);
+                                          PassEnd pass, PlanRecord* observer = nullptr);
 
 }  // namespace qv

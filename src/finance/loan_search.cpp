@@ -112,6 +112,7 @@ SearchEnd LiteralSearch(const LoanPlan& plan, Extended& loanAmount) {
   int nextSubsidyMonth = 0;
   long months = 0;
   for (;;) {
+    end.subsidyMonthBefore = nextSubsidyMonth;
     end.pass = RunPass(plan, end.loan, end.rate, nextSubsidyMonth);
     ++end.passes;
     months += end.pass.months;
@@ -161,6 +162,7 @@ SearchEnd FastSearch(const LoanPlan& plan, Extended& loanAmount) {
     end.index = n;
     end.loan = CandidateLoan(plan, n);
     end.rate = CandidateRate(plan, n);
+    end.subsidyMonthBefore = lastPass.nextSubsidyMonth;
     end.pass = RunPass(plan, end.loan, end.rate, lastPass.nextSubsidyMonth);
     ++end.passes;
     if (!end.pass.finite) {
@@ -187,6 +189,7 @@ SearchEnd FastSearch(const LoanPlan& plan, Extended& loanAmount) {
   end.index = hi;
   end.loan = CandidateLoan(plan, hi);
   end.rate = CandidateRate(plan, hi);
+  end.subsidyMonthBefore = lastPass.nextSubsidyMonth;
   if (!hiPass) {
     hiPass = RunPass(plan, end.loan, end.rate, lastPass.nextSubsidyMonth);
     ++end.passes;

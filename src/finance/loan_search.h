@@ -19,6 +19,9 @@ struct SearchEnd {
   };
   Kind kind = Kind::Repaid;
   Extended loan = 0, rate = 0;
+  // The next subsidy month the last pass started from: with the loan and the rate, what runs
+  // that pass once more.
+  int subsidyMonthBefore = 0;
   PassEnd pass;
   uint64_t index = 0;  // the last pass's number in the literal order, from 0
   long passes = 0;     // passes computed

@@ -76,17 +76,21 @@ SavingsCase TFinanzrechner::ReadSavingsCase() const {
   return savingsCase;
 }
 
-void TFinanzrechner::ComputeSavingsPage() {
+bool TFinanzrechner::ComputeSavingsPage() {
   const Scope busy(busy_);
-  if (!ValidateFinanceInput()) return;
+  if (!ValidateFinanceInput()) return false;
   SavingsResult result;
+  PaymentPlan plan{PlanKind::Savings, Datum4.Date(), {}, {}};
   try {
-    result = ComputeSavingsPlan(ReadSavingsCase(), values_.LoanAmount);
+    result = ComputeSavingsPlan(ReadSavingsCase(), values_.LoanAmount, &plan.record);
   } catch (const FinanceInputError& error) {
     FocusInputError(error);
     throw;
   }
   ShowSavingsResult(result);
+  plan.inputs = SavingsPlanInputs();
+  KeepPlan(kSavingsPage, std::move(plan));
+  return true;
 }
 
 // A status date outside the term shows zero, as on the loan page, never an earlier plan's value.
@@ -149,7 +153,7 @@ void TFinanzrechner::SpeedButton8Click() {
 }
 
 void TFinanzrechner::Button1Click() {
-  AddNumberedRow(SpeedButton8.Down() ? Grid4 : Grid1);
+  AddListRow(SpeedButton8.Down() ? Grid4 : Grid1);
 }
 
 void TFinanzrechner::Button2Click() {

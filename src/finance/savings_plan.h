@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "finance/finance_input.h"
+#include "finance/plan_rows.h"
 #include "platform/numbers.h"
 
 namespace qv {
@@ -41,7 +42,9 @@ struct SavingsResult {
 // Runs the plan of a case that passed ValidateSavingsInput. The running capital is kept in
 // loanAmount, which holds the end amount afterwards. A text that does not convert raises
 // FinanceInputError (the lists first, then the capital, the payment and the interest); a value
-// that overflows raises the arithmetic's fault.
-SavingsResult ComputeSavingsPlan(const SavingsCase& savingsCase, Extended& loanAmount);
+// that overflows raises the arithmetic's fault. An observer records the capital and one row per
+// month (per year with yearly crediting), dated at its end; it holds none when the plan fails.
+SavingsResult ComputeSavingsPlan(const SavingsCase& savingsCase, Extended& loanAmount,
+                                 PlanRecord* observer = nullptr);
 
 }  // namespace qv

@@ -153,6 +153,7 @@ void TFinanzrechner::LoadRecord(const std::string& name, const FinanceRecord& re
     // A page chosen by program runs no page change.
     PageControl1.SetItemIndex(record.page);
     shownPage_ = record.page;
+    PlanBtn.SetEnabled(plans_[record.page] != nullptr);
     if (record.page == kSavingsPage)
       ShowSavingsRecord(record.savings);
     else

@@ -333,18 +333,44 @@ void Canvas::SetFont(Rgb colour, int points) {
   fontPoints_ = points;
 }
 
-void Canvas::TextOut(int x, int y, const std::string& text) {
-  if (text.empty()) return;
-  texts_.push_back({x, y, text, fontColour_, fontPoints_});
-  CairoBegin();
-  cairo_t* cr = SharpContext(surface_);
+namespace {
+
+// A context whose font is the canvas font of that size, set without antialiasing.
+cairo_t* TextContext(cairo_surface_t* surface, int points) {
+  cairo_t* cr = SharpContext(surface);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
   cairo_set_font_options(cr, options);
   cairo_font_options_destroy(options);
   cairo_select_font_face(cr, kFontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, fontPoints_ * kPixelsPerPoint);
+  cairo_set_font_size(cr, points * kPixelsPerPoint);
+  return cr;
+}
+
+}  // namespace
+
+int Canvas::TextWidth(const std::string& text) const {
+  cairo_t* cr = TextContext(surface_, fontPoints_);
+  cairo_text_extents_t size;
+  cairo_text_extents(cr, text.c_str(), &size);
+  cairo_destroy(cr);
+  return static_cast<int>(std::ceil(size.x_advance));
+}
+
+int Canvas::FontHeight() const {
+  cairo_t* cr = TextContext(surface_, fontPoints_);
+  cairo_font_extents_t extents;
+  cairo_font_extents(cr, &extents);
+  cairo_destroy(cr);
+  return static_cast<int>(std::ceil(extents.height));
+}
+
+void Canvas::TextOut(int x, int y, const std::string& text) {
+  if (text.empty()) return;
+  texts_.push_back({x, y, text, fontColour_, fontPoints_});
+  CairoBegin();
+  cairo_t* cr = TextContext(surface_, fontPoints_);
   cairo_font_extents_t extents;
   cairo_font_extents(cr, &extents);
   if (brush_) {

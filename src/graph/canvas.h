@@ -98,6 +98,9 @@ class Canvas {
   void Polygon(const std::vector<PointF>& points);
 
   void SetFont(Rgb colour, int points);
+  // The width in pixels a text takes in the current font, and the font's line height.
+  int TextWidth(const std::string& text) const;
+  int FontHeight() const;
   // Writes the text with its top left corner at (x, y), on the brush's colour (the text's
   // width by the font's height) or on a transparent background when there is no brush.
   void TextOut(int x, int y, const std::string& text);

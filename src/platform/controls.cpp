@@ -239,6 +239,7 @@ Grid::Grid(Form& owner, std::string name, int colCount, int rowCount, int fixedR
       fixedCols_(fixedCols),
       cells_(static_cast<size_t>(rowCount), std::vector<std::string>(colCount)),
       widths_(static_cast<size_t>(colCount), 64),
+      rightAligned_(static_cast<size_t>(colCount), false),
       row_(fixedRows),
       col_(fixedCols) {}
 
@@ -247,6 +248,17 @@ void Grid::SetRowCount(int rowCount) {
   if (rowCount == RowCount()) return;
   cells_.resize(static_cast<size_t>(rowCount), std::vector<std::string>(colCount_));
   row_ = std::min(row_, rowCount - 1);
+  MarkDirty();
+}
+
+void Grid::SetColCount(int colCount) {
+  colCount = std::max(colCount, fixedCols_);
+  if (colCount == colCount_) return;
+  colCount_ = colCount;
+  for (std::vector<std::string>& row : cells_) row.resize(static_cast<size_t>(colCount));
+  widths_.resize(static_cast<size_t>(colCount), 64);
+  rightAligned_.resize(static_cast<size_t>(colCount), false);
+  col_ = std::min(col_, colCount - 1);
   MarkDirty();
 }
 
@@ -266,6 +278,12 @@ void Grid::SetCell(int row, int col, const std::string& text) {
 void Grid::SetColWidth(int col, int width) {
   if (col < 0 || col >= colCount_ || widths_[col] == width) return;
   widths_[col] = width;
+  MarkDirty();
+}
+
+void Grid::SetRightAligned(int col, bool right) {
+  if (col < 0 || col >= colCount_ || rightAligned_[col] == right) return;
+  rightAligned_[col] = right;
   MarkDirty();
 }
 

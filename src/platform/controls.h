@@ -294,12 +294,18 @@ class Grid : public Control {
   int FixedCols() const { return fixedCols_; }
   // New rows come empty at the end; rows beyond the count are dropped with their texts.
   void SetRowCount(int rowCount);
+  // New columns come empty at the right, 64 wide and aligned at the left; columns beyond the
+  // count are dropped with their texts.
+  void SetColCount(int colCount);
   // "" outside the grid.
   const std::string& Cell(int row, int col) const;
   // Setting a cell by program fires nothing; a cell outside the grid is ignored.
   void SetCell(int row, int col, const std::string& text);
   int ColWidth(int col) const { return widths_[col]; }
   void SetColWidth(int col, int width);
+  // Whether the texts of a column stand at its right edge (amounts), as the front end shows them.
+  bool RightAligned(int col) const { return rightAligned_[col]; }
+  void SetRightAligned(int col, bool right);
   // Whether the user may edit the cells that are not fixed.
   bool Editable() const { return editable_; }
   void SetEditable(bool editable);
@@ -326,6 +332,7 @@ class Grid : public Control {
   int fixedRows_, fixedCols_;
   std::vector<std::vector<std::string>> cells_;
   std::vector<int> widths_;
+  std::vector<bool> rightAligned_;
   bool editable_ = true;
   int row_, col_;
 };

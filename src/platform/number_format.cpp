@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/decimal.h"
@@ -73,6 +74,37 @@ std::string PlainText(DecimalDigits d, int maxExponent) {
   return text + 'E' + std::to_string(d.exponent);
 }
 
+// The common case of FormatFixed in integers: a value below 10^12 to at most two decimals whose
+// part beyond the last decimal lies clearly away from a half, where rounding its exact binary
+// value and rounding its 18 significant digits agree. Nothing for every other value.
+std::optional<std::string> FixedInIntegers(Extended value, int decimals) {
+  using Wide = unsigned __int128;
+  if (decimals < 0 || decimals > 2 || !(std::fabs(value) < 1e12L)) return std::nullopt;
+  int exponent = 0;
+  const Extended mantissa = std::frexp(std::fabs(value), &exponent);
+  // |value| = whole * 2^-shift with a 64-bit whole.
+  const Wide whole = static_cast<Wide>(std::ldexp(mantissa, 64));
+  const int shift = 64 - exponent;
+  Wide scaled = 0;
+  if (shift <= 120) {
+    const Wide power = decimals == 0 ? 1 : decimals == 1 ? 10 : 100;
+    const Wide units = whole * power;
+    const Wide one = Wide{1} << shift, half = one >> 1, rest = units & (one - 1);
+    // 18 significant digits keep at least four decimals beyond the last one shown.
+    const Wide band = one / 10000 + 1;
+    if (rest + band >= half && rest <= half + band) return std::nullopt;
+    scaled = (units >> shift) + (rest > half ? 1 : 0);
+  }
+  std::string digits = std::to_string(static_cast<unsigned long long>(scaled));
+  if (digits.size() <= static_cast<size_t>(decimals))
+    digits.insert(0, static_cast<size_t>(decimals) + 1 - digits.size(), '0');
+  const size_t point = digits.size() - static_cast<size_t>(decimals);
+  std::string text = value < 0 && scaled != 0 ? "-" : "";
+  text += GroupThousands(digits.substr(0, point));
+  if (decimals > 0) text += ',' + digits.substr(point);
+  return text;
+}
+
 }  // namespace
 
 // Infinite and not-a-number values are written " INF", "-INF" and " NAN" (the sign column kept
@@ -97,6 +129,8 @@ std::string CanonicalText(Extended value) {
 
 std::string FormatFixed(Extended value, int width, int decimals) {
   if (!std::isfinite(value)) return PadLeft(SpecialText(value), width);
+  if (std::optional<std::string> text = FixedInIntegers(value, decimals))
+    return PadLeft(std::move(*text), width);
   decimals = std::max(decimals, 0);
   DecimalDigits d = ToDecimalDigits(value);
   RoundSignificant(d, d.exponent + 1 + decimals);

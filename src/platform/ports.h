@@ -148,6 +148,32 @@ struct PrintRect {
   bool operator==(const PrintRect&) const = default;
 };
 
+// A text on a printed page, in its box (device units), in a font of that size.
+struct PrintedText {
+  enum class Align { Left, Centre, Right };
+  PrintRect box;
+  std::string text;
+  double points = 10;
+  bool bold = false;
+  Align align = Align::Left;
+};
+
+// A horizontal rule on a printed page, in device units.
+struct PrintedRule {
+  int left = 0, right = 0, y = 0;
+  int thickness = 1;
+};
+
+struct PrintedPage {
+  std::vector<PrintedText> texts;
+  std::vector<PrintedRule> rules;
+};
+
+// A document the logic has laid out page by page on the printer's page.
+struct PrintedDocument {
+  std::vector<PrintedPage> pages;
+};
+
 class Printer {
  public:
   virtual ~Printer() = default;
@@ -156,6 +182,10 @@ class Printer {
   // many pages as needed, as one job of that title. Gives the German reason of a failure.
   virtual std::optional<std::string> PrintRichText(const std::string& rtf, const PrintRect& rect,
                                                    const std::string& jobTitle) = 0;
+  // Prints the pages as one job of that title, every text in its box (a text wider than its
+  // box is set smaller, never cut). Gives the German reason of a failure.
+  virtual std::optional<std::string> PrintPages(const PrintedDocument& document,
+                                                const std::string& jobTitle) = 0;
 };
 
 // The services one program instance works with.

@@ -11,8 +11,10 @@ Program::Program(Ports ports) : ports_(ports) {
   rateUpdate_ = std::make_unique<TForm4>(ports, main_->Frame31);
   range_ = std::make_unique<TBereich>();
   about_ = std::make_unique<TAboutBox>();
+  plan_ = std::make_unique<TZahlungsplan>(ports);
   windows_ = {main_.get(),       finance_.get(), subsidy_.get(),
               rateUpdate_.get(), range_.get(),   about_.get()};
+  windows_.push_back(plan_.get());
   main_->About.OnClick = [this] { about_->Show(); };
   main_->CloseMainWindow = [this] { return Close(); };
   WireRateUpdate();
@@ -44,6 +46,7 @@ void Program::WireFinance() {
   main_->Finanz.OnClick = [this] { finance_->Open(); };
   finance_->HelpBtn.OnClick = [this] { main_->OpenHelp("#Finanz"); };
   WireSubsidyDialog();
+  WirePaymentPlan();
   finance_->Tape = &main_->Frame41.Tape;
   finance_->SettingsPath = main_->SettingsPath();
 }
@@ -62,6 +65,19 @@ void Program::WireSubsidyDialog() {
       .showingStoredCase = [&finance] { return finance.ShowingStoredCase(); },
   };
   subsidy.SettingsPath = main_->SettingsPath();
+}
+
+// "Plan" shows the payment plan of the active finance page, which follows that page's later
+// computations while it is shown.
+void Program::WirePaymentPlan() {
+  TZahlungsplan& plan = *plan_;
+  finance_->OpenPlan = [&plan](std::shared_ptr<const PaymentPlan> shown, bool current) {
+    plan.ShowPlan(std::move(shown), current);
+  };
+  finance_->PlanComputed = [&plan](std::shared_ptr<const PaymentPlan> computed) {
+    plan.PlanComputed(std::move(computed));
+  };
+  finance_->PlanFailed = [&plan](PlanKind kind) { plan.PlanFailed(kind); };
 }
 
 // "Frei definierbar" in the graph's range menu opens the range dialog, which hands the range

@@ -8,6 +8,7 @@
 #include "calculator/main_window.h"
 #include "currency/rate_update_dialog.h"
 #include "finance/finance_window.h"
+#include "finance/payment_plan_window.h"
 #include "finance/subsidy_dialog.h"
 #include "graph/range_dialog.h"
 
@@ -26,6 +27,7 @@ class Program {
   FinanceValues& FinanceShared() { return financeValues_; }
   TBereich& RangeDialog() { return *range_; }
   TFoerder& SubsidyDialog() { return *subsidy_; }
+  TZahlungsplan& Plan() { return *plan_; }
   // Every window in the order of creation, the main window first.
   const std::vector<Form*>& Windows() const { return windows_; }
   // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
@@ -41,6 +43,7 @@ class Program {
   void WireRateUpdate();
   void WireFinance();
   void WireSubsidyDialog();
+  void WirePaymentPlan();
   void WireRangeDialog();
   Ports ports_;
   FinanceValues financeValues_;
@@ -50,6 +53,7 @@ class Program {
   std::unique_ptr<TForm4> rateUpdate_;
   std::unique_ptr<TBereich> range_;
   std::unique_ptr<TAboutBox> about_;
+  std::unique_ptr<TZahlungsplan> plan_;
   std::vector<Form*> windows_;
   bool closed_ = false;
 };

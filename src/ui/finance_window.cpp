@@ -23,6 +23,11 @@ constexpr std::array kFramePlaces{
     Place{"HelpBtn", Kind::Key, 188, 537, 87, 22},
 };
 
+// In the row of the pages' tabs, right of them, where nothing else stands.
+constexpr std::array kTabRowPlaces{
+    Place{"PlanBtn", Kind::Key, 223, 29, 52, 20},
+};
+
 // The page "Tilgungsplan". A group box comes before the widgets drawn in it.
 constexpr std::array kLoanPlaces{
     Place{"Label1", Kind::Label, 4, 2, 126, 16},
@@ -148,6 +153,8 @@ QDialog* BuildFinanceWindow(QWidget& parent, const TFinanzrechner& form) {
   // A hidden tab widget lays out its tabs only when it is shown; until then the tab bar has the
   // size its captions ask for.
   pages->tabBar()->resize(pages->tabBar()->sizeHint());
+  // Placed after the pages, so that it lies above their tab row.
+  PlaceWidgets(*window, kTabRowPlaces);
 
   // Enter is "Berechnen", Esc "Schließen".
   window->findChild<QPushButton*>(QStringLiteral("OKBtn"))->setDefault(true);

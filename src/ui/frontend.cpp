@@ -13,6 +13,7 @@
 #include "ui/graph_panel.h"
 #include "ui/key_router.h"
 #include "ui/main_window.h"
+#include "ui/payment_plan_window.h"
 #include "ui/range_dialog.h"
 #include "ui/subsidy_dialog.h"
 #include "ui/rate_dialog.h"
@@ -45,6 +46,9 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   binder_->AddWindow(program.Finance(), *BuildFinanceWindow(*window_, program.Finance()));
   binder_->AddWindow(program.SubsidyDialog(),
                      *BuildSubsidyDialog(*window_, program.SubsidyDialog()));
+  // The chart is drawn at the screen's own pixels.
+  program.Plan().SetPixelRatio(window_->devicePixelRatioF());
+  binder_->AddWindow(program.Plan(), *BuildPaymentPlanWindow(*window_, program.Plan()));
   keys_ = std::make_unique<KeyRouter>(program.Main(), *window_, *binder_);
   window_->OnCloseRequest = [this] {
     bool closed = false;

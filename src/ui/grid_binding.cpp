@@ -139,6 +139,8 @@ void PushGrid(const Grid& grid, QTableWidget& table) {
       QTableWidgetItem& item = ItemAt(table, row - fixedRows, col);
       const QString text = QString::fromStdString(grid.Cell(row, col));
       if (item.text() != text) item.setText(text);
+      item.setTextAlignment(Qt::AlignVCenter |
+                            (grid.RightAligned(col) ? Qt::AlignRight : Qt::AlignLeft));
       const bool fixed = col < grid.FixedCols();
       item.setFlags(fixed || !grid.Editable()
                         ? Qt::ItemIsEnabled

@@ -15,6 +15,10 @@ void RasterView::ShowPicture(const PixelView& picture) {
       image_.constBits() != reinterpret_cast<const uchar*>(picture.pixels))
     image_ = QImage(reinterpret_cast<const uchar*>(picture.pixels), picture.width, picture.height,
                     picture.stride, QImage::Format_ARGB32_Premultiplied);
+  // A picture drawn at the screen's own pixels (wider than the widget in the window's pixels)
+  // is shown one picture pixel to one screen pixel.
+  if (!image_.isNull() && width() > 0 && image_.width() > width())
+    image_.setDevicePixelRatio(static_cast<double>(image_.width()) / width());
   update();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A drawing area: shows the logic's picture as a QImage over the same memory, one pixel of
-// the picture to one pixel of the widget.
+// the picture to one pixel of the widget, or, for a picture drawn at the screen's resolution,
+// to one pixel of the screen.
 #include <QImage>
 #include <QWidget>
 

@@ -1,5 +1,6 @@
 #pragma once
-// Printing the tape through QPrinter: the rich text laid out into a strip of the page.
+// Printing through QPrinter: the tape's rich text laid out into a strip of the page, and
+// documents the logic laid out in pages.
 #include <QPrinter>
 #include <functional>
 
@@ -14,6 +15,9 @@ class QtPrinter : public Printer {
   PrinterPage Page() override;
   std::optional<std::string> PrintRichText(const std::string& rtf, const PrintRect& rect,
                                            const std::string& jobTitle) override;
+  // page_printer.cpp
+  std::optional<std::string> PrintPages(const PrintedDocument& document,
+                                        const std::string& jobTitle) override;
 
  private:
   std::function<QPrinter&()> printer_;

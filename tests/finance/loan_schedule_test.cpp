@@ -142,6 +142,41 @@ TEST(LoanSchedule, TheLastRateFallsOnTheStartDayOrTheLastDayOfAShorterMonth) {
   }
 }
 
+// Amounts in cents are not exact in binary: after the last full rate a residue far below a
+// cent may be left, which is no rate of its own. Without interest the rates are exactly
+// loan / rate; the status month is that of the last rate.
+TEST(LoanSchedule, AResidueBelowHalfACentIsNoRate) {
+  struct ResidueCase {
+    const char* name;
+    LoanCase loanCase;
+    int rates;
+    const char *lastRate, *loan;
+  };
+  LoanCase loanSearch = Case("0", "0", "449,18", "7", AdjustMode::Loan);
+  ResidueCase cases[] = {
+      {"165 rates of 35,11", Case("5793,15", "0", "35,11", "30"), 165, " 35,11", "5.793,15"},
+      {"84 rates of 449,18 are the maximum loan", loanSearch, 84, "449,18", "37.731,12"},
+      {"the first rate repays", Case("1000", "0", "999,999", "1"), 1, "1.000,00", "1.000,00"},
+      {"with interest", Case("1000", "0,0001", "999,998", "1"), 1, "1.000,00", "1.000,00"},
+  };
+  for (ResidueCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.loanCase.statusDate = InMonth(c.loanCase.startDate, c.rates);
+    for (const SearchMethod method : {SearchMethod::Literal, SearchMethod::Fast}) {
+      Extended amount = 0;
+      const LoanResult result = ComputeLoanSchedule(c.loanCase, amount, method);
+      ASSERT_EQ(result.outcome, LoanResult::Outcome::Repaid) << result.message;
+      const LoanOutputs& out = result.outputs;
+      EXPECT_EQ(out.loan, c.loan);
+      EXPECT_EQ(out.termYears + " " + out.termMonths,
+                std::to_string(c.rates / 12) + " " + std::to_string(c.rates % 12));
+      EXPECT_EQ(out.lastRate, c.lastRate);
+      EXPECT_EQ(out.lastRateDate, AddMonths(c.loanCase.startDate, c.rates));
+      EXPECT_EQ(out.statusPrincipal, c.lastRate);
+    }
+  }
+}
+
 TEST(LoanSchedule, AStatusMonthOutsideTheScheduleLeavesTheStatusAtZero) {
   LoanCase before = Case("100.000", "6", "0", "30");
   before.statusDate = before.startDate - 426;  // 14 months before the start

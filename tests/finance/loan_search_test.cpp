@@ -1,6 +1,7 @@
 // The fast search against the literal one on a large randomised corpus of loan cases: loan
 // sums from 1 to 10^9, interest from 0 to 30 %, terms, special repayments, interest changes,
-// subsidy on and off, all adjust modes; every output text must be the same. Also the exact
+// subsidy on and off, all adjust modes; every output text must be the same, and the payment
+// plan recorded from the accepted pass must agree with them to the cent. Also the exact
 // repeated stepping the fast search uses to name the rate or loan of any pass.
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 #include "finance/loan_computation.h"
 #include "finance/loan_search.h"
+#include "plan_agreement.h"
 #include "platform/dates.h"
 
 namespace qv {
@@ -193,6 +195,19 @@ TEST(FastSearch, GivesTheLiteralSearchsOutputsOnARandomCorpus) {
     const LoanResult literal = ComputeLoanSchedule(c, literalAmount, SearchMethod::Literal);
     const LoanResult fast = ComputeLoanSchedule(c, fastAmount, SearchMethod::Fast);
     ASSERT_EQ(Shown(fast, fastAmount), Shown(literal, literalAmount)) << Describe(c);
+    // The pass the page accepted, observed: the same outputs, and a plan that agrees with them.
+    PaymentPlan plan{PlanKind::Loan, c.startDate, {}, {}};
+    Extended observedAmount = 0;
+    const LoanResult observed =
+        ComputeLoanSchedule(c, observedAmount, SearchMethod::Fast, &plan.record);
+    ASSERT_EQ(observed.outputs, fast.outputs) << Describe(c);
+    if (fast.outcome == LoanResult::Outcome::Repaid) {
+      const std::optional<std::string> disagreement =
+          LoanPlanDisagreement(c, observed.outputs, plan);
+      ASSERT_FALSE(disagreement) << *disagreement << "\n" << Describe(c);
+    } else {
+      ASSERT_TRUE(plan.record.rows.empty()) << Describe(c);
+    }
     ++compared;
     if (literal.passes > 1) ++searched;
     if (literal.outcome != LoanResult::Outcome::Repaid) ++refused;

@@ -1,10 +1,13 @@
 // The savings plan: the worked cases of the savings page in both kinds of crediting, where
-// special payments and interest changes enter, the status month, the end date, and how texts
-// that do not convert and values that overflow end it.
+// special payments and interest changes enter, the status month, the end date, how texts that
+// do not convert and values that overflow end it, and the payment plan it records.
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "civil_day.h"
 #include "finance/savings_plan.h"
+#include "plan_agreement.h"
 #include "platform/errors.h"
 
 namespace qv {
@@ -178,6 +181,47 @@ TEST(SavingsPlan, ATextThatDoesNotConvertNamesItsField) {
 TEST(SavingsPlan, AValueThatOverflowsEndsWithTheArithmeticsFault) {
   EXPECT_THROW(Compute(Case("1", "1E4930", "0", "100", "0", true)), EOverflow);
   EXPECT_THROW(Compute(Case("1", "1E4930", "0", "100", "0")), EOverflow);
+  // A plan that fails leaves its observer no rows.
+  PlanRecord record{1, {PlanRow{}}};
+  Extended loanAmount = 0;
+  EXPECT_THROW(ComputeSavingsPlan(Case("1", "1E4930", "0", "100", "0"), loanAmount, &record),
+               EOverflow);
+  EXPECT_TRUE(record.rows.empty());
+}
+
+// Random cases in both kinds of crediting, with special payments and interest changes: the
+// plan's rows end with the page's end amount and date, and their sums are its payments and
+// interest.
+TEST(SavingsPlan, ThePlanItRecordsAgreesWithThePageOnRandomCases) {
+  std::mt19937_64 random(20240601);
+  const auto below = [&random](int n) {
+    return std::uniform_int_distribution<int>(0, n - 1)(random);
+  };
+  const auto cents = [&below](int euros) {
+    return std::to_string(below(euros)) + "," + std::to_string(10 + below(90));
+  };
+  for (int n = 0; n < 2000; ++n) {
+    SavingsCase c = Case(cents(100000).c_str(), cents(12).c_str(), cents(2000).c_str(),
+                         std::to_string(below(40)).c_str(), std::to_string(1 + below(11)).c_str(),
+                         below(3) == 0);
+    const int term = 12 * std::stoi(c.yearsText) + std::stoi(c.monthsText);
+    for (int k = below(4); k > 0; --k)
+      c.specialPayments.push_back(
+          {DateToStr(c.startDate - 40 + below(static_cast<int>(term * 30.45) + 80)),
+           std::to_string(below(5000))});
+    c.variableInterest = below(2) == 0;
+    for (int k = below(3); k > 0; --k)
+      c.interestChanges.push_back(
+          {DateToStr(c.startDate + below(static_cast<int>(term * 30.45) + 1)), cents(10)});
+    PaymentPlan plan{PlanKind::Savings, c.startDate, {}, {}};
+    Extended loanAmount = 0;
+    const SavingsResult result = ComputeSavingsPlan(c, loanAmount, &plan.record);
+    ASSERT_EQ(result, Compute(c));
+    ASSERT_EQ(plan.record.rows.size(),
+              c.yearly ? static_cast<size_t>((term + 11) / 12) : static_cast<size_t>(term));
+    const std::optional<std::string> disagreement = SavingsPlanDisagreement(result, plan);
+    ASSERT_FALSE(disagreement) << *disagreement << " (case " << n << ")";
+  }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <random>
 #include <stdexcept>
 
+#include "platform/decimal.h"
 #include "platform/numbers.h"
 
 namespace qv {
@@ -64,6 +67,52 @@ TEST(FormatFixed, LargestValueHasAllItsDigitGroups) {
   EXPECT_TRUE(text.starts_with("1.189.731.495.357.231.770.000")) << text;
   EXPECT_TRUE(text.ends_with(".000,00")) << text;
   EXPECT_EQ(text.size(), 4933u + 1644u + 3u);
+}
+
+// The value's 18 significant digits rounded at the last decimal, without thousand points: what
+// every text of FormatFixed is, however it is reached.
+std::string ByDigits(Extended value, int decimals) {
+  DecimalDigits d = ToDecimalDigits(value);
+  RoundSignificant(d, d.exponent + 1 + decimals);
+  std::string text = d.negative && !d.IsZero() ? "-" : "";
+  for (int power = std::max(d.exponent, 0); power >= -decimals; --power) {
+    if (power == -1) text += ',';
+    text += d.DigitAt(power);
+  }
+  return text;
+}
+
+// Amounts as a loan plan has them: cents typed, results of interest, halves of a cent, values
+// a hair beside them, tiny ones and the largest of the common range, both signs.
+TEST(FormatFixed, GivesTheRoundedDigitsOfEveryCommonAmount) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int i = 0; i < 300000; ++i) {
+    const Extended cents = std::floor(std::pow(10.0L, unit(random) * 14));
+    Extended value = 0;
+    switch (i % 5) {
+      case 0:
+        value = cents / 100;
+        break;
+      case 1:
+        value = (cents + 0.5L) / 100;
+        break;
+      case 2:
+        value = std::nextafter((cents + 0.5L) / 100, Extended{i % 2 ? 0 : 1e13L});
+        break;
+      case 3:
+        value = cents * unit(random) / 1200;
+        break;
+      default:
+        value = std::ldexp(Extended{1}, -static_cast<int>(unit(random) * 80));
+        break;
+    }
+    if (i % 3 == 0) value = -value;
+    const int decimals = i % 4 == 0 ? 0 : i % 4 == 1 ? 1 : 2;
+    std::string text = FormatFixed(value, 0, decimals);
+    text.erase(std::remove(text.begin(), text.end(), '.'), text.end());
+    ASSERT_EQ(text, ByDigits(value, decimals)) << static_cast<double>(value) << " " << decimals;
+  }
 }
 
 struct PatternCase {

@@ -47,7 +47,9 @@ class RecordingPrompts : public Prompts {
   std::optional<FileChoice> SaveFile(const FileDialog&) override {
     return std::exchange(saveChoice, std::nullopt);
   }
-  bool PrinterSetup() override { return false; }
+  // Whether the printer set-up dialog is confirmed.
+  bool printerChosen = false;
+  bool PrinterSetup() override { return printerChosen; }
   std::optional<FontSpec> ChooseFont(const FontSpec&) override { return std::nullopt; }
   std::optional<int32_t> ChooseColor(int32_t) override { return std::nullopt; }
 };

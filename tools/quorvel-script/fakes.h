@@ -95,18 +95,25 @@ class FakeShell : public qv::Shell {
   qv::HandoffFailure Restart() override;
 };
 
-// An A4 page at 600 dots per inch; every job is recorded instead of printed.
+// An A4 page at 600 dots per inch; every job is recorded instead of printed: a rich text with
+// its strip, or a document laid out in pages.
 class FakePrinter : public qv::Printer {
  public:
   struct Job {
     std::string rtf, title;
     qv::PrintRect rect;
+    qv::PrintedDocument document;
   };
   std::vector<Job> jobs;
   qv::PrinterPage Page() override { return {600, 600, 4960, 7016}; }
   std::optional<std::string> PrintRichText(const std::string& rtf, const qv::PrintRect& rect,
                                            const std::string& jobTitle) override {
-    jobs.push_back({rtf, jobTitle, rect});
+    jobs.push_back({rtf, jobTitle, rect, {}});
+    return std::nullopt;
+  }
+  std::optional<std::string> PrintPages(const qv::PrintedDocument& document,
+                                        const std::string& jobTitle) override {
+    jobs.push_back({"", jobTitle, {}, document});
     return std::nullopt;
   }
 };

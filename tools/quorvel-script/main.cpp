@@ -77,10 +77,12 @@ expect opened "TARGET"    the file or web address the desktop was last asked to 
                           START as in a message)
 expect fetched "URL"      the web address the program asked the network for last ("nothing")
 expect caption "TEXT"     the main window's caption
+expect caption CLASS "TEXT"   the caption of a secondary window (TZahlungsplan)
 expect caption seen "TEXT"  a caption the main window showed at some moment of the last
                           command (the progress texts of a long redraw)
 expect cursor busy|normal|drag   the cursor the main window shows now
-expect pixel NAME X Y "#RRGGBB"  a pixel of a drawing area (Frame21.Image1), 0,0 top left
+expect pixel NAME X Y "#RRGGBB"  a pixel of a drawing area (Frame21.Image1,
+                          TZahlungsplan.Image1), 0,0 top left
 expect text NAME X Y "TEXT" ["#RRGGBB"] [POINTS]   the graph's picture has TEXT written at
                           X, Y (its top left corner), in that colour and size
 expect text NAME [X Y] "TEXT" missing   no such text is written on the graph's picture
@@ -97,7 +99,10 @@ expect word               the block equals the calls made to the word processor 
 | Connect                   last "expect word", one a line (files by their names:
 | InsertPicture Temp.bmp    "InsertPicture Temp.bmp", "TypeText sin 30° = 0,5", "Release")
 expect printed "TEXT"     the last print job: "TITLE LEFT TOP RIGHT BOTTOM" on a page of
-                          4960 x 7016 at 600 dpi, or "nothing"
+                          4960 x 7016 at 600 dpi, "TITLE: N pages" for a document laid out
+                          in pages (TZahlungsplan.PrintBtn), or "nothing"
+expect printed line PAGE LINE "TEXT"   a line of that page of the last document (both from
+                          1, LINE -1 the last): its texts from left to right, joined by " | "
 print NAME | state | tape | messages
 )";
 

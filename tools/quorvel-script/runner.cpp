@@ -449,15 +449,7 @@ void Runner::Expect(const Command& c) {
     word_.calls.clear();
     return Check(c, got == c.block, Quote(JoinLines(c.block)), Quote(JoinLines(got)));
   }
-  if (what == "printed") {
-    std::string got = "nothing";
-    if (!printer_.jobs.empty()) {
-      const FakePrinter::Job& job = printer_.jobs.back();
-      got = job.title + " " + std::to_string(job.rect.left) + " " + std::to_string(job.rect.top) +
-            " " + std::to_string(job.rect.right) + " " + std::to_string(job.rect.bottom);
-    }
-    return Check(c, got == Arg(c, 2), Quote(Arg(c, 2)), Quote(got));
-  }
+  if (what == "printed") return ExpectPrinted(c);
   if (what == "ini") {
     const std::string section = Arg(c, 2), key = Arg(c, 3);
     // The file the program reads and writes: the start directory's or the user's own.
@@ -513,8 +505,14 @@ void Runner::Expect(const Command& c) {
   ExpectControlState(control, Arg(c, 2), c);
 }
 
-// expect caption "TEXT", or expect caption seen "TEXT": shown at some moment of the last command.
+// expect caption "TEXT", or expect caption seen "TEXT": shown at some moment of the last
+// command; expect caption CLASS "TEXT": the caption of a secondary window.
 void Runner::ExpectCaption(const Command& c) {
+  if (!c.words[2].quoted && Arg(c, 2) != "seen") {
+    const qv::Form* window = program_->FindWindow(Arg(c, 2));
+    if (!window) throw ScriptError(c.line, "no window " + Arg(c, 2));
+    return Check(c, window->Caption() == Arg(c, 3), Quote(Arg(c, 3)), Quote(window->Caption()));
+  }
   if (!c.words[2].quoted && Arg(c, 2) == "seen") {
     const std::string wanted = Arg(c, 3);
     std::string seen;

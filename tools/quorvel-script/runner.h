@@ -30,6 +30,8 @@ class Runner {
   void ExpectPixel(const Command& c);
   void ExpectText(const Command& c);
   void ExpectCaption(const Command& c);
+  // The last print job (print_commands.cpp).
+  void ExpectPrinted(const Command& c);
   void Mouse(qv::Control& control, const Command& c);
   void SendKey(const std::string& spec, const Command& c);
   void Print(const Command& c);
