@@ -26,7 +26,7 @@ TZahlungsplan::TZahlungsplan(Ports ports)
       chart_(std::make_unique<Canvas>(kChartWidth, kChartHeight)) {
   SetCaption("Zahlungsplan");
   SetSize(kWidth, kHeight);
-  CentredOnScreen = true;
+  Place = Placement::CentredOnScreen;
   Monate.SetChecked(true);
   Monate.SetHint("Eine Zeile je Monat");
   Jahre.SetHint("Eine Zeile je Kalenderjahr mit den Summen des Jahres");
