@@ -1,0 +1,277 @@
+#include "graph/curve_points.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+#include "graph/root_bracketing.h"
+
+namespace qv {
+
+namespace {
+
+// Short ranges are sampled finer than the nearest-point scan's step, with this many samples.
+constexpr long kMinSamples = 4000;
+// A difference this many units of its last digit from zero is zero: the curves touch.
+constexpr Extended kTouchUnits = 64 * LDBL_EPSILON;
+// A dip between samples that comes this near zero (relative to the values) is looked into
+// closely; one that stays farther off cannot touch.
+constexpr Extended kCloseDip = 1e-10L;
+
+Extended Magnitude(Extended v) {
+  return std::max<Extended>(1, std::fabs(v));
+}
+
+// The difference of two terms, its rounding as large as the larger of the two.
+class TermDifference final : public CurveFunction {
+ public:
+  TermDifference(TermEvaluator& e, std::string_view t1, std::string_view t2)
+      : e_(e), t1_(t1), t2_(t2) {}
+  bool At(Extended x, Extended& value, Extended& magnitude) override {
+    Extended v1, v2;
+    if (!e_.Evaluate(t1_, x, v1) || !e_.Evaluate(t2_, x, v2)) return false;
+    value = v1 - v2;
+    magnitude = std::max(Magnitude(v1), Magnitude(v2));
+    return std::isfinite(value);
+  }
+
+ private:
+  TermEvaluator& e_;
+  std::string_view t1_, t2_;
+};
+
+class TermValue final : public CurveFunction {
+ public:
+  TermValue(TermEvaluator& e, std::string_view term) : e_(e), term_(term) {}
+  bool At(Extended x, Extended& value, Extended& magnitude) override {
+    if (!e_.Evaluate(term_, x, value)) return false;
+    magnitude = Magnitude(value);
+    return std::isfinite(value);
+  }
+
+ private:
+  TermEvaluator& e_;
+  std::string_view term_;
+};
+
+struct Samples {
+  std::vector<Extended> x, v, magnitude;
+  std::vector<char> ok;
+  int Count() const { return static_cast<int>(x.size()); }
+  // Samples i-1, i and i+1 all evaluated.
+  bool Around(int i) const { return i > 0 && i + 1 < Count() && ok[i - 1] && ok[i] && ok[i + 1]; }
+};
+
+Samples Sample(CurveFunction& f, Extended lo, Extended hi, PointList& list) {
+  const Extended width = hi - lo;
+  const long n = std::max(kMinSamples, static_cast<long>(std::ceil(width / kSearchStep)));
+  Samples s;
+  for (long i = 0; i <= n; ++i) {
+    // Each x from its index, so that no rounding piles up along the range.
+    const Extended x = i == n ? hi : lo + width * static_cast<Extended>(i) / n;
+    Extended v = 0, m = 1;
+    const bool ok = f.At(x, v, m);
+    list.anyValue = list.anyValue || ok;
+    s.x.push_back(x);
+    s.v.push_back(v);
+    s.magnitude.push_back(m);
+    s.ok.push_back(ok);
+  }
+  return s;
+}
+
+bool Negative(Extended v) {
+  return std::signbit(v);
+}
+
+Extended TinyFor(Extended lo, Extended hi) {
+  return 1e-30L * std::max<Extended>({1, std::fabs(lo), std::fabs(hi)});
+}
+
+// The zeros of one function: crossings and touching points.
+class ZeroSearch {
+ public:
+  ZeroSearch(CurveFunction& f, Extended lo, Extended hi) : f_(f), tiny_(TinyFor(lo, hi)) {}
+
+  std::vector<CurvePoint> Run(const Samples& s) {
+    for (int i = 0; i < s.Count(); ++i) {
+      if (s.ok[i] && s.v[i] == 0) ZeroSample(s, i);
+      if (i + 1 < s.Count() && s.ok[i] && s.ok[i + 1] && s.v[i] != 0 && s.v[i + 1] != 0 &&
+          Negative(s.v[i]) != Negative(s.v[i + 1]))
+        SignChange(s, i);
+      if (s.Around(i)) Dip(s, i);
+    }
+    std::sort(zeros_.begin(), zeros_.end(),
+              [](const CurvePoint& p, const CurvePoint& q) { return p.x < q.x; });
+    MergeTwins();
+    return zeros_;
+  }
+  bool coincident = false;
+
+ private:
+  Extended TouchLimit(Extended magnitude) const { return kTouchUnits * magnitude; }
+
+  void ZeroSample(const Samples& s, int i) {
+    const bool zeroBefore = i > 0 && s.ok[i - 1] && s.v[i - 1] == 0;
+    const bool zeroAfter = i + 1 < s.Count() && s.ok[i + 1] && s.v[i + 1] == 0;
+    if (zeroBefore || zeroAfter) {
+      coincident = true;
+      return;
+    }
+    const bool crossing = s.Around(i) && Negative(s.v[i - 1]) != Negative(s.v[i + 1]);
+    zeros_.push_back({s.x[i], 0, crossing ? PointKind::Crossing : PointKind::Touching});
+  }
+
+  // A sign change between two samples is a crossing when the function runs continuously to
+  // zero there: its value at the zero found is far smaller than at the samples, or it changes
+  // across the last bit no more than its slope between the samples lets it.
+  void SignChange(const Samples& s, int i) {
+    Extended zero;
+    if (!ZeroInBracket(f_, {s.x[i], s.v[i], s.x[i + 1], s.v[i + 1]}, tiny_, zero)) return;
+    if (Continuous(s, i, zero)) zeros_.push_back({zero, 0, PointKind::Crossing});
+  }
+
+  bool Continuous(const Samples& s, int i, Extended zero) {
+    Extended v0, m0;
+    if (!f_.At(zero, v0, m0)) return false;
+    const Extended smaller = std::min(std::fabs(s.v[i]), std::fabs(s.v[i + 1]));
+    if (std::fabs(v0) <= 1e-3L * smaller) return true;
+    const Extended below = std::nextafter(zero, s.x[i]), above = std::nextafter(zero, s.x[i + 1]);
+    Extended vb, va;
+    if (!f_.ValueAt(below, vb) || !f_.ValueAt(above, va)) return false;
+    const Extended slope = std::fabs(s.v[i + 1] - s.v[i]) / (s.x[i + 1] - s.x[i]);
+    return std::fabs(va - vb) <= 1e3L * slope * std::fabs(above - below) + TouchLimit(m0);
+  }
+
+  // The smallest distance from zero at a sample with both neighbours farther off and on the
+  // same side: between them the function may cross twice or touch.
+  void Dip(const Samples& s, int i) {
+    const Extended here = std::fabs(s.v[i]), before = std::fabs(s.v[i - 1]),
+                   after = std::fabs(s.v[i + 1]);
+    if (s.v[i] == 0 || Negative(s.v[i - 1]) != Negative(s.v[i]) ||
+        Negative(s.v[i + 1]) != Negative(s.v[i]))
+      return;
+    if (!(here <= before && here <= after && (here < before || here < after))) return;
+    const int sign = Negative(s.v[i]) ? -1 : 1;
+    Minimum low;
+    if (!SmallestValue(f_, sign, s.x[i - 1], s.x[i + 1], true, low)) return;
+    Extended v, magnitude;
+    if (!f_.At(low.x, v, magnitude)) return;
+    if (std::fabs(low.value) > kCloseDip * magnitude) {
+      if (low.value < 0) TwoCrossings(s, i, low.x, v);
+      return;
+    }
+    // Near enough to zero to be a touching point, or two crossings a rounding apart.
+    const Extended x = SharpenExtreme(f_, low.x, s.x[i - 1], s.x[i + 1]);
+    if (!f_.At(x, v, magnitude)) return;
+    if (std::fabs(v) <= TouchLimit(magnitude))
+      zeros_.push_back({x, 0, PointKind::Touching});
+    else if (Negative(v) != Negative(s.v[i]))
+      TwoCrossings(s, i, x, v);
+  }
+
+  void TwoCrossings(const Samples& s, int i, Extended middle, Extended v) {
+    Extended zero;
+    if (ZeroInBracket(f_, {s.x[i - 1], s.v[i - 1], middle, v}, tiny_, zero))
+      zeros_.push_back({zero, 0, PointKind::Crossing});
+    if (ZeroInBracket(f_, {middle, v, s.x[i + 1], s.v[i + 1]}, tiny_, zero))
+      zeros_.push_back({zero, 0, PointKind::Crossing});
+  }
+
+  // The same zero reached from two sides, and two crossings that only rounding parts (the
+  // function no farther from zero between them than its last digits): one point.
+  void MergeTwins() {
+    std::vector<CurvePoint> merged;
+    for (const CurvePoint& p : zeros_) {
+      if (!merged.empty()) {
+        CurvePoint& last = merged.back();
+        const Extended gap = p.x - last.x;
+        const Extended scale = std::max<Extended>({1, std::fabs(p.x), std::fabs(last.x)});
+        if (gap <= 4 * LDBL_EPSILON * scale) continue;
+        if (gap <= 1e-7L * scale && RoundingApart(last, p)) {
+          last.x = SharpenExtreme(f_, last.x + gap / 2, last.x - gap, p.x + gap);
+          last.kind = PointKind::Touching;
+          continue;
+        }
+      }
+      merged.push_back(p);
+    }
+    zeros_ = std::move(merged);
+  }
+
+  bool RoundingApart(const CurvePoint& p, const CurvePoint& q) {
+    Extended v, magnitude;
+    return f_.At(p.x + (q.x - p.x) / 2, v, magnitude) && std::fabs(v) <= TouchLimit(magnitude);
+  }
+
+  CurveFunction& f_;
+  Extended tiny_;
+  std::vector<CurvePoint> zeros_;
+};
+
+PointList Zeros(CurveFunction& f, Extended lo, Extended hi) {
+  PointList list;
+  if (SearchRangeTooWide(lo, hi)) {
+    list.tooWide = true;
+    return list;
+  }
+  if (!(lo <= hi)) return list;
+  const Samples samples = Sample(f, lo, hi, list);
+  ZeroSearch search(f, lo, hi);
+  list.points = search.Run(samples);
+  list.coincident = search.coincident;
+  return list;
+}
+
+}  // namespace
+
+bool SearchRangeTooWide(Extended lo, Extended hi) {
+  const Extended steps = (hi - lo) / kSearchStep;
+  return !std::isfinite(lo) || !std::isfinite(hi) || steps > kMaxSearchSteps;
+}
+
+PointList FindIntersections(TermEvaluator& evaluator, std::string_view t1, std::string_view t2,
+                            Extended lo, Extended hi) {
+  TermDifference difference(evaluator, t1, t2);
+  PointList list = Zeros(difference, lo, hi);
+  for (CurvePoint& p : list.points) evaluator.Evaluate(t1, p.x, p.y);
+  return list;
+}
+
+PointList FindRoots(TermEvaluator& evaluator, std::string_view term, Extended lo, Extended hi) {
+  TermValue value(evaluator, term);
+  return Zeros(value, lo, hi);
+}
+
+PointList FindExtrema(TermEvaluator& evaluator, std::string_view term, Extended lo, Extended hi) {
+  PointList list;
+  if (SearchRangeTooWide(lo, hi)) {
+    list.tooWide = true;
+    return list;
+  }
+  if (!(lo <= hi)) return list;
+  TermValue f(evaluator, term);
+  const Samples s = Sample(f, lo, hi, list);
+  for (int i = 1; i + 1 < s.Count(); ++i) {
+    if (!s.Around(i)) continue;
+    const Extended here = s.v[i], before = s.v[i - 1], after = s.v[i + 1];
+    const bool highest = here >= before && here >= after && (here > before || here > after);
+    const bool lowest = here <= before && here <= after && (here < before || here < after);
+    if (!highest && !lowest) continue;
+    Minimum low;
+    if (!SmallestValue(f, highest ? -1 : 1, s.x[i - 1], s.x[i + 1], false, low)) continue;
+    const Extended x = SharpenExtreme(f, low.x, s.x[i - 1], s.x[i + 1]);
+    Extended y;
+    if (!(x > s.x[i - 1] && x < s.x[i + 1]) || !f.ValueAt(x, y)) continue;
+    // At a pole the values run off far beyond what the samples around it change by.
+    const Extended change = std::fabs(here - before) + std::fabs(here - after);
+    if (std::fabs(y - here) > 4 * change + kTouchUnits * Magnitude(here)) continue;
+    if (!list.points.empty() && x - list.points.back().x <= 4 * LDBL_EPSILON * Magnitude(x))
+      continue;
+    list.points.push_back({x, y, highest ? PointKind::Maximum : PointKind::Minimum});
+  }
+  return list;
+}
+
+}  // namespace qv
