@@ -72,7 +72,12 @@ Samples Sample(CurveFunction& f, Extended lo, Extended hi, PointList& list) {
     const Extended x = i == n ? hi : lo + width * static_cast<Extended>(i) / n;
     Extended v = 0, m = 1;
     const bool ok = f.At(x, v, m);
-    list.anyValue = list.anyValue || ok;
+    if (ok) {
+      list.lowest = list.anyValue ? std::min(list.lowest, v) : v;
+      list.highest = list.anyValue ? std::max(list.highest, v) : v;
+      list.magnitude = std::max(list.magnitude, m);
+      list.anyValue = true;
+    }
     s.x.push_back(x);
     s.v.push_back(v);
     s.magnitude.push_back(m);

@@ -32,6 +32,9 @@ struct PointList {
   bool tooWide = false;            // the range was not searched
   bool anyValue = false;           // some sample of the range evaluated
   bool coincident = false;         // the curves are the same on a piece of the range
+  // The smallest and largest sampled value (of the difference, for two curves), and the
+  // largest size of the values they were computed from.
+  Extended lowest = 0, highest = 0, magnitude = 1;
 };
 
 // Where T1 and T2 meet in [lo, hi]; y is T1's value there.
