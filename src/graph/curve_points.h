@@ -4,6 +4,7 @@
 // narrowed to the last bit, each dip of the difference towards zero between samples is looked
 // into (two crossings closer than a step, a touching point), and a sign change across a pole,
 // a jump or a gap counts for nothing.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,9 @@ namespace qv {
 inline constexpr long kMaxSearchSteps = 200000;
 // The step of the nearest-point scan, which is the finest step the lists sample with.
 inline constexpr Extended kSearchStep = 0.1L;
+
+// What a search over such a range answers instead.
+inline constexpr const char* kRangeTooWide = "Der Bereich ist zu groß für diese Auflösung.";
 
 // Whether a scan over [lo, hi] in steps of kSearchStep would take more than kMaxSearchSteps.
 bool SearchRangeTooWide(Extended lo, Extended hi);
@@ -35,6 +39,16 @@ struct PointList {
   // The smallest and largest sampled value (of the difference, for two curves), and the
   // largest size of the values they were computed from.
   Extended lowest = 0, highest = 0, magnitude = 1;
+};
+
+// What a list shows: the points of one kind, of which terms, over which range.
+enum class PointListKind { Intersections, Roots, Extrema };
+
+struct PointReport {
+  PointListKind kind = PointListKind::Intersections;
+  std::string term1, term2;  // term2 only for intersections
+  Extended lo = 0, hi = 0;
+  PointList list;
 };
 
 // Where T1 and T2 meet in [lo, hi]; y is T1's value there.

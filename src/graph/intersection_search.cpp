@@ -230,8 +230,8 @@ std::string General(Extended value) {
 
 }  // namespace
 
-SearchOutcome ScanForIntersections(TermEvaluator& evaluator, const SearchTerms& terms,
-                                   Extended lo, Extended hi, Form& window, bool parallelTest) {
+SearchOutcome ScanForIntersections(TermEvaluator& evaluator, const SearchTerms& terms, Extended lo,
+                                   Extended hi, Form& window, bool parallelTest) {
   return Search(evaluator, terms, window).Run(lo, hi, parallelTest);
 }
 

@@ -38,8 +38,8 @@ struct SearchOutcome {
 // The scan and its refinement over [lo, hi] with the redraw's parser; the parallel test first
 // when asked for. While it scans and refines, the window's caption tells the phase and the
 // hourglass shows; both are restored afterwards.
-SearchOutcome ScanForIntersections(TermEvaluator& evaluator, const SearchTerms& terms,
-                                   Extended lo, Extended hi, Form& window, bool parallelTest);
+SearchOutcome ScanForIntersections(TermEvaluator& evaluator, const SearchTerms& terms, Extended lo,
+                                   Extended hi, Form& window, bool parallelTest);
 
 // The scan's result where it is true: a difference within the limit of an approximate
 // intersection, parallel curves that are parallel over the whole range, a nearest point where

@@ -9,6 +9,7 @@
 #include "currency/rate_update_dialog.h"
 #include "finance/finance_window.h"
 #include "finance/subsidy_dialog.h"
+#include "graph/intersection_list.h"
 #include "graph/range_dialog.h"
 
 namespace qv {
@@ -26,6 +27,7 @@ class Program {
   FinanceValues& FinanceShared() { return financeValues_; }
   TBereich& RangeDialog() { return *range_; }
   TFoerder& SubsidyDialog() { return *subsidy_; }
+  TSchnittpunkte& PointList() { return *points_; }
   // Every window in the order of creation, the main window first.
   const std::vector<Form*>& Windows() const { return windows_; }
   // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
@@ -42,6 +44,7 @@ class Program {
   void WireFinance();
   void WireSubsidyDialog();
   void WireRangeDialog();
+  void WirePointList();
   Ports ports_;
   FinanceValues financeValues_;
   std::unique_ptr<TForm1> main_;
@@ -49,6 +52,7 @@ class Program {
   std::unique_ptr<TFoerder> subsidy_;
   std::unique_ptr<TForm4> rateUpdate_;
   std::unique_ptr<TBereich> range_;
+  std::unique_ptr<TSchnittpunkte> points_;
   std::unique_ptr<TAboutBox> about_;
   std::vector<Form*> windows_;
   bool closed_ = false;
