@@ -215,6 +215,23 @@ class ZeroSearch {
   std::vector<CurvePoint> zeros_;
 };
 
+// An extreme of the curve, not a pole: at least as high (or low) as the sample, the slope
+// rising before it and falling after it (or the other way round), and the values near it
+// changing no more than the samples around it do.
+bool TrueExtreme(CurveFunction& f, const Samples& s, int i, bool highest, Extended x, Extended y) {
+  const int sign = highest ? 1 : -1;
+  const Extended tolerance = kTouchUnits * Magnitude(s.v[i]);
+  if (sign * (y - s.v[i]) < -tolerance) return false;
+  const Extended r = (s.x[i + 1] - s.x[i - 1]) / 512;
+  Extended before, after, left, right;
+  if (!SlopeTimes12h(f, x - r, r / 4, before) || !SlopeTimes12h(f, x + r, r / 4, after) ||
+      !f.ValueAt(x - r, left) || !f.ValueAt(x + r, right))
+    return false;
+  if (sign * before < 0 || sign * after > 0) return false;
+  const Extended change = std::fabs(s.v[i] - s.v[i - 1]) + std::fabs(s.v[i] - s.v[i + 1]);
+  return std::fabs(y - left) <= change + tolerance && std::fabs(y - right) <= change + tolerance;
+}
+
 PointList Zeros(CurveFunction& f, Extended lo, Extended hi) {
   PointList list;
   if (SearchRangeTooWide(lo, hi)) {
@@ -226,6 +243,14 @@ PointList Zeros(CurveFunction& f, Extended lo, Extended hi) {
   ZeroSearch search(f, lo, hi);
   list.points = search.Run(samples);
   list.coincident = search.coincident;
+  return list;
+}
+
+// Values this near zero are zero, as in the results of the nearest-point search.
+PointList Cleaned(PointList list) {
+  for (CurvePoint& p : list.points)
+    for (Extended* v : {&p.x, &p.y})
+      if (std::fabs(*v) < 1e-16L) *v = 0;
   return list;
 }
 
@@ -241,12 +266,12 @@ PointList FindIntersections(TermEvaluator& evaluator, std::string_view t1, std::
   TermDifference difference(evaluator, t1, t2);
   PointList list = Zeros(difference, lo, hi);
   for (CurvePoint& p : list.points) evaluator.Evaluate(t1, p.x, p.y);
-  return list;
+  return Cleaned(list);
 }
 
 PointList FindRoots(TermEvaluator& evaluator, std::string_view term, Extended lo, Extended hi) {
   TermValue value(evaluator, term);
-  return Zeros(value, lo, hi);
+  return Cleaned(Zeros(value, lo, hi));
 }
 
 PointList FindExtrema(TermEvaluator& evaluator, std::string_view term, Extended lo, Extended hi) {
@@ -269,14 +294,12 @@ PointList FindExtrema(TermEvaluator& evaluator, std::string_view term, Extended 
     const Extended x = SharpenExtreme(f, low.x, s.x[i - 1], s.x[i + 1]);
     Extended y;
     if (!(x > s.x[i - 1] && x < s.x[i + 1]) || !f.ValueAt(x, y)) continue;
-    // At a pole the values run off far beyond what the samples around it change by.
-    const Extended change = std::fabs(here - before) + std::fabs(here - after);
-    if (std::fabs(y - here) > 4 * change + kTouchUnits * Magnitude(here)) continue;
+    if (!TrueExtreme(f, s, i, highest, x, y)) continue;
     if (!list.points.empty() && x - list.points.back().x <= 4 * LDBL_EPSILON * Magnitude(x))
       continue;
     list.points.push_back({x, y, highest ? PointKind::Maximum : PointKind::Minimum});
   }
-  return list;
+  return Cleaned(list);
 }
 
 }  // namespace qv

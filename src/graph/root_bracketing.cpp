@@ -181,6 +181,15 @@ bool SmallestValue(CurveFunction& f, int sign, Extended lo, Extended hi, bool un
   return true;
 }
 
+bool SlopeTimes12h(CurveFunction& f, Extended x, Extended h, Extended& slope) {
+  Extended v[4];
+  const Extended offsets[4] = {-2 * h, -h, h, 2 * h};
+  for (int i = 0; i < 4; ++i)
+    if (!f.ValueAt(x + offsets[i], v[i])) return false;
+  slope = (v[0] - v[3]) + 8 * (v[2] - v[1]);
+  return std::isfinite(slope);
+}
+
 namespace {
 
 // The sign of the function's slope at x, from five values 2h apart; its zero is the place of
@@ -190,13 +199,8 @@ class SlopeEstimate final : public CurveFunction {
   explicit SlopeEstimate(CurveFunction& f) : f_(f) {}
   Extended h = 0;
   bool At(Extended x, Extended& value, Extended& magnitude) override {
-    Extended v[4];
-    const Extended offsets[4] = {-2 * h, -h, h, 2 * h};
-    for (int i = 0; i < 4; ++i)
-      if (!f_.ValueAt(x + offsets[i], v[i])) return false;
-    value = (v[0] - v[3]) + 8 * (v[2] - v[1]);
     magnitude = 1;
-    return std::isfinite(value);
+    return SlopeTimes12h(f_, x, h, value);
   }
 
  private:

@@ -41,6 +41,10 @@ struct Minimum {
 bool SmallestValue(CurveFunction& f, int sign, Extended lo, Extended hi, bool untilBelowZero,
                    Minimum& found);
 
+// The function's slope at x from five values h apart (times 12 h, which keeps its sign);
+// false when the function fails at one of them.
+bool SlopeTimes12h(CurveFunction& f, Extended x, Extended h, Extended& slope);
+
 // The place of the extreme near `x` inside [lo, hi], to all digits the function's rounding
 // leaves: the zero of a five-point estimate of the slope, with a step that shrinks while the
 // zeros it gives still come closer together. `x` keeps the minimiser's value when the estimate
