@@ -163,8 +163,10 @@ void TFrame2::ShowSearchOutcome() {
   Label15.SetVisible(Cuts.Second());
   Term1.SetVisible(true);
   Term2.SetVisible(true);
-  x1nehmen.SetVisible(!Cuts.Parallel);
-  Markieren1.SetVisible(!Cuts.Parallel);
+  // Parallel curves and a range without values have no point to take or mark.
+  const bool point = !Cuts.Parallel && !Cuts.NoValues;
+  x1nehmen.SetVisible(point);
+  Markieren1.SetVisible(point);
   x2nehmen.SetVisible(Cuts.Second());
   Markieren2.SetVisible(Cuts.Second());
   Bereich2.SetVisible(true);
