@@ -2,7 +2,8 @@
 // field 1 anywhere and two held curves compared by the intersection search, ends without a
 // crash, a hang or undefined behaviour. The first byte chooses the zoom row and the modes,
 // the second field 1; the rest, split at the first line break, is the held term and the
-// term compared with it.
+// term compared with it. Each redraw is followed by the lists of the roots and the extremes
+// of the first curve and, with two held curves, of every intersection.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,6 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qv::DegreeMode = (data[0] & 0x40) != 0;
   functions.ComboBox1.SetText(held);
   graph.RedrawFunctionMode();
+  const auto lists = [&graph](bool intersections) {
+    for (const qv::PointListKind kind : {qv::PointListKind::Roots, qv::PointListKind::Extrema})
+      graph.ListPoints(kind);
+    if (intersections) graph.ListPoints(qv::PointListKind::Intersections);
+  };
   if (data[0] & 0x80) {
     // A free range keeps the scan short whatever the zoom.
     graph.Freidefinierbar1.SetChecked(true);
@@ -41,6 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     functions.ComboBox1.SetText(compared);
     functions.Terms.Add(compared);
     graph.RedrawFunctionMode();
+    lists(true);
+  } else {
+    // The search range of the menu at the zoom chosen: up to -600 ... 600.
+    lists(false);
   }
   return 0;
 }

@@ -13,8 +13,9 @@
 namespace qv {
 
 // At most this many steps of the scan over a range, for the search of where the curves come
-// nearest and for the list of every point: about a second on this machine for plain terms.
-inline constexpr long kMaxSearchSteps = 200000;
+// nearest and for the list of every point: a tenth of a second on this machine for plain
+// terms, so that terms many times longer still end within two seconds.
+inline constexpr long kMaxSearchSteps = 100000;
 // The step of the nearest-point scan, which is the finest step the lists sample with.
 inline constexpr Extended kSearchStep = 0.1L;
 

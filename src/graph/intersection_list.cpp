@@ -67,7 +67,7 @@ TSchnittpunkte::TSchnittpunkte() : Form("TSchnittpunkte", "Schnittpunkte") {
   StringGrid1.SetEditable(false);
   StringGrid1.SetHint("Die gefundenen Punkte: Nummer, x, y und Art");
   const char* const headers[] = {"Nr.", "x", "y", "Art"};
-  const int widths[] = {34, 120, 120, 70};
+  const int widths[] = {34, 124, 124, 70};
   for (int col = 0; col < 4; ++col) {
     StringGrid1.SetCell(0, col, headers[col]);
     StringGrid1.SetColWidth(col, widths[col]);

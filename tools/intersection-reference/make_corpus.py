@@ -264,7 +264,7 @@ def golden(c, a, b, sign):
             a, x1, f1 = x1, x2, f2
             x2 = a + g * (b - a)
             f2 = c.mp(x2)
-        if b - a < mpmath.mpf(10) ** -40 * max(1, abs(a)):
+        if b - a < mpmath.mpf(10) ** -28 * max(1, abs(a)):
             break
     return (a + b) / 2
 
@@ -357,8 +357,9 @@ def main():
             row = r.choice(list(ROWS))
             lo, hi = z * ROWS[row][0], z * ROWS[row][1]
             where = "%d %d" % (z, row)
-        # Ten samples to each of the program's (which takes at least 4000 over a range).
-        n = max(4000, math.ceil((hi - lo) / 0.1)) * 10
+        # Ten samples to each of the program's (which takes at least 4000 over a range), five
+        # over the widest ranges.
+        n = min(60000, max(4000, math.ceil((hi - lo) / 0.1)) * 10)
         d = Curve(lambda x, m: t1.value(x, m) - t2.value(x, m))
         f = Curve(t1.value)
         fx, fv = scan(f, lo, hi, n)
