@@ -30,7 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qv::DegreeMode = (data[0] & 0x40) != 0;
   functions.ComboBox1.SetText(held);
   graph.RedrawFunctionMode();
-  const auto lists = [&graph](bool intersections) {
+  // Over a short free range, for short terms: every list samples the range 4000 times.
+  const auto lists = [&](bool intersections) {
+    if (held.size() > 24 || compared.size() > 24) return;
+    graph.Freidefinierbar1.SetChecked(true);
+    graph.SearchStart = -20;
+    graph.SearchEnd = 20;
     for (const qv::PointListKind kind : {qv::PointListKind::Roots, qv::PointListKind::Extrema})
       graph.ListPoints(kind);
     if (intersections) graph.ListPoints(qv::PointListKind::Intersections);
@@ -49,7 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     graph.RedrawFunctionMode();
     lists(true);
   } else {
-    // The search range of the menu at the zoom chosen: up to -600 ... 600.
     lists(false);
   }
   return 0;

@@ -105,7 +105,7 @@ class ZeroSearch {
       if (i + 1 < s.Count() && s.ok[i] && s.ok[i + 1] && s.v[i] != 0 && s.v[i + 1] != 0 &&
           Negative(s.v[i]) != Negative(s.v[i + 1]))
         SignChange(s, i);
-      if (s.Around(i)) Dip(s, i);
+      if (s.Around(i) && !incomplete) Dip(s, i);
     }
     std::sort(zeros_.begin(), zeros_.end(),
               [](const CurvePoint& p, const CurvePoint& q) { return p.x < q.x; });
@@ -113,6 +113,7 @@ class ZeroSearch {
     return zeros_;
   }
   bool coincident = false;
+  bool incomplete = false;
 
  private:
   Extended TouchLimit(Extended magnitude) const { return kTouchUnits * magnitude; }
@@ -158,6 +159,10 @@ class ZeroSearch {
         Negative(s.v[i + 1]) != Negative(s.v[i]))
       return;
     if (!(here <= before && here <= after && (here < before || here < after))) return;
+    if (++closeLooks_ > kMaxCloseLooks) {
+      incomplete = true;
+      return;
+    }
     const int sign = Negative(s.v[i]) ? -1 : 1;
     Minimum low;
     if (!SmallestValue(f_, sign, s.x[i - 1], s.x[i + 1], true, low)) return;
@@ -213,6 +218,7 @@ class ZeroSearch {
   CurveFunction& f_;
   Extended tiny_;
   std::vector<CurvePoint> zeros_;
+  int closeLooks_ = 0;
 };
 
 // An extreme of the curve, not a pole: at least as high (or low) as the sample, the slope
@@ -243,6 +249,7 @@ PointList Zeros(CurveFunction& f, Extended lo, Extended hi) {
   ZeroSearch search(f, lo, hi);
   list.points = search.Run(samples);
   list.coincident = search.coincident;
+  list.incomplete = search.incomplete;
   return list;
 }
 
@@ -283,12 +290,17 @@ PointList FindExtrema(TermEvaluator& evaluator, std::string_view term, Extended 
   if (!(lo <= hi)) return list;
   TermValue f(evaluator, term);
   const Samples s = Sample(f, lo, hi, list);
+  int looks = 0;
   for (int i = 1; i + 1 < s.Count(); ++i) {
     if (!s.Around(i)) continue;
     const Extended here = s.v[i], before = s.v[i - 1], after = s.v[i + 1];
     const bool highest = here >= before && here >= after && (here > before || here > after);
     const bool lowest = here <= before && here <= after && (here < before || here < after);
     if (!highest && !lowest) continue;
+    if (++looks > kMaxCloseLooks) {
+      list.incomplete = true;
+      break;
+    }
     Minimum low;
     if (!SmallestValue(f, highest ? -1 : 1, s.x[i - 1], s.x[i + 1], false, low)) continue;
     const Extended x = SharpenExtreme(f, low.x, s.x[i - 1], s.x[i + 1]);

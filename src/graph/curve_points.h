@@ -16,6 +16,10 @@ namespace qv {
 // nearest and for the list of every point: a tenth of a second on this machine for plain
 // terms, so that terms many times longer still end within two seconds.
 inline constexpr long kMaxSearchSteps = 100000;
+// At most this many places between samples are looked into closely (a dip of a difference
+// towards zero, an extreme), at some hundred evaluations each; a curve that wobbles more often
+// in the range gets a list that ends there.
+inline constexpr int kMaxCloseLooks = 500;
 // The step of the nearest-point scan, which is the finest step the lists sample with.
 inline constexpr Extended kSearchStep = 0.1L;
 
@@ -37,6 +41,8 @@ struct PointList {
   bool tooWide = false;            // the range was not searched
   bool anyValue = false;           // some sample of the range evaluated
   bool coincident = false;         // the curves are the same on a piece of the range
+  // So many dips or extremes that the list ends at kMaxCloseLooks of them.
+  bool incomplete = false;
   // The smallest and largest sampled value (of the difference, for two curves), and the
   // largest size of the values they were computed from.
   Extended lowest = 0, highest = 0, magnitude = 1;

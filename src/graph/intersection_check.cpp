@@ -93,7 +93,8 @@ SearchOutcome SearchIntersections(TermEvaluator& evaluator, const SearchTerms& t
   window.SetCursor(Cursor::Busy);
   const PointList list = FindIntersections(evaluator, terms.T1, terms.T2, lo, hi);
   window.SetCursor(Cursor::Normal);
-  if (list.tooWide) return o;
+  // Without every true point the nearest cannot be told.
+  if (list.tooWide || list.incomplete) return o;
   if (o.Parallel) {
     if (ReallyParallel(list)) return o;
     // Three equal differences, but not parallel over the range: searched as any two curves.

@@ -56,6 +56,8 @@ std::string Count(const PointReport& r) {
         return "Keine Extrema im Bereich";
     }
   }
+  if (r.list.incomplete)
+    return "Gefunden: " + std::to_string(n) + " (zu viele Punkte, die Liste endet hier)";
   return "Gefunden: " + std::to_string(n);
 }
 
