@@ -125,8 +125,19 @@ class ZeroSearch {
       coincident = true;
       return;
     }
-    const bool crossing = s.Around(i) && Negative(s.v[i - 1]) != Negative(s.v[i + 1]);
+    const bool crossing =
+        s.Around(i) ? Negative(s.v[i - 1]) != Negative(s.v[i + 1]) : AtEndCrossing(s, i);
     zeros_.push_back({s.x[i], 0, crossing ? PointKind::Crossing : PointKind::Touching});
+  }
+
+  // A zero at an end of the range crosses when the curve one step beyond the end lies on the
+  // other side from the sample inside.
+  bool AtEndCrossing(const Samples& s, int i) {
+    const int inside = i == 0 ? 1 : i - 1;
+    if (inside < 0 || inside >= s.Count() || !s.ok[inside] || s.v[inside] == 0) return false;
+    Extended beyond;
+    if (!f_.ValueAt(2 * s.x[i] - s.x[inside], beyond)) return false;
+    return beyond != 0 && Negative(beyond) != Negative(s.v[inside]);
   }
 
   // A sign change between two samples is a crossing when the function runs continuously to

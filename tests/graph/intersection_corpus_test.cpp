@@ -58,8 +58,7 @@ std::vector<TruePoint> Points(const std::string& text) {
 constexpr int kRows[6][2] = {{0, 0}, {-1, 1}, {-2, 2}, {-3, 3}, {-1, 0}, {0, 1}};
 
 std::vector<CorpusCase> ReadCorpus() {
-  std::ifstream in(std::getenv("QV_CORPUS") ? std::getenv("QV_CORPUS")
-                                            : QV_TEST_DATA_DIR "/intersection_corpus.txt");
+  std::ifstream in(QV_TEST_DATA_DIR "/intersection_corpus.txt");
   std::vector<CorpusCase> cases;
   for (std::string line; std::getline(in, line);) {
     const std::vector<std::string> f = Split(line, '\t');

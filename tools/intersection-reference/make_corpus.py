@@ -25,6 +25,9 @@ mpmath.mp.dps = 50
 ZOOMS = [1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 15, 20, 25, 30, 40, 50, 60, 100, 200]
 ROWS = {1: (-1, 1), 2: (-2, 2), 3: (-3, 3), 4: (-1, 0), 5: (0, 1)}
 POLE_TOLERANCE = 1e-9  # the program's tan refuses where |cos| is below this
+# The program's constant "e", a binary value a little off the true e: e^t is taken with it.
+PROGRAM_E = mpmath.mpf(0xADF85458A2BBA070) / 2**62
+LN_PROGRAM_E = mpmath.log(PROGRAM_E)
 
 
 class Undefined(Exception):
@@ -60,7 +63,9 @@ class Node:
             v = a[0].value(x, m)
             if v > 11000:
                 raise Undefined()
-            return m.exp(v) if m is mpmath else math.exp(v) if v < 700 else float("inf")
+            if m is mpmath:
+                return mpmath.exp(v * LN_PROGRAM_E)
+            return math.exp(v) if v < 700 else float("inf")
         v = [arg.value(x, m) for arg in a]
         if op == "+":
             return v[0] + v[1]
@@ -247,8 +252,9 @@ def bisect(c, a, b):
     return (a + b) / 2
 
 
-def golden(c, a, b, sign):
-    """The place of the smallest sign * c in [a, b]."""
+def golden(c, a, b, sign, until_negative=False):
+    """The place of the smallest sign * c in [a, b]; with until_negative the first place where
+    sign * c falls below zero (so that a pole beyond it is never reached)."""
     g = (mpmath.sqrt(5) - 1) / 2
     a, b = mpmath.mpf(a), mpmath.mpf(b)
     x1, x2 = b - g * (b - a), a + g * (b - a)
@@ -256,6 +262,8 @@ def golden(c, a, b, sign):
     for _ in range(400):
         if f1 is None or f2 is None:
             return None
+        if until_negative and min(sign * f1, sign * f2) < 0:
+            return x1 if sign * f1 < 0 else x2
         if sign * f1 <= sign * f2:
             b, x2, f2 = x2, x1, f1
             x1 = b - g * (b - a)
@@ -271,38 +279,55 @@ def golden(c, a, b, sign):
 
 def scan(c, lo, hi, n):
     xs = [lo + (hi - lo) * i / n for i in range(n + 1)]
-    return xs, [c.f(x) for x in xs]
+    vs = [c.f(x) for x in xs]
+    # A sample that is zero in floats takes its sign from the exact value.
+    for i, v in enumerate(vs):
+        if v == 0:
+            exact = c.mp(xs[i])
+            if exact is not None and exact != 0:
+                vs[i] = math.copysign(1e-300, float(exact))
+    return xs, vs
+
+
+def end_kind(c, xs, i):
+    """A zero at an end of the range: crossing when the curve changes sign across it, judged
+    by one step beyond the end."""
+    step = xs[1] - xs[0]
+    beyond = c.mp(xs[i] - step if i == 0 else xs[i] + step)
+    inside = c.mp(xs[1] if i == 0 else xs[i - 1])
+    return "c" if beyond is not None and (beyond < 0) != (inside < 0) else "t"
 
 
 def zeros(c, xs, vs):
     n = len(xs) - 1
     found = []
+    for i in range(n + 1):
+        if vs[i] == 0:
+            if 0 < i < n and None not in (vs[i - 1], vs[i + 1]):
+                found.append((mpmath.mpf(xs[i]), "c" if (vs[i - 1] < 0) != (vs[i + 1] < 0) else "t"))
+            elif i in (0, n):
+                found.append((mpmath.mpf(xs[i]), end_kind(c, xs, i)))
     for i in range(n):
-        if vs[i] is None or vs[i + 1] is None:
+        if vs[i] is None or vs[i + 1] is None or vs[i] == 0:
             continue
-        if vs[i] == 0 and c.mp(xs[i]) == 0:
-            found.append((mpmath.mpf(xs[i]), "c"))
-        elif (vs[i] < 0) != (vs[i + 1] < 0) and vs[i + 1] != 0:
+        if (vs[i] < 0) != (vs[i + 1] < 0) and vs[i + 1] != 0:
             z = bisect(c, xs[i], xs[i + 1])
             # A pole or a jump: the function does not run to zero.
             if z is not None and abs(c.mp(z)) < mpmath.mpf(10) ** -20:
                 found.append((z, "c"))
     for i in range(1, n):
-        if None in (vs[i - 1], vs[i], vs[i + 1]) or vs[i - 1] == 0 or vs[i + 1] == 0:
+        if None in (vs[i - 1], vs[i], vs[i + 1]) or 0 in (vs[i - 1], vs[i], vs[i + 1]):
             continue
-        if vs[i] == 0 and c.mp(xs[i]) == 0:
-            continue
-        # A sample that is zero in floats only counts as lying on its neighbours' side.
-        side = vs[i - 1] if vs[i] == 0 else vs[i]
-        if (vs[i - 1] < 0) != (side < 0) or (vs[i + 1] < 0) != (side < 0):
+        if (vs[i - 1] < 0) != (vs[i] < 0) or (vs[i + 1] < 0) != (vs[i] < 0):
             continue
         if abs(vs[i]) <= abs(vs[i - 1]) and abs(vs[i]) <= abs(vs[i + 1]):
-            sign = 1 if side > 0 else -1
-            z = golden(c, xs[i - 1], xs[i + 1], sign)
+            sign = 1 if vs[i] > 0 else -1
+            z = golden(c, xs[i - 1], xs[i + 1], sign, True)
             if z is None:
                 continue
             v = c.mp(z)
-            if abs(v) < mpmath.mpf(10) ** -30:
+            # Within the minimiser's reach of zero (a kink is found to 1e-28 only).
+            if abs(v) < mpmath.mpf(10) ** -22:
                 found.append((z, "t"))
             elif sign * v < 0:
                 for a, b in ((xs[i - 1], z), (z, xs[i + 1])):
@@ -338,7 +363,9 @@ def listed(points):
 
 
 def near_end(points, lo, hi):
-    return any(min(abs(x - lo), abs(x - hi)) < 1e-6 * max(1, abs(x)) for x, _ in points)
+    """A point close to an end of the range but not on it, where a search may take it either
+    side."""
+    return any(0 < min(abs(x - lo), abs(x - hi)) < 1e-6 * max(1, abs(x)) for x, _ in points)
 
 
 def main():
