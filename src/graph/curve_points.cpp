@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "graph/root_bracketing.h"
@@ -33,12 +34,34 @@ class TermDifference final : public CurveFunction {
     if (!e_.Evaluate(t1_, x, v1) || !e_.Evaluate(t2_, x, v2)) return false;
     value = v1 - v2;
     magnitude = std::max(Magnitude(v1), Magnitude(v2));
+    last_[0] = v1;
+    last_[1] = v2;
     return std::isfinite(value);
   }
+  int PartCount() const override { return 2; }
+  bool PartAt(int part, Extended x, Extended& value) override {
+    return e_.Evaluate(part == 0 ? t1_ : t2_, x, value) && std::isfinite(value);
+  }
+  Extended LastPart(int part) const override { return last_[part]; }
 
  private:
   TermEvaluator& e_;
   std::string_view t1_, t2_;
+  Extended last_[2] = {0, 0};
+};
+
+// One curve of a difference.
+class PartOf final : public CurveFunction {
+ public:
+  PartOf(CurveFunction& f, int part) : f_(f), part_(part) {}
+  bool At(Extended x, Extended& value, Extended& magnitude) override {
+    magnitude = 1;
+    return f_.PartAt(part_, x, value);
+  }
+
+ private:
+  CurveFunction& f_;
+  int part_;
 };
 
 class TermValue final : public CurveFunction {
@@ -57,6 +80,7 @@ class TermValue final : public CurveFunction {
 
 struct Samples {
   std::vector<Extended> x, v, magnitude;
+  std::vector<Extended> parts[2];  // the curves of a difference
   std::vector<char> ok;
   int Count() const { return static_cast<int>(x.size()); }
   // Samples i-1, i and i+1 all evaluated.
@@ -78,6 +102,7 @@ Samples Sample(CurveFunction& f, Extended lo, Extended hi, PointList& list) {
       list.magnitude = std::max(list.magnitude, m);
       list.anyValue = true;
     }
+    for (int k = 0; k < f.PartCount(); ++k) s.parts[k].push_back(ok ? f.LastPart(k) : 0);
     s.x.push_back(x);
     s.v.push_back(v);
     s.magnitude.push_back(m);
@@ -106,6 +131,10 @@ class ZeroSearch {
           Negative(s.v[i]) != Negative(s.v[i + 1]))
         SignChange(s, i);
       if (s.Around(i) && !incomplete) Dip(s, i);
+      for (int k = 0; k < f_.PartCount() && i + 1 < s.Count(); ++k)
+        if (s.ok[i] && s.ok[i + 1] && s.parts[k][i] != 0 && s.parts[k][i + 1] != 0 &&
+            Negative(s.parts[k][i]) != Negative(s.parts[k][i + 1]))
+          PoleOfPart(s, i, k);
     }
     std::sort(zeros_.begin(), zeros_.end(),
               [](const CurvePoint& p, const CurvePoint& q) { return p.x < q.x; });
@@ -159,6 +188,70 @@ class ZeroSearch {
     if (!f_.ValueAt(below, vb) || !f_.ValueAt(above, va)) return false;
     const Extended slope = std::fabs(s.v[i + 1] - s.v[i]) / (s.x[i + 1] - s.x[i]);
     return std::fabs(va - vb) <= 1e3L * slope * std::fabs(above - below) + TouchLimit(m0);
+  }
+
+  // A curve of the difference changes sign between two samples through a pole (not through
+  // zero): the difference runs off to both infinities there, and on either side of the pole
+  // where it runs off away from the sample's side, it crosses zero between sample and pole.
+  void PoleOfPart(const Samples& s, int i, int k) {
+    PartOf part(f_, k);
+    Extended left, right;
+    if (!PoleEdges(part, s.x[i], s.parts[k][i], s.x[i + 1], s.parts[k][i + 1], left, right)) return;
+    CrossingBeside(s.x[i], s.v[i], left);
+    CrossingBeside(s.x[i + 1], s.v[i + 1], right);
+  }
+
+  // Bisection of a curve's sign change down to neighbouring numbers, or to the edges of the
+  // gap around a pole where the curve cannot be evaluated: the last number before and the
+  // first after. False when the sign changes through zero, not through a pole.
+  bool PoleEdges(CurveFunction& part, Extended a, Extended fa, Extended b, Extended fb,
+                 Extended& left, Extended& right) {
+    const Extended limit = 1e3L * std::max<Extended>({1, std::fabs(fa), std::fabs(fb)});
+    std::optional<Extended> gap;
+    for (int n = 0; n < 400; ++n) {
+      const Extended m = a + (b - a) / 2;
+      if (m <= a || m >= b) break;
+      Extended fm;
+      if (!part.ValueAt(m, fm)) {
+        gap = m;
+        break;
+      }
+      if (fm == 0) return false;
+      if (Negative(fm) == Negative(fa)) {
+        a = m;
+        fa = fm;
+      } else {
+        b = m;
+        fb = fm;
+      }
+    }
+    if (gap) {
+      left = Edge(part, a, *gap);
+      right = Edge(part, b, *gap);
+      return true;
+    }
+    left = a;
+    right = b;
+    return std::fabs(fa) > limit && std::fabs(fb) > limit;
+  }
+
+  // The number nearest `fails` on the way from `good` (where the curve evaluates) to it.
+  static Extended Edge(CurveFunction& part, Extended good, Extended fails) {
+    for (int n = 0; n < 400; ++n) {
+      const Extended m = good + (fails - good) / 2;
+      if (m == good || m == fails) break;
+      Extended v;
+      (part.ValueAt(m, v) ? good : fails) = m;
+    }
+    return good;
+  }
+
+  // A crossing between a sample (a, fa) and b, the number next to a pole on its side.
+  void CrossingBeside(Extended a, Extended fa, Extended b) {
+    Extended fb, zero;
+    if (a == b || !f_.ValueAt(b, fb) || fb == 0 || Negative(fa) == Negative(fb)) return;
+    if (ZeroInBracket(f_, {a, fa, b, fb}, tiny_, zero))
+      zeros_.push_back({zero, 0, PointKind::Crossing});
   }
 
   // The smallest distance from zero at a sample with both neighbours farther off and on the

@@ -122,9 +122,12 @@ bool SmallestValue(CurveFunction& f, int sign, Extended lo, Extended hi, bool un
   const Extended tiny = std::numeric_limits<Extended>::min();
   Extended a = lo, b = hi;
   Extended x = a + golden * (b - a), w = x, v = x;
-  Extended fx;
-  if (!f.ValueAt(x, fx)) return false;
-  fx *= sign;
+  // A place where f fails counts as higher than any value (a pole the minimiser comes near).
+  const auto value = [&f, sign](Extended at) {
+    Extended v;
+    return f.ValueAt(at, v) ? sign * v : std::numeric_limits<Extended>::infinity();
+  };
+  Extended fx = value(x);
   Extended fw = fx, fv = fx, d = 0, e = 0;
   for (int i = 0; i < kMaxMinimumSteps && !(untilBelowZero && fx < 0); ++i) {
     const Extended middle = (a + b) / 2;
@@ -153,9 +156,7 @@ bool SmallestValue(CurveFunction& f, int sign, Extended lo, Extended hi, bool un
       d = golden * e;
     }
     const Extended u = x + (std::fabs(d) >= tol ? d : (d > 0 ? tol : -tol));
-    Extended fu;
-    if (!f.ValueAt(u, fu)) return false;
-    fu *= sign;
+    const Extended fu = value(u);
     if (fu <= fx) {
       (u >= x ? a : b) = x;
       v = w;
@@ -178,7 +179,7 @@ bool SmallestValue(CurveFunction& f, int sign, Extended lo, Extended hi, bool un
     }
   }
   found = {x, fx};
-  return true;
+  return std::isfinite(fx);
 }
 
 bool SlopeTimes12h(CurveFunction& f, Extended x, Extended h, Extended& slope) {

@@ -14,6 +14,12 @@ class CurveFunction {
   virtual ~CurveFunction() = default;
   // False where the function cannot be evaluated.
   virtual bool At(Extended x, Extended& value, Extended& magnitude) = 0;
+  // A difference of two curves names them: how many, and each one's value at x. A pole of
+  // either hides the crossings next to it, which the difference's samples need not show.
+  virtual int PartCount() const { return 0; }
+  virtual bool PartAt(int /*part*/, Extended /*x*/, Extended& /*value*/) { return false; }
+  // The parts' values at the x of the last At() that succeeded.
+  virtual Extended LastPart(int /*part*/) const { return 0; }
   bool ValueAt(Extended x, Extended& value) {
     Extended magnitude;
     return At(x, value, magnitude);
@@ -37,7 +43,8 @@ struct Minimum {
 
 // The smallest value of sign * f in [lo, hi], to about half the digits (Brent's minimiser).
 // With `untilBelowZero` it stops once sign * f falls below zero: such a minimum only says that
-// f changes sign there. False when f fails inside.
+// f changes sign there. Places where f fails count as higher than any value; false when it
+// fails everywhere the minimiser looked.
 bool SmallestValue(CurveFunction& f, int sign, Extended lo, Extended hi, bool untilBelowZero,
                    Minimum& found);
 
