@@ -195,6 +195,12 @@ class ZeroSearch {
   // where it runs off away from the sample's side, it crosses zero between sample and pole.
   void PoleOfPart(const Samples& s, int i, int k) {
     PartOf part(f_, k);
+    // Most sign changes of a curve are zeros: there the curve is small at the secant's zero.
+    const Extended before = s.parts[k][i], after = s.parts[k][i + 1];
+    const Extended secant = s.x[i] - before * (s.x[i + 1] - s.x[i]) / (after - before);
+    if (Extended v; part.ValueAt(secant, v) &&
+                    std::fabs(v) <= std::min(std::fabs(before), std::fabs(after)) / 2)
+      return;
     Extended left, right;
     if (!PoleEdges(part, s.x[i], s.parts[k][i], s.x[i + 1], s.parts[k][i + 1], left, right)) return;
     CrossingBeside(s.x[i], s.v[i], left);
