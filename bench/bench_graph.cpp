@@ -6,9 +6,16 @@
 //   Search:       the search alone, on a parser of its own.
 //   Redraw:       a redraw without holding at the default zoom: white picture, grid with
 //                 every axis number, the undo copy, the curve and the marker.
+//   AllIntersections: "Alle Schnittpunkte" at Z = 200, "Dreifache Auflösung", for sin(x)
+//                 against cos(x) and for a polynomial of degree 4 against x.
+//   WidestSearch: the search over the widest free range accepted (-5 000 ... 5 000) for
+//                 curves that never meet but come near in every period, so that every step of
+//                 the scan is a fine one and the true points are looked for as well; the bound
+//                 of every search.
 // Argument 0 is the polynomial pair, 1 the trigonometric one.
 #include <benchmark/benchmark.h>
 
+#include "graph/curve_points.h"
 #include "graph/graph_panel.h"
 #include "graph/intersection_search.h"
 
@@ -82,6 +89,33 @@ void BM_Redraw(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Redraw)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+constexpr const char* kListPairs[][2] = {{"sin(x)", "cos(x)"},
+                                         {"0,01*x^4-0,5*x^3-2*x^2+3*x-1", "x"}};
+
+void BM_AllIntersections(benchmark::State& state) {
+  const auto& pair = kListPairs[state.range(0)];
+  for (auto _ : state) {
+    qv::TMathParser parser(true);
+    qv::ParserEvaluator evaluator(parser);
+    const qv::PointList list = qv::FindIntersections(evaluator, pair[0], pair[1], -600, 600);
+    benchmark::DoNotOptimize(list.points.data());
+  }
+}
+BENCHMARK(BM_AllIntersections)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_WidestSearch(benchmark::State& state) {
+  qv::Form window("TForm1", "Form1");
+  const qv::Extended half = qv::kMaxSearchSteps * qv::kSearchStep / 2;
+  for (auto _ : state) {
+    qv::TMathParser parser(true);
+    qv::ParserEvaluator evaluator(parser);
+    const qv::SearchOutcome outcome = qv::SearchIntersections(
+        evaluator, {"sin(x)+0,5*cos(3*x)", "sin(x)+1,6", "sin(x)+1,6"}, -half, half, window);
+    benchmark::DoNotOptimize(outcome.Cut1X);
+  }
+}
+BENCHMARK(BM_WidestSearch)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 

@@ -2,7 +2,8 @@
 // field 1 anywhere and two held curves compared by the intersection search, ends without a
 // crash, a hang or undefined behaviour. The first byte chooses the zoom row and the modes,
 // the second field 1; the rest, split at the first line break, is the held term and the
-// term compared with it.
+// term compared with it. When bit 3 of the second byte is set, the lists of the roots and the
+// extremes of the first curve and, with two held curves, of every intersection follow.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,6 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   qv::DegreeMode = (data[0] & 0x40) != 0;
   functions.ComboBox1.SetText(held);
   graph.RedrawFunctionMode();
+  // Over a short free range, for short terms only: every list samples the range 4000 times.
+  const auto lists = [&](bool intersections) {
+    if ((data[1] & 0x08) == 0 || held.size() > 24 || compared.size() > 24) return;
+    graph.Freidefinierbar1.SetChecked(true);
+    graph.SearchStart = -20;
+    graph.SearchEnd = 20;
+    for (const qv::PointListKind kind : {qv::PointListKind::Roots, qv::PointListKind::Extrema})
+      graph.ListPoints(kind);
+    if (intersections) graph.ListPoints(qv::PointListKind::Intersections);
+  };
   if (data[0] & 0x80) {
     // A free range keeps the scan short whatever the zoom.
     graph.Freidefinierbar1.SetChecked(true);
@@ -41,6 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     functions.ComboBox1.SetText(compared);
     functions.Terms.Add(compared);
     graph.RedrawFunctionMode();
+    lists(true);
+  } else {
+    lists(false);
   }
   return 0;
 }

@@ -43,6 +43,9 @@ void TForm1::WireGraphPanel() {
   graph.x2nehmen.OnClick = [this] { TakeIntersectionX(Frame21.Cuts.Cut2X); };
   graph.Markieren1.OnClick = [this] { Frame21.MarkIntersection(1); };
   graph.Markieren2.OnClick = [this] { Frame21.MarkIntersection(2); };
+  graph.AlleSchnittpunkte1.OnClick = [this] { ListCurvePoints(PointListKind::Intersections); };
+  graph.Nullstellen1.OnClick = [this] { ListCurvePoints(PointListKind::Roots); };
+  graph.Extrema1.OnClick = [this] { ListCurvePoints(PointListKind::Extrema); };
   graph.Gitterneuzeichnen1.OnClick = [this] { Frame21.RedrawGridOnly(); };
   graph.Graphlschen1.OnClick = [this] { Frame21.ClearGraph(); };
   WireGraphTools();
@@ -170,6 +173,27 @@ void TForm1::TakeIntersectionX(Extended x) {
   FormatValue();
   Label1.SetText(S.DisplayText);
   S.Entry1 = CanonicalText(x);
+}
+
+void TForm1::ListCurvePoints(PointListKind kind) {
+  const std::optional<PointReport> report = Frame21.ListPoints(kind);
+  if (report && ShowPointList) ShowPointList(*report);
+}
+
+void TForm1::PointsToTape(const std::vector<std::string>& lines) {
+  TapeModel& tape = Frame41.Tape;
+  const TapeStyle before = tape.Style();
+  tape.TapeStartEntry();
+  tape.TapeSetStyle(CommentStyle());
+  for (const std::string& line : lines) tape.TapeAppendLine(line);
+  const CharFormat& f = before.format;
+  tape.TapeSetStyle({.font = f.font,
+                     .size = f.size,
+                     .bold = f.bold,
+                     .italic = f.italic,
+                     .underline = f.underline,
+                     .color = f.color,
+                     .alignment = before.alignment});
 }
 
 void TForm1::ClearXValue() {

@@ -313,6 +313,12 @@ class TForm1 : public Form {
   void GraphToWord();
   // Opens the range dialog with this range; set by the program.
   std::function<void(Extended start, Extended end)> OpenRangeDialog;
+  // "Alle Schnittpunkte", "Nullstellen", "Extrema": the points of the search range, shown in
+  // the list window the program sets here.
+  void ListCurvePoints(PointListKind kind);
+  std::function<void(const PointReport&)> ShowPointList;
+  // The list window's "In Tape": its lines as comments, the tape's style kept.
+  void PointsToTape(const std::vector<std::string>& lines);
 
   // ---- The unit conversion panel
   void UnitConvert();

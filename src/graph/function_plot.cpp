@@ -88,6 +88,7 @@ void TFrame2::RedrawFunctionMode() {
     Label13.SetText(Term2Text);
   }
   UpdateAngleButton(term);
+  ShowPointEntries(hold && sequence.size() > 1, !Term1Text.empty());
   const GraphScale scale = Scale();
   if (!DrawGridPicture(scale)) return;
   Picture.SetPen(CurvePen(term));
@@ -110,6 +111,13 @@ void TFrame2::DrawCross(int column, int row, int arm) {
   Picture.LineTo(column, row + arm);
 }
 
+void TFrame2::DrawPointMark(int column, int row) {
+  Picture.SetPen(kIntersectionBlue);
+  Picture.Ellipse(column - kIntersectionArm, row - kIntersectionArm, column + kIntersectionArm,
+                  row + kIntersectionArm);
+  DrawCross(column, row, kIntersectionArm);
+}
+
 // The marker sits on the curve at field 1's x, or at an intersection being marked.
 void TFrame2::DrawMarker(TermEvaluator& evaluator, const GraphScale& scale,
                          const std::string& term) {
@@ -120,12 +128,7 @@ void TFrame2::DrawMarker(TermEvaluator& evaluator, const GraphScale& scale,
   if (Extended value; evaluator.Evaluate(term, x0, value)) MarkerValue = value;
   const int row = scale.Row(MarkerValue);
   const int column = scale.Column(x0 / scale.angle);
-  if (markingIntersection_ != 0) {
-    Picture.SetPen(kIntersectionBlue);
-    Picture.Ellipse(column - kIntersectionArm, row - kIntersectionArm, column + kIntersectionArm,
-                    row + kIntersectionArm);
-    DrawCross(column, row, kIntersectionArm);
-  }
+  if (markingIntersection_ != 0) DrawPointMark(column, row);
   if (Host.field1Display && !Host.field1Display().empty()) DrawCross(column, row, kMarkerArm);
   Picture.SetPen(kMarkerBlack);
 }
@@ -139,6 +142,13 @@ void TFrame2::RunSearch(TermEvaluator& evaluator, const std::string& term) {
   Label15.SetVisible(false);
   Extended lo, hi;
   SearchRange(lo, hi);
+  if (SearchRangeTooWide(lo, hi)) {
+    // Only a free range can be this wide, and the range dialog refuses one; this holds for a
+    // range set otherwise.
+    if (Host.prompts) Host.prompts->ShowMessage(kRangeTooWide);
+    Label6.SetText("");
+    return;
+  }
   Cuts = SearchIntersections(evaluator, {Term1Text, Term2Text, term}, lo, hi,
                              Host.window ? *Host.window : *this);
   ShowSearchOutcome();
@@ -153,8 +163,10 @@ void TFrame2::ShowSearchOutcome() {
   Label15.SetVisible(Cuts.Second());
   Term1.SetVisible(true);
   Term2.SetVisible(true);
-  x1nehmen.SetVisible(!Cuts.Parallel);
-  Markieren1.SetVisible(!Cuts.Parallel);
+  // Parallel curves and a range without values have no point to take or mark.
+  const bool point = !Cuts.Parallel && !Cuts.NoValues;
+  x1nehmen.SetVisible(point);
+  Markieren1.SetVisible(point);
   x2nehmen.SetVisible(Cuts.Second());
   Markieren2.SetVisible(Cuts.Second());
   Bereich2.SetVisible(true);
@@ -192,6 +204,49 @@ void TFrame2::ClearGraph() {
   RedrawFunctionMode();
   functions_.Terms.PlotSequence.clear();
   functions_.Terms.PlottedTerms.clear();
+}
+
+void TFrame2::ShowPointEntries(bool twoCurves, bool oneCurve) {
+  AlleSchnittpunkte1.SetVisible(twoCurves);
+  Nullstellen1.SetVisible(oneCurve);
+  Extrema1.SetVisible(oneCurve);
+}
+
+std::optional<PointReport> TFrame2::ListPoints(PointListKind kind) {
+  EndDrawingTools();
+  PointReport report;
+  report.kind = kind;
+  report.term1 = Term1Text;
+  if (kind == PointListKind::Intersections) report.term2 = Term2Text;
+  SearchRange(report.lo, report.hi);
+  if (SearchRangeTooWide(report.lo, report.hi)) {
+    if (Host.prompts) Host.prompts->ShowMessage(kRangeTooWide);
+    return std::nullopt;
+  }
+  TMathParser parser(true);
+  if (!functions_.ComboBox1.Text().empty()) functions_.SetConstants(parser);
+  ParserEvaluator evaluator(parser);
+  Form& window = Host.window ? *Host.window : *this;
+  window.SetCursor(Cursor::Busy);
+  switch (kind) {
+    case PointListKind::Intersections:
+      report.list = FindIntersections(evaluator, Term1Text, Term2Text, report.lo, report.hi);
+      break;
+    case PointListKind::Roots:
+      report.list = FindRoots(evaluator, Term1Text, report.lo, report.hi);
+      break;
+    case PointListKind::Extrema:
+      report.list = FindExtrema(evaluator, Term1Text, report.lo, report.hi);
+      break;
+  }
+  window.SetCursor(Cursor::Normal);
+  SaveUndoCopy();
+  Image1.PictureChanged();
+  const GraphScale scale = Scale();
+  for (const CurvePoint& p : report.list.points)
+    DrawPointMark(scale.Column(p.x / scale.angle), scale.Row(p.y));
+  Picture.SetPen(kMarkerBlack);
+  return report;
 }
 
 }  // namespace qv

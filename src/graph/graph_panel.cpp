@@ -40,8 +40,8 @@ TFrame2::TFrame2(TFrame7& functions) : Form("TFrame2", "Frame21"), functions_(fu
                         &AbNull1, &Freidefinierbar1})
     row->RadioItem = true;
   DreifacheAuflsung1.SetChecked(true);
-  for (MenuItem* entry :
-       {&Term2, &Schnittpunkt1, &Bereich2, &x1nehmen, &x2nehmen, &Markieren1, &Markieren2})
+  for (MenuItem* entry : {&Term2, &Schnittpunkt1, &Bereich2, &x1nehmen, &x2nehmen, &Markieren1,
+                          &Markieren2, &AlleSchnittpunkte1, &Nullstellen1, &Extrema1})
     entry->SetVisible(false);
   Edit1.OnKeyPress = [](char32_t& key) {
     if (key == U',') key = U'.';

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "graph/canvas.h"
+#include "graph/curve_points.h"
 #include "graph/curve_sampling.h"
 #include "graph/function_term_panel.h"
 #include "graph/graph_geometry.h"
@@ -82,6 +83,9 @@ class TFrame2 : public Form {
   MenuItem x2nehmen{*this, "x2nehmen", "X-Wert für Schnittpunkt 2 übernehmen", &PopupMenu2};
   MenuItem Markieren1{*this, "Markieren1", "Schnittpunkt 1 Markieren", &PopupMenu2};
   MenuItem Markieren2{*this, "Markieren2", "Schnittpunkt 2 markieren", &PopupMenu2};
+  MenuItem AlleSchnittpunkte1{*this, "AlleSchnittpunkte1", "Alle Schnittpunkte", &PopupMenu2};
+  MenuItem Nullstellen1{*this, "Nullstellen1", "Nullstellen", &PopupMenu2};
+  MenuItem Extrema1{*this, "Extrema1", "Extrema", &PopupMenu2};
   MenuItem Kommentar1{*this, "Kommentar1", "Kommentar ", &PopupMenu2};
   MenuItem Radieren1{*this, "Radieren1", "Radieren", &PopupMenu2};
   MenuItem Pfeil1{*this, "Pfeil1", "Pfeil", &PopupMenu2};
@@ -135,6 +139,10 @@ class TFrame2 : public Form {
   // intersection, in blue with a circle and without a search; its label follows at the next
   // click.
   void MarkIntersection(int number);
+  // "Alle Schnittpunkte", "Nullstellen", "Extrema": every point of that kind in the search
+  // range, of the two curves compared or of the first, each marked in blue on the picture.
+  // Nothing when the range is too wide for the search (the user is told).
+  std::optional<PointReport> ListPoints(PointListKind kind);
   // "Gitter neu zeichnen": the grid over the picture as it is.
   void RedrawGridOnly();
   // "Graph löschen": no held curves, no term, an empty grid.
@@ -178,6 +186,10 @@ class TFrame2 : public Form {
   Rgb CurveColourNow(const std::string& term) const;
   void DrawMarker(TermEvaluator& evaluator, const GraphScale& scale, const std::string& term);
   void DrawCross(int column, int row, int arm);
+  // A blue circle and cross around a found point.
+  void DrawPointMark(int column, int row);
+  // The entries of the point lists show for the curves there are.
+  void ShowPointEntries(bool twoCurves, bool oneCurve);
   void RunSearch(TermEvaluator& evaluator, const std::string& term);
   // Steps 1, 2, 6 and 7 of a redraw: a white picture with axes, grid and numbers (while curves
   // are held, the picture as it is), then the undo copy. False when only the grid was redrawn.

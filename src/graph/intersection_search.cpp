@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "graph/curve_points.h"
 #include "platform/text.h"
 
 namespace qv {
@@ -39,8 +40,18 @@ class BusyCaption {
   std::string saved_;
 };
 
+// A candidate: where the scan and the refinement found it (`best`, the place every further
+// refinement starts from), and what is reported of it, which the clean-up sets to zero when
+// tiny while `best` stays as found.
 struct Candidate {
+  Extended best = 0;
   Extended x = 0, y1 = 0, y2 = 0, diff = 0;
+  void Take(Extended at, Extended t1, Extended t2, Extended d) {
+    best = x = at;
+    y1 = t1;
+    y2 = t2;
+    diff = d;
+  }
 };
 
 class Search {
@@ -48,8 +59,8 @@ class Search {
   Search(TermEvaluator& evaluator, const SearchTerms& terms, Form& window)
       : evaluator_(evaluator), terms_(terms), window_(window) {}
 
-  SearchOutcome Run(Extended lo, Extended hi) {
-    if (!Contains(terms_.box, "log") && !Contains(terms_.box, "ln") &&
+  SearchOutcome Run(Extended lo, Extended hi, bool parallelTest) {
+    if (parallelTest && !Contains(terms_.box, "log") && !Contains(terms_.box, "ln") &&
         !Contains(terms_.box, "sqrt"))
       outcome_.Parallel = ParallelTest();
     if (outcome_.Parallel) {
@@ -58,6 +69,7 @@ class Search {
       return outcome_;
     }
     Scan(lo, hi);
+    if (outcome_.NoValues) return outcome_;
     CleanUp();
     if (first_.diff > 0) RefineFirst();
     if (second_.diff > 0 && hasSecond_) RefineSecond();
@@ -98,28 +110,31 @@ class Search {
   // that fails gives no candidate, so the first sample that evaluates becomes one.
   void Scan(Extended lo, Extended hi) {
     Extended x = lo;
-    first_.x = x;
+    first_.best = first_.x = x;
     first_.diff = std::numeric_limits<Extended>::infinity();
-    if (Extended t1, t2; Sample(x, t1, t2)) first_ = {x, t1, t2, std::fabs(t1 - t2)};
-    Extended best1 = x;
+    bool anyValue = false;
+    if (Extended t1, t2; Sample(x, t1, t2)) {
+      first_.Take(x, t1, t2, std::fabs(t1 - t2));
+      anyValue = true;
+    }
     int stepsPast = 0;
     Extended lastDiff = 0;
     BusyCaption busy(window_);
     busy.Show(" - Schnittpunkte werden gesucht ...");
-    while (x <= hi) {
+    // A range too wide for the step is refused before a search starts; the count of steps
+    // bounds the scan all the same.
+    for (long steps = 0; x <= hi && steps <= kMaxSearchSteps + 1; ++steps) {
       if (Extended t1, t2; Sample(x, t1, t2)) {
+        anyValue = true;
         const Extended d = std::fabs(t1 - t2);
-        if (d > first_.diff && stepsPast > 1) separator_ = best1;
-        if (d < first_.diff && !separator_) {
-          first_ = {x, t1, t2, d};
-          best1 = x;
-        }
-        if (x > best1 && !separator_) ++stepsPast;
+        if (d > first_.diff && stepsPast > 1) separator_ = first_.best;
+        if (d < first_.diff && !separator_) first_.Take(x, t1, t2, d);
+        if (x > first_.best && !separator_) ++stepsPast;
         if (separator_) {
           // While no second candidate exists, its difference follows the largest one.
           if (d > second_.diff && !hasSecond_) second_.diff = d;
           if (d < second_.diff) {
-            second_ = {x, t1, t2, d};
+            second_.Take(x, t1, t2, d);
             hasSecond_ = true;
           }
         }
@@ -129,27 +144,29 @@ class Search {
       if (next == x) break;  // far from zero the step no longer moves x
       x = next;
     }
+    // No sample of the range evaluated for both terms: there is nothing to report.
+    outcome_.NoValues = !anyValue;
   }
 
-  bool SecondIsNear() const { return hasSecond_ && second_.x - *separator_ <= kNearSecond; }
+  bool SecondIsNear() const { return hasSecond_ && second_.best - *separator_ <= kNearSecond; }
 
   // Sharpens the first candidate in windows of two steps to either side. A second candidate
   // close behind bounds the window further, so that the refinement stays out of its region;
   // it never widens it, so every phase samples about 40 points while the step shrinks.
   void RefineFirst() {
     Refine(first_, 1, [this](Extended step) {
-      Extended upper = first_.x + 2 * step;
-      if (SecondIsNear()) upper = std::min(upper, second_.x - kSecondMargin);
-      return std::pair{first_.x - 2 * step, upper};
+      Extended upper = first_.best + 2 * step;
+      if (SecondIsNear()) upper = std::min(upper, second_.best - kSecondMargin);
+      return std::pair{first_.best - 2 * step, upper};
     });
   }
 
   // The second candidate likewise, bounded below by the end of the first region.
   void RefineSecond() {
     Refine(second_, 2, [this](Extended step) {
-      Extended lower = second_.x - 2 * step;
+      Extended lower = second_.best - 2 * step;
       if (SecondIsNear()) lower = std::max(lower, *separator_ - kSecondMargin);
-      return std::pair{lower, second_.x + 2 * step};
+      return std::pair{lower, second_.best + 2 * step};
     });
   }
 
@@ -163,7 +180,7 @@ class Search {
       for (Extended x = lower; x < upper;) {
         if (Extended t1, t2; Sample(x, t1, t2)) {
           const Extended d = std::fabs(t1 - t2);
-          if (d < candidate.diff) candidate = {x, t1, t2, d};
+          if (d < candidate.diff) candidate.Take(x, t1, t2, d);
         }
         const Extended next = x + step;
         if (next == x) break;  // the step no longer moves an x this far from zero
@@ -174,7 +191,8 @@ class Search {
     }
   }
 
-  // Differences and values this near zero are zero.
+  // Differences and reported values this near zero are zero; where each candidate was found
+  // stays as it was.
   void CleanUp() {
     for (Extended* diff : {&first_.diff, &second_.diff})
       if (*diff < 1e-15L) *diff = 0;
@@ -190,6 +208,8 @@ class Search {
     outcome_.Cut2Y2 = second_.y2;
     outcome_.Diff2 = second_.diff;
     outcome_.HasSecond = hasSecond_;
+    outcome_.Best1 = first_.best;
+    outcome_.Best2 = second_.best;
   }
 
   TermEvaluator& evaluator_;
@@ -202,15 +222,17 @@ class Search {
   bool hasSecond_ = false;
 };
 
+constexpr const char* kNearestHint = "\"Nähepunkt\" (kleinste Differenz zwischen \"y\")";
+
 std::string General(Extended value) {
   return FormatGeneral(value);
 }
 
 }  // namespace
 
-SearchOutcome SearchIntersections(TermEvaluator& evaluator, const SearchTerms& terms, Extended lo,
-                                  Extended hi, Form& window) {
-  return Search(evaluator, terms, window).Run(lo, hi);
+SearchOutcome ScanForIntersections(TermEvaluator& evaluator, const SearchTerms& terms, Extended lo,
+                                   Extended hi, Form& window, bool parallelTest) {
+  return Search(evaluator, terms, window).Run(lo, hi, parallelTest);
 }
 
 SearchTexts ResultTexts(const SearchOutcome& o) {
@@ -221,20 +243,28 @@ SearchTexts ResultTexts(const SearchOutcome& o) {
     texts.hint = hint;
     texts.first = std::move(first);
   };
+  if (o.NoValues) {
+    show("NP", kNearestHint, "Keine Werte im Bereich");
+    texts.second = "0";
+    return texts;
+  }
+  // A true intersection put in place of a nearest point is approximate however steep the
+  // curves are there.
+  const bool approximate = o.Diff1 > 0 && (o.Diff1 <= 1e-9L || o.Real);
   // The rules in this order; the last one that applies wins.
   if (o.Diff1 == 0)
     show("SP", "Schnittpunkt",
          second ? "x1 =  " + General(o.Cut1X) + ",   y1 = " + General(o.Cut1Y1)
                 : "x =  " + General(o.Cut1X) + ",   y = " + General(o.Cut1Y1));
-  if (o.Diff1 > 0 && o.Diff1 <= 1e-9L)
+  if (approximate)
     show("SP", "Schnittpunkt (Ca)",
          second ? "x1 =~  " + General(o.Cut1X) + ",   y1 =~ " + General(o.Cut1Y1)
                 : "x =~  " + General(o.Cut1X) + ",   y =~ " + General((o.Cut1Y1 + o.Cut1Y2) / 2));
   if (o.Parallel)
     show("P", "Paralell (Differenz zwischen \"y1\" und \"y2\" bei Null wird angezeigt)",
          "x = 0,   y2 - y1 = " + General(o.ParallelGap));
-  if (o.Diff1 > 1e-9L && !o.Parallel)
-    show("NP", "\"Nähepunkt\" (kleinste Differenz zwischen \"y\")",
+  if (o.Diff1 > 1e-9L && !o.Parallel && !o.Real)
+    show("NP", kNearestHint,
          "x = " + General(o.Cut1X) + ",   y1 = " + General(o.Cut1Y1) +
              ",  y2 = " + General(o.Cut1Y2));
   const Extended y2 = (o.Cut2Y1 + o.Cut2Y2) / 2;

@@ -24,13 +24,28 @@ struct SearchOutcome {
   bool HasSecond = false;
   // For parallel curves: the distance of the term box's curve from T1's at x = 0.
   Extended ParallelGap = 0;
+  // Where the scan and the refinement ended, before the clean-up.
+  Extended Best1 = 0, Best2 = 0;
+  // No sample of the range evaluated for both terms.
+  bool NoValues = false;
+  // The first result is a true intersection that took the place of the scan's nearest point.
+  bool Real = false;
 
   // The second candidate is reported.
   bool Second() const { return HasSecond && !Parallel; }
 };
 
-// Runs the search over [lo, hi] with the redraw's parser. While it scans and refines, the
-// window's caption tells the phase and the hourglass shows; both are restored afterwards.
+// The scan and its refinement over [lo, hi] with the redraw's parser; the parallel test first
+// when asked for. While it scans and refines, the window's caption tells the phase and the
+// hourglass shows; both are restored afterwards.
+SearchOutcome ScanForIntersections(TermEvaluator& evaluator, const SearchTerms& terms, Extended lo,
+                                   Extended hi, Form& window, bool parallelTest);
+
+// The scan's result where it is true: a difference within the limit of an approximate
+// intersection, parallel curves that are parallel over the whole range, a nearest point where
+// the curves do not meet. Otherwise the true intersection nearest to the scan's candidate (and
+// for the second candidate likewise, or none), from the list of every intersection of the
+// range.
 SearchOutcome SearchIntersections(TermEvaluator& evaluator, const SearchTerms& terms, Extended lo,
                                   Extended hi, Form& window);
 

@@ -1,6 +1,7 @@
 #pragma once
 // The range dialog of the intersection search: a free start and end of the scan range.
 #include <functional>
+#include <string>
 
 #include "platform/form.h"
 #include "platform/numbers.h"
@@ -13,6 +14,8 @@ struct RangeDialogHost {
   std::function<void(Extended)> setEnd;
   // Both values taken: the free range is chosen and the graph redrawn.
   std::function<void()> accepted;
+  // A range too wide for the search's step: the message the user is shown instead.
+  std::function<void(const std::string&)> refuse;
 };
 
 class TBereich : public Form {

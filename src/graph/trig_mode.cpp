@@ -82,6 +82,7 @@ void TFrame2::SwitchToCircleView(const std::string& entry1, const std::string& d
 }
 
 void TFrame2::RedrawTrigonometryMode(const TrigView& view) {
+  ShowPointEntries(false, false);
   ShowTrigValues(view);
   if (view.hyp && view.ExtMode >= 1 && view.ExtMode <= 3)
     DrawHyperbola(view);

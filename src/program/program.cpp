@@ -11,14 +11,16 @@ Program::Program(Ports ports) : ports_(ports) {
   rateUpdate_ = std::make_unique<TForm4>(ports, main_->Frame31);
   range_ = std::make_unique<TBereich>();
   about_ = std::make_unique<TAboutBox>();
+  // The windows beyond those: the payment plan and the list of points of the graph.
   plan_ = std::make_unique<TZahlungsplan>(ports);
-  windows_ = {main_.get(),       finance_.get(), subsidy_.get(),
-              rateUpdate_.get(), range_.get(),   about_.get()};
-  windows_.push_back(plan_.get());
+  points_ = std::make_unique<TSchnittpunkte>();
+  windows_ = {main_.get(),  finance_.get(), subsidy_.get(), rateUpdate_.get(),
+              range_.get(), about_.get(),   plan_.get(),    points_.get()};
   main_->About.OnClick = [this] { about_->Show(); };
   main_->CloseMainWindow = [this] { return Close(); };
   WireRateUpdate();
   WireRangeDialog();
+  WirePointList();
   WireFinance();
 }
 
@@ -92,8 +94,20 @@ void Program::WireRangeDialog() {
             main.Frame21.Freidefinierbar1.SetChecked(true);
             main.RedrawGraph();
           },
+      .refuse = [this](const std::string& text) { ports_.prompts.ShowMessage(text); },
   };
   main.OpenRangeDialog = [this](Extended start, Extended end) { range_->Open(start, end); };
+}
+
+// The graph's point lists open the list window, which takes a point's x into field 1 and
+// writes the list into the tape.
+void Program::WirePointList() {
+  TForm1& main = *main_;
+  points_->Host = {
+      .takeX = [&main](Extended x) { main.TakeIntersectionX(x); },
+      .toTape = [&main](const std::vector<std::string>& lines) { main.PointsToTape(lines); },
+  };
+  main.ShowPointList = [this](const PointReport& report) { points_->Open(report); };
 }
 
 Form* Program::FindWindow(const std::string& className) const {

@@ -10,6 +10,7 @@
 #include "finance/finance_window.h"
 #include "finance/payment_plan_window.h"
 #include "finance/subsidy_dialog.h"
+#include "graph/intersection_list.h"
 #include "graph/range_dialog.h"
 
 namespace qv {
@@ -28,6 +29,7 @@ class Program {
   TBereich& RangeDialog() { return *range_; }
   TFoerder& SubsidyDialog() { return *subsidy_; }
   TZahlungsplan& Plan() { return *plan_; }
+  TSchnittpunkte& PointList() { return *points_; }
   // Every window in the order of creation, the main window first.
   const std::vector<Form*>& Windows() const { return windows_; }
   // The window of that class name ("TForm1", "TAboutBox"), or nullptr.
@@ -45,6 +47,7 @@ class Program {
   void WireSubsidyDialog();
   void WirePaymentPlan();
   void WireRangeDialog();
+  void WirePointList();
   Ports ports_;
   FinanceValues financeValues_;
   std::unique_ptr<TForm1> main_;
@@ -52,6 +55,7 @@ class Program {
   std::unique_ptr<TFoerder> subsidy_;
   std::unique_ptr<TForm4> rateUpdate_;
   std::unique_ptr<TBereich> range_;
+  std::unique_ptr<TSchnittpunkte> points_;
   std::unique_ptr<TAboutBox> about_;
   std::unique_ptr<TZahlungsplan> plan_;
   std::vector<Form*> windows_;

@@ -11,6 +11,7 @@
 #include "ui/finance_window.h"
 #include "ui/function_panel.h"
 #include "ui/graph_panel.h"
+#include "ui/intersection_list.h"
 #include "ui/key_router.h"
 #include "ui/main_window.h"
 #include "ui/payment_plan_window.h"
@@ -43,6 +44,7 @@ Frontend::Frontend(Program& program, Prompts& prompts)
   binder_->AddWindow(program.AboutBox(), *about_);
   binder_->AddWindow(program.RateUpdate(), *BuildRateDialog(*window_, program.RateUpdate()));
   binder_->AddWindow(program.RangeDialog(), *BuildRangeDialog(*window_, program.RangeDialog()));
+  binder_->AddWindow(program.PointList(), *BuildIntersectionList(*window_, program.PointList()));
   binder_->AddWindow(program.Finance(), *BuildFinanceWindow(*window_, program.Finance()));
   binder_->AddWindow(program.SubsidyDialog(),
                      *BuildSubsidyDialog(*window_, program.SubsidyDialog()));

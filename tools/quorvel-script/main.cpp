@@ -34,6 +34,7 @@ set NAME cell ROW COL "TEXT"  type TEXT into a grid cell key by key (row 0 is th
 today "TT.MM.JJJJ"        the date the program takes as today (give it before start; the
                           machine's date without it)
 select NAME INDEX         choose item INDEX (from 0) of a combo or list box
+                          (of a grid: make row INDEX current, row 0 = header row)
 focus NAME                give a control the keyboard focus
 mouse NAME down|move|up X Y [right]   the mouse on a drawing area (Frame21.Image1), at
                           pixel X, Y; the left button unless "right" is given

@@ -350,6 +350,10 @@ void Runner::Execute(const Command& c) {
   } else if (verb == "set") {
     const std::string text = Arg(c, 2);
     Event([&] { control.SetText(text); });
+  } else if (verb == "select" && dynamic_cast<qv::Grid*>(&control)) {
+    auto& grid = static_cast<qv::Grid&>(control);
+    const int row = std::stoi(Arg(c, 2));
+    Event([&] { grid.SetCurrentCell(row, grid.FixedCols()); });
   } else if (verb == "select") {
     auto* list = dynamic_cast<qv::ListControl*>(&control);
     if (!list) throw ScriptError(c.line, Arg(c, 1) + " is no list");
